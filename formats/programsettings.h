@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class SettingsStore;
+
+// The program settings kept under "Options". Field names are the stored value names.
+struct ProgramSettings {
+    int OutputFormat = 0;
+    int OptStartPageIndex = 0;
+    std::string Folder;                 // last "Add Folder" choice, with a trailing "/"
+    int DestOutputFolderOpt = 199;      // 199 same as original, 399 custom folder
+    std::string DestSpecifiedFolder;
+    int CreateDirs = 0;
+    int BrowseOutputFolder = 1;
+    int OutputFiles2MyDocuments = 1;
+    int TargetExistsOpt = 11;           // 11 auto rename, 22 overwrite, 33 skip
+    int EnableExtFilter = 0;
+    std::string FilterExts;
+    int KeepOrgVideoAspect = 1;
+};
+
+enum SettingsGroup : unsigned {
+    FolderGroup = 4,
+    OptionsGroup = 8,
+    ClosingGroup = 16,
+};
+
+// Defaults before anything is read: with a documents folder the custom folder is
+// that folder and the choice is 399, otherwise the custom folder is empty and 199.
+ProgramSettings defaultProgramSettings(const std::string &documentsFolder /* empty: none */);
+
+// Reads every stored setting over the values in settings (OutputFormat is never read).
+void readProgramSettings(SettingsStore &store, ProgramSettings &settings);
+// Writes the groups asked for, in the order closing, folder, options.
+void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings, unsigned groups);
+
+// The extension filter list: empty when EnableExtFilter is 0, else FilterExts
+// lower-cased and split at every "," (empty pieces kept).
+std::vector<std::string> buildExtensionFilterList(const ProgramSettings &settings);
+
+// Reads FirstRun (1 when missing), writes 0 when it was not 0, and calls openHelp
+// when it was not 0 (also when the store cannot be written).
+void runFirstRunCheck(SettingsStore &store, const std::function<void()> &openHelp);

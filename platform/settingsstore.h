@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QSettings;
+
+// The per-user settings store: groups ("Options", "VideoParam2\3") holding named
+// text and number values. On Linux an INI file under $XDG_CONFIG_HOME/Kestrune/
+// through QSettings; group paths are written with "\" as in the stored names and
+// mapped to QSettings' own separator here.
+class SettingsStore {
+public:
+    SettingsStore();                                   // the user's own store
+    explicit SettingsStore(const std::string &filePath); // a given INI file (tests)
+    ~SettingsStore();
+    SettingsStore(const SettingsStore &) = delete;
+    SettingsStore &operator=(const SettingsStore &) = delete;
+
+    // True when the group holds at least one value.
+    bool groupExists(const std::string &group) const;
+
+    // A text value, or nullopt when it is missing or its length plus the
+    // terminating NUL exceeds maxBytes (0: no limit).
+    std::optional<std::string> readText(const std::string &group, const std::string &name,
+                                        size_t maxBytes = 0) const;
+    // A number value, or nullopt when missing or not a number.
+    std::optional<std::uint32_t> readNumber(const std::string &group, const std::string &name) const;
+
+    void writeText(const std::string &group, const std::string &name, const std::string &value);
+    void writeNumber(const std::string &group, const std::string &name, std::uint32_t value);
+
+    // Writes pending changes; false when the store cannot be written.
+    bool sync();
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
