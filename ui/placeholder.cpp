@@ -1,2 +1,0 @@
-// Keeps the widget library non-empty until its first widget lands.
-namespace ui { void placeholder() {} }

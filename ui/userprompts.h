@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every message box and file or folder dialog of the program goes through this
+// seam, so that tests can answer them without a person.
+class UserPrompts {
+public:
+    enum class Icon { Information, Warning };
+
+    virtual ~UserPrompts() = default;
+
+    // A message box with an OK button.
+    virtual void message(QWidget *owner, const QString &text, Icon icon,
+                         const QString &caption = QStringLiteral("Sonavert")) = 0;
+    // The open-file dialog; empty when cancelled.
+    virtual QStringList openFiles(QWidget *owner, const QStringList &filters) = 0;
+    // The folder chooser starting at start; empty when cancelled.
+    virtual QString chooseFolder(QWidget *owner, const QString &title, const QString &start) = 0;
+};
+
+// The prompts in use: real dialogs unless a test installed its own.
+UserPrompts &userPrompts();
+// Installs prompts (nullptr restores the real dialogs). The caller keeps ownership.
+void setUserPrompts(UserPrompts *prompts);
