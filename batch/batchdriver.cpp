@@ -35,8 +35,7 @@ BatchDriver::BatchDriver(BatchStatusSink &sink, BatchProgressDisplay &display, B
 {
 }
 
-bool BatchDriver::run(const std::vector<BatchEntry> &batch, const std::string &displayName,
-                      bool browseOutputFolder)
+bool BatchDriver::run(const std::vector<BatchEntry> &batch, const std::string &displayName)
 {
     const int count = static_cast<int>(batch.size());
     m_display.startLowerBar(count);
@@ -75,15 +74,15 @@ bool BatchDriver::run(const std::vector<BatchEntry> &batch, const std::string &d
         ++m_currentNumber;
     }
 
-    const bool cancelled = m_display.cancelRequested();
     m_currentItem = nullptr;
-    if (!cancelled && browseOutputFolder && m_steps.showInFolder) {
-        for (const BatchEntry &entry : batch) {
-            if (!entry.item->outputPath.empty() && exists(entry.item->outputPath)) {
-                m_steps.showInFolder(entry.item->outputPath);
-                break;
-            }
-        }
+    return m_display.cancelRequested();
+}
+
+std::string BatchDriver::firstExistingOutput(const std::vector<BatchEntry> &batch)
+{
+    for (const BatchEntry &entry : batch) {
+        if (!entry.item->outputPath.empty() && exists(entry.item->outputPath))
+            return entry.item->outputPath;
     }
-    return cancelled;
+    return {};
 }

@@ -23,23 +23,24 @@ struct BatchSteps {
     std::function<bool(MediaItem &item, std::string &status)> resolveOutputPath;
     // Builds the command line and runs the converter; 1 success, 0 failure or cancel.
     std::function<int(MediaItem &item, ProgressDisplay &display)> convert;
-    // Opens the file manager with the file selected.
-    std::function<void(const std::string &path)> showInFolder;
 };
 
 // Converts the files of a batch one after another: statuses in the list,
 // texts and bars in the progress window, Cancel honoured between and during
-// files. Showing the window, disabling the main window and the wait cursor
-// belong to the caller.
+// files. Showing and closing the window, disabling the main window, the wait
+// cursor and opening the file manager afterwards belong to the caller.
 class BatchDriver {
 public:
     BatchDriver(BatchStatusSink &sink, BatchProgressDisplay &display, BatchSteps steps);
 
     // Runs the batch into the format of displayName; returns true when it was
-    // cancelled. When not cancelled and browseOutputFolder is set, the file
-    // manager is opened on the first output that exists.
-    bool run(const std::vector<BatchEntry> &batch, const std::string &displayName,
-             bool browseOutputFolder);
+    // cancelled.
+    bool run(const std::vector<BatchEntry> &batch, const std::string &displayName);
+
+    // The output to show in the file manager after a batch that was not
+    // cancelled: the first item's outputPath, in batch order, that names an
+    // existing file; empty when there is none.
+    static std::string firstExistingOutput(const std::vector<BatchEntry> &batch);
 
     // The batch cursor: the item being converted and its 1-based number.
     MediaItem *currentItem() const { return m_currentItem; }
