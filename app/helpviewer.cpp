@@ -1,0 +1,54 @@
+#include "app/helpviewer.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+HelpViewer::HelpViewer(const QString &helpFile)
+    : m_browser(new QTextBrowser(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromLatin1(kTitle));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_browser);
+    m_browser->setOpenExternalLinks(true);
+    m_browser->setSource(QUrl::fromLocalFile(helpFile));
+    resize(760, 620);
+}
+
+HelpViewer *HelpViewer::find()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *viewer = qobject_cast<HelpViewer *>(w); viewer && viewer->windowTitle() == QLatin1String(kTitle))
+            return viewer;
+    }
+    return nullptr;
+}
+
+HelpViewer *HelpViewer::showHelp(const QString &helpFile, bool maximized)
+{
+    if (HelpViewer *viewer = find()) {
+        if (viewer->isMinimized())
+            viewer->showNormal();
+        viewer->raise();
+        viewer->activateWindow();
+        return viewer;
+    }
+    if (helpFile.isEmpty() || !QFileInfo::exists(helpFile))
+        return nullptr;
+    auto *viewer = new HelpViewer(helpFile);
+    if (maximized)
+        viewer->showMaximized();
+    else
+        viewer->show();
+    return viewer;
+}
+
+void HelpViewer::closeHelp()
+{
+    if (HelpViewer *viewer = find())
+        viewer->close();
+}
