@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,5 +37,11 @@ public:
     bool sync();
 
 private:
+    void open(const std::function<std::unique_ptr<QSettings>()> &make);
+    void reopen();
+    void prepareWrite();
+
+    std::function<std::unique_ptr<QSettings>()> m_make;
     std::unique_ptr<QSettings> m_settings;
+    bool m_discardFile = false;   // the file was damaged: read nothing of it
 };
