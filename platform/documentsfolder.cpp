@@ -7,11 +7,14 @@
 
 std::optional<std::string> documentsFolder()
 {
+    // Without a home Qt still answers, with "/Documents" or "/": not the user's.
+    if (qEnvironmentVariableIsEmpty("HOME"))
+        return std::nullopt;
     QString path = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    while (path.endsWith(QLatin1Char('/')))
+        path.chop(1);
     if (path.isEmpty())
         return std::nullopt;
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
     if (!QDir().mkpath(path) || !QFileInfo(path).isDir())
         return std::nullopt;
     const QByteArray bytes = QFile::encodeName(path);

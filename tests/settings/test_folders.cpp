@@ -64,6 +64,10 @@ TEST(DocumentsFolder, NoneWhenItCannotBeCreated)
     ASSERT_TRUE(scratch.isValid());
     const std::string blocker = scratch.path().toStdString() + "/blocker";
     std::ofstream(blocker) << "x";
-    ScratchHome home(blocker);
+    {
+        ScratchHome home(blocker);
+        EXPECT_FALSE(documentsFolder().has_value());
+    }
+    ScratchHome noHome("");
     EXPECT_FALSE(documentsFolder().has_value());
 }
