@@ -9,5 +9,5 @@ for name in skin button button_hot help minimize close menupictures; do
   rsvg-convert "$name.svg" -o "$name.png"
 done
 for size in 16 24 32 48 64 128 256; do
-  rsvg-convert -w "$size" -h "$size" appicon.svg -o "appicon_$size.png"
+  rsvg-convert -w "$size" -h "$size" icons/sonavert.svg -o "icons/sonavert-$size.png"
 done
