@@ -207,10 +207,15 @@ const QPixmap &ImageButton::cachedBackground()
     const QRect under(pos(), size());
     QWidget *parent = parentWidget();
     if (!m_parentBackground.isNull()) {
-        m_cachedBackground = QPixmap(size());
+        // The skin is laid out in the parent's logical pixels, whatever its own
+        // pixel ratio.
+        const qreal ratio = m_parentBackground.devicePixelRatio();
+        m_cachedBackground = QPixmap(size() * ratio);
+        m_cachedBackground.setDevicePixelRatio(ratio);
         m_cachedBackground.fill(palette().color(QPalette::Button));
         QPainter p(&m_cachedBackground);
-        p.drawPixmap(QPoint(0, 0), m_parentBackground, under);
+        p.drawPixmap(QRectF(QPointF(0, 0), QSizeF(size())), m_parentBackground,
+                     QRectF(QPointF(under.topLeft()) * ratio, QSizeF(under.size()) * ratio));
     } else if (parent) {
         // What the parent paints itself there, without its children.
         const qreal ratio = devicePixelRatioF();

@@ -195,6 +195,22 @@ private slots:
         image = grabbed(*button);
         QCOMPARE(image.pixel(0, 0), qRgb(50, 10, 128));
     }
+
+    void withoutSkinTakesWhatTheParentPaints()
+    {
+        QWidget window;
+        window.resize(120, 60);
+        window.setAutoFillBackground(true);
+        QPalette pal = window.palette();
+        pal.setColor(QPalette::Window, QColor(10, 200, 30));
+        window.setPalette(pal);
+        auto *button = new ImageButton(&window);
+        button->setGeometry(20, 10, 30, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(grabbed(window).pixelColor(25, 15), QColor(10, 200, 30));
+        QCOMPARE(grabbed(*button).pixelColor(5, 5), QColor(10, 200, 30));
+    }
 };
 
 QTEST_MAIN(TestImageButton)
