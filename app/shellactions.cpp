@@ -23,24 +23,6 @@ std::string folderOf(const std::string &path)
     return path.substr(0, slash == 0 ? 1 : slash);
 }
 
-// Starts the default web browser's own command on the link, for desktops whose
-// opener refused it.
-int startDefaultBrowser(const QString &link, int openerResult)
-{
-    const QString desktopFile =
-        platform::findDesktopFile(platform::defaultWebBrowserId(), platform::xdgDataDirs());
-    if (desktopFile.isEmpty())
-        return openerResult;
-    QFile file(desktopFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return openerResult;
-    QStringList argv = platform::desktopExecArgv(platform::desktopEntryExec(file.readAll()), link);
-    if (argv.isEmpty())
-        return openerResult;
-    const QString program = argv.takeFirst();
-    return QProcess::startDetached(program, argv) ? ShellActions::kOpened : ShellActions::kNotFound;
-}
-
 class DesktopShellActions final : public ShellActions {
 public:
     void openFile(const std::string &path) override
@@ -75,7 +57,12 @@ public:
     {
         if (QDesktopServices::openUrl(QUrl(link)))
             return kOpened;
-        return startDefaultBrowser(link, kNoAssociation);
+        // The desktop's opener refused it: start the default browser's own command.
+        return startBrowserEntry(link, platform::defaultWebBrowserId(), platform::xdgDataDirs(),
+                                 [](const QString &program, const QStringList &arguments) {
+                                     return QProcess::startDetached(program, arguments);
+                                 },
+                                 kNoAssociation);
     }
 };
 
@@ -107,6 +94,22 @@ void showInFolder(const std::string &path)
 int openLink(const QString &link, bool showNormal)
 {
     return shellActions().openLink(link, showNormal);
+}
+
+int startBrowserEntry(const QString &link, const QString &desktopId, const QStringList &dataDirs,
+                      const ProgramStarter &start, int openerResult)
+{
+    const QString desktopFile = platform::findDesktopFile(desktopId, dataDirs);
+    if (desktopFile.isEmpty())
+        return openerResult;
+    QFile file(desktopFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return openerResult;
+    QStringList argv = platform::desktopExecArgv(platform::desktopEntryExec(file.readAll()), link);
+    if (argv.isEmpty())
+        return openerResult;
+    const QString program = argv.takeFirst();
+    return start(program, argv) ? ShellActions::kOpened : ShellActions::kNotFound;
 }
 
 QString linkFailureReason(int code)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <string>
 
 // Handing files, folders and links to other programs. Every caller goes through
@@ -39,6 +41,16 @@ void setShellActions(ShellActions *actions);
 void openFile(const std::string &path);
 void showInFolder(const std::string &path);
 int openLink(const QString &link, bool showNormal);
+
+// Starts a program detached with its arguments; false when it can't be started.
+using ProgramStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
+
+// The open-link fallback: the desktop entry desktopId, looked up in dataDirs, is
+// started through start with the link in its Exec line. Returns
+// ShellActions::kOpened when it started, kNotFound when it would not start, and
+// openerResult when there is no usable entry.
+int startBrowserEntry(const QString &link, const QString &desktopId, const QStringList &dataDirs,
+                      const ProgramStarter &start, int openerResult);
 
 // The reason for a failed openLink() result, and the whole message a hyperlink
 // label shows: "Unable to open hyperlink:\n\n" followed by the reason.

@@ -99,6 +99,39 @@ private slots:
         QVERIFY(platform::findDesktopFile(QStringLiteral("web.desktop"), dirs).isEmpty());
         QVERIFY(platform::findDesktopFile(QStringLiteral("../x.desktop"), dirs).isEmpty());
     }
+
+    void fallbackStartsTheBrowserEntry()
+    {
+        QTemporaryDir data;
+        QVERIFY(QDir(data.path()).mkpath(QStringLiteral("applications")));
+        QFile entry(data.path() + QStringLiteral("/applications/web.desktop"));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write("[Desktop Entry]\nType=Application\nExec=\"/opt/My Browser/web\" --new %U\n");
+        entry.close();
+        const QString link = QStringLiteral("mailto:?subject=Sonavert - very COOL application!!!&body=x");
+
+        QString program;
+        QStringList arguments;
+        bool starts = true;
+        const ProgramStarter start = [&](const QString &p, const QStringList &a) {
+            program = p;
+            arguments = a;
+            return starts;
+        };
+        QCOMPARE(startBrowserEntry(link, QStringLiteral("web.desktop"), {data.path()}, start, 31),
+                 ShellActions::kOpened);
+        QCOMPARE(program, QStringLiteral("/opt/My Browser/web"));
+        QCOMPARE(arguments, (QStringList{QStringLiteral("--new"), link}));
+
+        starts = false;
+        QCOMPARE(startBrowserEntry(link, QStringLiteral("web.desktop"), {data.path()}, start, 31),
+                 ShellActions::kNotFound);
+        // No entry: the opener's own result stands.
+        program.clear();
+        QCOMPARE(startBrowserEntry(link, QStringLiteral("none.desktop"), {data.path()}, start, 31), 31);
+        QCOMPARE(startBrowserEntry(link, QString(), {data.path()}, start, 31), 31);
+        QVERIFY(program.isEmpty());
+    }
 };
 
 QTEST_MAIN(TestShellActions)
