@@ -6,6 +6,31 @@
 #include "filelist/mediaitem.h"
 #include "platform/childprocess.h"
 
+class ConverterRunner::RunScope {
+public:
+    explicit RunScope(ConverterRunner &runner)
+        : m_runner(runner)
+        , m_entered(!runner.m_busy)
+    {
+        if (!m_entered)
+            return;
+        m_runner.m_busy = true;
+        m_runner.m_lastRun = RunReport{};
+    }
+    ~RunScope()
+    {
+        if (m_entered)
+            m_runner.m_busy = false;
+    }
+    RunScope(const RunScope &) = delete;
+    RunScope &operator=(const RunScope &) = delete;
+    bool entered() const { return m_entered; }
+
+private:
+    ConverterRunner &m_runner;
+    bool m_entered;
+};
+
 ConverterRunner::ConverterRunner()
     : m_readBuffer(readBufferSize)
 {
@@ -63,7 +88,9 @@ void ConverterRunner::recordEnd(const platform::ChildProcess &child)
 
 int ConverterRunner::runProbe(const std::string &commandLine, MediaItem &item)
 {
-    m_lastRun = RunReport{};
+    const RunScope scope(*this);
+    if (!scope.entered())
+        return 0;
     platform::ChildProcess child;
     if (!child.startCommandLine(commandLine)) {
         m_lastRun.outcome = RunOutcome::FailedToStart;
@@ -94,7 +121,9 @@ int ConverterRunner::runProbe(const std::string &commandLine, MediaItem &item)
 
 int ConverterRunner::runConversion(const std::string &commandLine, const MediaItem &current, ProgressDisplay &display)
 {
-    m_lastRun = RunReport{};
+    const RunScope scope(*this);
+    if (!scope.entered())
+        return 0;
     platform::ChildProcess child;
     if (!child.startCommandLine(commandLine)) {
         m_lastRun.outcome = RunOutcome::FailedToStart;

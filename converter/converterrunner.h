@@ -22,7 +22,9 @@ class ChildProcess;
 // one pipe; each pass of the read loop waits at most 100 ms for output or for
 // the tool's end, and after the tool is seen ended one more pass collects what
 // it wrote last. Every process and descriptor of a run is gone when the call
-// returns, whatever happened.
+// returns, whatever happened. A run started from inside another one (from an
+// event handled while the window pumps) is refused with 0: the two would share
+// the read and carry buffers.
 class ConverterRunner {
 public:
     static constexpr std::size_t readBufferSize = 51196;
@@ -50,6 +52,9 @@ public:
     const RunReport &lastRun() const { return m_lastRun; }
 
 private:
+    // Clears the report and marks the runner busy for one run.
+    class RunScope;
+
     enum class LoopEnd { ToolEnded, Stopped };
     LoopEnd readLoop(platform::ChildProcess &child,
                      const std::function<void(std::string_view)> &takeData,
@@ -60,4 +65,5 @@ private:
     std::vector<char> m_readBuffer;
     std::chrono::milliseconds m_probeTimeout{30000};
     RunReport m_lastRun;
+    bool m_busy = false;
 };
