@@ -2,6 +2,7 @@
 
 #include "converter/progressdisplay.h"
 
+#include <functional>
 #include <poll.h>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ public:
         ++pumps;
         if (pumpMs > 0)
             ::poll(nullptr, 0, pumpMs); // a window slow to repaint
+        if (onPump)
+            onPump();
         if (cancelAfterPumps > 0 && pumps >= cancelAfterPumps)
             cancel = true;
     }
@@ -39,6 +42,7 @@ public:
     int pumps = 0;
     int cancelAfterPumps = 0;
     int pumpMs = 0;
+    std::function<void()> onPump;  // an event handled during the pump
     bool cancel = false;
 
 private:

@@ -220,6 +220,21 @@ TEST(ConverterRunner, ProbeStatusCountsOnlyForACrash)
     EXPECT_EQ(runner.runProbe(script({streamLine, "signal:15"}), item), 0);
 }
 
+TEST(ConverterRunner, RunStartedWhilePumpingIsRefused)
+{
+    ConverterRunner runner;
+    FakeDisplay display(200);
+    int nested = -1;
+    display.onPump = [&] {
+        MediaItem item;
+        nested = runner.runProbe(script({streamLine}), item);
+    };
+    EXPECT_EQ(runner.runConversion(script({"out:|Time>>> 100.0\\n"}), itemOf(100), display), 1);
+    EXPECT_EQ(nested, 0);
+    MediaItem item;
+    EXPECT_EQ(runner.runProbe(script({streamLine}), item), 1);
+}
+
 TEST(ConverterRunner, MissingToolFailsBothModes)
 {
     const int before = openDescriptors();

@@ -66,38 +66,18 @@ TEST(CNumber, IgnoresTheProcessLocale)
         GTEST_SKIP() << "no comma-decimal locale installed";
 }
 
-TEST(LineSplitter, KeepsAllButTheLastBreakOfARun)
+TEST(LineSplitter, BreakRunsCarryAndJoin)
 {
     LineSplitter splitter;
     EXPECT_EQ(splitAll(splitter, {"a\r\nb\n\nc\rd"}), (std::vector<std::string>{"a\r", "b\n", "c"}));
-    EXPECT_EQ(splitter.carried(), "d");
-}
-
-TEST(LineSplitter, JoinsALineCutBetweenReadsOnce)
-{
-    LineSplitter splitter;
-    EXPECT_EQ(splitAll(splitter, {"  Dura", "tion: 00:", "01:00.00, start\r\nStream"}),
-              (std::vector<std::string>{"  Duration: 00:01:00.00, start\r"}));
-    EXPECT_EQ(splitter.carried(), "Stream");
-    splitter.clear();
-    EXPECT_EQ(splitAll(splitter, {"next\n"}), (std::vector<std::string>{"next"}));
-}
-
-TEST(LineSplitter, CarriesTextBeyondItsFirstCapacity)
-{
-    LineSplitter splitter;
-    const std::string longPart(LineSplitter::initialCarryCapacity + 500, 'y');
-    const std::vector<std::string> lines = splitAll(splitter, {longPart, longPart, "z\n"});
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], longPart + longPart + "z");
-    EXPECT_TRUE(splitter.carried().empty());
-}
-
-TEST(LineSplitter, UnendedLastLineIsNeverHandedOut)
-{
-    LineSplitter splitter;
-    EXPECT_TRUE(splitAll(splitter, {"|Time>>> 5.0"}).empty());
+    // "d" was carried; a line cut twice is joined and handed out once.
+    EXPECT_EQ(splitAll(splitter, {"  Dura", "tion: 00:", "01:00.00\r\n|Time>>> 5.0"}),
+              (std::vector<std::string>{"d  Duration: 00:01:00.00\r"}));
+    // An unended last line stays carried until cleared.
     EXPECT_EQ(splitter.carried(), "|Time>>> 5.0");
+    splitter.clear();
+    const std::string longPart(LineSplitter::initialCarryCapacity + 500, 'y');
+    EXPECT_EQ(splitAll(splitter, {longPart, longPart, "z\n"}), std::vector<std::string>{longPart + longPart + "z"});
 }
 
 TEST(ParseDuration, HoursMinutesSeconds)
