@@ -101,8 +101,11 @@ int ProgressReader::finish()
         return 0;
     if (m_lastPercent != 100) {
         m_display.setUpperText(percentText(m_name, 100));
-        m_display.setUpperPosition(m_width);
         m_lastPercent = 100;
+    }
+    // The bar may have reached its end a little before 100 %: the step is cut.
+    if (m_lastPosition < m_width) {
+        m_display.setUpperPosition(m_width);
         m_lastPosition = m_width;
     }
     return 1;
