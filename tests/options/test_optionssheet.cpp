@@ -575,56 +575,62 @@ void TestOptionsSheet::sheetRefusesToLeaveInvalidPage()
     QVERIFY(audio->isSetUp());
 }
 
-void TestOptionsSheet::commandCancelKeepsOnlyPageIndex()
-{
+namespace {
+
+// The main window's side of the Options command, kept in a settings file of
+// the test's own.
+struct MainWindowState {
     QTemporaryDir dir;
-    SettingsStore store(dir.filePath(QStringLiteral("s.ini")).toStdString());
+    std::string path = dir.filePath(QStringLiteral("s.ini")).toStdString();
+    SettingsStore store{path};
     int current = kMp3;
     EncodingParamsSet params = defaults();
     ProgramSettings settings;
-    settings.OptStartPageIndex = 1;
-    const ProgramSettings before = settings;
     std::vector<std::string> filter;
     int selected = -1;
 
+    // Runs the command; drive works the sheet once it is up and closes it.
+    void run(QObject *context, const std::function<void(COptSheet *)> &drive)
+    {
+        QTimer::singleShot(0, context, [drive] {
+            auto *sheet = qobject_cast<COptSheet *>(QApplication::activeModalWidget());
+            QVERIFY(sheet);
+            drive(sheet);
+        });
+        runOptionsCommand(nullptr, {current, params, settings, filter, store,
+                                    [this](int f) { selected = f; }});
+    }
+};
+
+} // namespace
+
+void TestOptionsSheet::commandCancelKeepsOnlyPageIndex()
+{
+    MainWindowState main;
+    main.settings.OptStartPageIndex = 1;
+    const GeneralOptions before = generalOptionsFrom(main.settings);
     int startedOn = -1;
-    QTimer::singleShot(0, this, [&] {
-        auto *sheet = qobject_cast<COptSheet *>(QApplication::activeModalWidget());
-        QVERIFY(sheet);
+    main.run(this, [&](COptSheet *sheet) {
         startedOn = sheet->activePage();
         child<QComboBox>(sheet, "formatList")->setCurrentIndex(kWma);
         child<QLineEdit>(sheet, "filterEdit")->setText(QStringLiteral("changed"));
         sheet->reject();
     });
-    runOptionsCommand(nullptr, {current, params, settings, filter, store,
-                                [&](int f) { selected = f; }});
     QCOMPARE(startedOn, 1);
-    QCOMPARE(settings.OptStartPageIndex, 1);
-    QCOMPARE(current, kMp3);
-    QCOMPARE(params, defaults());
-    QCOMPARE(selected, -1);
-    QCOMPARE(generalOptionsFrom(settings), generalOptionsFrom(before));
-    QVERIFY(!store.groupExists("Options"));
+    QCOMPARE(main.settings.OptStartPageIndex, 1);
+    QCOMPARE(main.current, kMp3);
+    QCOMPARE(main.params, defaults());
+    QCOMPARE(main.selected, -1);
+    QCOMPARE(generalOptionsFrom(main.settings), before);
+    QVERIFY(!main.store.groupExists("Options"));
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
 
 void TestOptionsSheet::commandOkCarriesBackAndSaves()
 {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath(QStringLiteral("s.ini")).toStdString();
-    SettingsStore store(path);
-    int current = kMp3;
-    EncodingParamsSet params = defaults();
-    params[kMp3].AudioBitRate = "320";
-    ProgramSettings settings;
-    settings.OptStartPageIndex = 0;
-    settings.DestOutputFolderOpt = 199;
-    std::vector<std::string> filter;
-    int selected = -1;
-
-    QTimer::singleShot(0, this, [&] {
-        auto *sheet = qobject_cast<COptSheet *>(QApplication::activeModalWidget());
-        QVERIFY(sheet);
+    MainWindowState main;
+    main.params[kMp3].AudioBitRate = "320";
+    main.run(this, [](COptSheet *sheet) {
         auto *tabs = child<QTabWidget>(sheet, "pages");
         child<QCheckBox>(sheet, "filterCheck")->setChecked(true);
         child<QLineEdit>(sheet, "filterEdit")->setText(QStringLiteral("WAV; Mp3"));
@@ -636,20 +642,18 @@ void TestOptionsSheet::commandOkCarriesBackAndSaves()
         QCOMPARE(sheet->activePage(), 0);
         sheet->accept();
     });
-    runOptionsCommand(nullptr, {current, params, settings, filter, store,
-                                [&](int f) { selected = f; }});
 
-    QCOMPARE(current, kWma);
-    QCOMPARE(selected, kWma);
-    QCOMPARE(params[kWma].AudioBitRate, std::string("64"));
-    QCOMPARE(params[kMp3].AudioBitRate, std::string("320")); // other records untouched
-    QCOMPARE(settings.OptStartPageIndex, 0);
-    QCOMPARE(settings.FilterExts, std::string("WAV,Mp3"));
-    QCOMPARE(settings.TargetExistsOpt, 22);
-    QCOMPARE(filter, (std::vector<std::string>{"wav", "mp3"}));
+    QCOMPARE(main.current, kWma);
+    QCOMPARE(main.selected, kWma);
+    QCOMPARE(main.params[kWma].AudioBitRate, std::string("64"));
+    QCOMPARE(main.params[kMp3].AudioBitRate, std::string("320")); // other records untouched
+    QCOMPARE(main.settings.OptStartPageIndex, 0);
+    QCOMPARE(main.settings.FilterExts, std::string("WAV,Mp3"));
+    QCOMPARE(main.settings.TargetExistsOpt, 22);
+    QCOMPARE(main.filter, (std::vector<std::string>{"wav", "mp3"}));
 
     // What reached the file, read back through a store of its own.
-    SettingsStore reread(path);
+    SettingsStore reread(main.path);
     EncodingParams saved;
     loadEncodingParams(reread, kWma, saved);
     QCOMPARE(saved.AudioBitRate, std::string("64"));
@@ -663,29 +667,18 @@ void TestOptionsSheet::commandOkCarriesBackAndSaves()
 
 void TestOptionsSheet::commandOkKeepsUnopenedPage()
 {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath(QStringLiteral("s.ini")).toStdString();
-    SettingsStore store(path);
-    int current = kAmrNb;
-    EncodingParamsSet params = defaults();
-    ProgramSettings settings;
-    settings.OptStartPageIndex = 1;
-    settings.DestOutputFolderOpt = 250;
-    settings.TargetExistsOpt = 44;
-    std::vector<std::string> filter;
+    MainWindowState main;
+    main.current = kAmrNb;
+    main.settings.OptStartPageIndex = 1;
+    main.settings.DestOutputFolderOpt = 250;
+    main.settings.TargetExistsOpt = 44;
+    main.run(this, [](COptSheet *sheet) { sheet->accept(); });
+    QCOMPARE(main.settings.OptStartPageIndex, 1);
+    QCOMPARE(main.settings.DestOutputFolderOpt, 250);
+    QCOMPARE(main.settings.TargetExistsOpt, 44);
+    QCOMPARE(main.current, kAmrNb);
 
-    QTimer::singleShot(0, this, [&] {
-        auto *sheet = qobject_cast<COptSheet *>(QApplication::activeModalWidget());
-        QVERIFY(sheet);
-        sheet->accept();
-    });
-    runOptionsCommand(nullptr, {current, params, settings, filter, store, {}});
-    QCOMPARE(settings.OptStartPageIndex, 1);
-    QCOMPARE(settings.DestOutputFolderOpt, 250);
-    QCOMPARE(settings.TargetExistsOpt, 44);
-    QCOMPARE(current, kAmrNb);
-
-    SettingsStore reread(path);
+    SettingsStore reread(main.path);
     QCOMPARE(reread.readNumber("Options", "DestOutputFolderOpt"), std::optional<std::uint32_t>(250));
     EncodingParams saved = defaults()[kAmrNb];
     saved.AudioVolume = "changed";
