@@ -128,9 +128,15 @@ void COptVideoPage::createControls()
 void COptVideoPage::setRecords(const EncodingParamsSet &records, int format)
 {
     m_records = records;
-    m_format = format;
-    if (isSetUp())
-        fillControls();
+    // The current output format always names a catalogue row; anything else
+    // would index past the records, so it falls back to the first format.
+    m_format = format >= 0 && format < kFormatCount ? format : 0;
+    if (!isSetUp())
+        return;
+    m_filling = true;
+    m_formatList->setCurrentIndex(m_format);
+    m_filling = false;
+    fillControls();
 }
 
 const EncodingParams &COptVideoPage::record() const
@@ -147,7 +153,7 @@ void COptVideoPage::setUp()
         m_formatList->setUserValue(row, row);
         ++row;
     }
-    m_formatList->setCurrentIndex(m_format >= 0 && m_format < kFormatCount ? m_format : 0);
+    m_formatList->setCurrentIndex(m_format);
     m_filling = false;
     fillControls();
 }
