@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QStyle>
 
 #include "formats/audiooptionsrules.h"
 #include "formats/widgets/dialogunits.h"
+#include "formats/widgets/speakericon.h"
 #include "formats/widgets/spinbuttons.h"
 #include "ui/colourlist.h"
 #include "ui/userprompts.h"
@@ -83,7 +83,7 @@ void COptVideoPage::createControls()
     const QRect iconRect = dluRect(12, 25, 20, 20);
     auto *icon = place(new QLabel(this), "audioIcon", iconRect);
     const int side = std::min(iconRect.width(), iconRect.height());
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MediaVolume).pixmap(side, side));
+    icon->setPixmap(speakerIcon(side, devicePixelRatioF()));
 
     QLabel *formatLabel =
         label(this, "&Output Format:", "formatLabel", dluRect(44, 24, 55, 10));
