@@ -3,6 +3,10 @@
 #include "console.h"
 #include "toolerror.h"
 
+#include <climits>
+#include <cmath>
+#include <vector>
+
 namespace kescvt {
 
 namespace {
@@ -67,16 +71,31 @@ void AudioConverter::configure(const AVFrame *frame)
     if (ret < 0)
         conversionError(ret);
     m_resampler.reset(swr);
-    if (m_target.gain != 1.0) {
-        // The gain scales the mixing matrix; computed in float so that it is exact and
-        // clipped once, at the conversion to the output format.
-        av_opt_set_double(swr, "rematrix_volume", m_target.gain, 0);
-        av_opt_set_sample_fmt(swr, "internal_sample_fmt", AV_SAMPLE_FMT_FLTP, 0);
-        // Without this, integer output would have the matrix normalised back to unity.
-        if (av_get_packed_sample_fmt(m_target.format) < AV_SAMPLE_FMT_FLT && m_target.gain > 0.0)
-            av_opt_set_double(swr, "rematrix_maxval", m_target.gain, 0);
-    }
+    if (m_target.gain != 1.0)
+        setGainMatrix(swr);
     if ((ret = swr_init(swr)) < 0)
+        conversionError(ret);
+}
+
+// The gain is a mixing matrix: the one the resampler would build for these layouts (the
+// identity when they are the same), scaled. Integer output keeps the downmix normalised
+// to unity before the gain, as it would be without one; clipping happens once, at the
+// conversion to the output format.
+void AudioConverter::setGainMatrix(SwrContext *swr)
+{
+    const int inputs = m_source.layout.nb_channels;
+    const int outputs = m_target.layout.nb_channels;
+    std::vector<double> matrix(static_cast<size_t>(inputs) * outputs, 0.0);
+    const bool integerOutput = av_get_packed_sample_fmt(m_target.format) < AV_SAMPLE_FMT_FLT;
+    int ret = swr_build_matrix2(&m_source.layout, &m_target.layout, M_SQRT1_2, M_SQRT1_2, 0.0,
+                                integerOutput ? 1.0 : static_cast<double>(INT_MAX), 1.0, matrix.data(), inputs,
+                                AV_MATRIX_ENCODING_NONE, nullptr);
+    if (ret < 0)
+        conversionError(ret);
+    for (double &coefficient : matrix)
+        coefficient *= m_target.gain;
+    av_opt_set_sample_fmt(swr, "internal_sample_fmt", AV_SAMPLE_FMT_FLTP, 0);
+    if ((ret = swr_set_matrix(swr, matrix.data(), inputs)) < 0)
         conversionError(ret);
 }
 

@@ -38,6 +38,7 @@ private:
 
     bool sameAsSource(const AVFrame *frame) const;
     void configure(const AVFrame *frame);
+    void setGainMatrix(SwrContext *swr);
     void convert(const uint8_t **data, int samples);
     void ensureBuffer(int samples);
 
