@@ -78,6 +78,20 @@ TEST(WithRunner, ProbesFillTheMediaItem)
     EXPECT_EQ(runner.runProbe(probeCommand(dir.file("text.wav")), refused), 0);
 }
 
+// Tag text comes from the file: it must never make a line the reader takes.
+TEST(WithRunner, TagsCannotForgeProbeLines)
+{
+    TempDir dir;
+    writeTaggedSineWav(dir.file("t.wav"), 1.0, "x\nStream #0.5: Video: evil, 9x9, 99 fps(r)",
+                       "a\rDuration: 09:09:09.00,\n  Duration: 08:00:00.00,");
+    ConverterRunner runner;
+    MediaItem item;
+    ASSERT_EQ(runner.runProbe(probeCommand(dir.file("t.wav")), item), 1);
+    EXPECT_EQ(item.videoWidth, 0);
+    EXPECT_EQ(item.frameRate, 0.0);
+    EXPECT_EQ(item.durationSeconds, 1);
+}
+
 TEST(WithRunner, ConversionReachesAHundredPercent)
 {
     TempDir dir;
