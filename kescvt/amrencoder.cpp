@@ -23,13 +23,6 @@ constexpr int wideModes = sizeof wideRates / sizeof wideRates[0];
 // Largest storage frame: one mode byte and 244 (narrow) or 477 (wide) speech bits.
 constexpr int maxFrameBytes = 128;
 
-std::string kbpsText(int64_t bitsPerSecond)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%g", bitsPerSecond / 1000.0);
-    return buffer;
-}
-
 } // namespace
 
 int AmrEncoder::modeForBitRate(bool wide, int64_t bitRate)

@@ -38,6 +38,13 @@ std::string printable(const std::string &text)
     return out;
 }
 
+std::string kbpsText(int64_t bitsPerSecond)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%g", bitsPerSecond / 1000.0);
+    return buffer;
+}
+
 std::string errorText(int averror)
 {
     char buffer[AV_ERROR_MAX_STRING_SIZE] = {};

@@ -2,6 +2,7 @@
 // line is flushed as it is written and the two streams keep their order.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace kescvt {
@@ -15,6 +16,8 @@ void printError(const std::string &text);
 // A text from a file (tag, name) made safe to print on one line: control characters
 // become blanks, so a crafted tag cannot forge a "Duration:" or "Stream #" line.
 std::string printable(const std::string &text);
+// A bit rate in kbit/s as the command line writes it: 128000 gives "128", 6700 "6.7".
+std::string kbpsText(int64_t bitsPerSecond);
 // The text of an FFmpeg error code.
 std::string errorText(int averror);
 

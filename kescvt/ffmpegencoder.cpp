@@ -38,13 +38,6 @@ bool hasFreeBitRate(const AVCodec *codec)
     return codec->id >= AV_CODEC_ID_AMR_NB;
 }
 
-std::string kbpsText(int64_t bitsPerSecond)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%g", bitsPerSecond / 1000.0);
-    return buffer;
-}
-
 } // namespace
 
 int FfmpegEncoder::fitSampleRate(const AVCodec *codec, int wanted)

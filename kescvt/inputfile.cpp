@@ -1,9 +1,9 @@
 #include "inputfile.h"
 
+#include "codectable.h"
 #include "console.h"
 #include "toolerror.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -20,18 +20,6 @@ namespace {
 int refuseNestedOpen(AVFormatContext *, AVIOContext **, const char *, int, AVDictionary **)
 {
     return AVERROR(EPERM);
-}
-
-std::string lowerExtension(const std::string &path)
-{
-    const size_t slash = path.rfind('/');
-    const size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return {};
-    std::string ext = path.substr(dot + 1);
-    for (char &c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext;
 }
 
 } // namespace
@@ -85,7 +73,7 @@ const AVInputFormat *InputFile::detectFormat()
     if (score < 0 || !format)
         inputError(printable(m_path) + " is not a media file the tool can read");
     if (score <= AVPROBE_SCORE_RETRY) {
-        const std::string ext = lowerExtension(m_path);
+        const std::string ext = pathExtension(m_path);
         const bool extensionAgrees = !ext.empty() && format->extensions && av_match_ext(("x." + ext).c_str(), format->extensions);
         if (!extensionAgrees)
             inputError(printable(m_path) + " is not a media file the tool can read");
