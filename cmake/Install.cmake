@@ -1,0 +1,48 @@
+# Installation like a Linux desktop program: the executables and the help page
+# together in one program folder (the program finds kescvt and snvc.html beside
+# its real executable), a launcher link in bin/, the desktop entry, the icon in
+# the hicolor sizes and the AppStream metadata; and a Debian package by CPack.
+include(GNUInstallDirs)
+
+set(SONAVERT_APP_ID com.kestrune.Sonavert)
+set(SONAVERT_PROGRAM_DIR lib/sonavert)
+
+install(TARGETS sonavert RUNTIME DESTINATION ${SONAVERT_PROGRAM_DIR})
+if(TARGET kescvt)
+  install(TARGETS kescvt RUNTIME DESTINATION ${SONAVERT_PROGRAM_DIR})
+endif()
+install(FILES res/snvc.html DESTINATION ${SONAVERT_PROGRAM_DIR})
+
+# bin/sonavert is a relative symbolic link, so the installed tree can move as a whole.
+file(RELATIVE_PATH _to_program /${CMAKE_INSTALL_BINDIR} /${SONAVERT_PROGRAM_DIR}/sonavert)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/launcher)
+file(CREATE_LINK ${_to_program} ${CMAKE_BINARY_DIR}/launcher/sonavert SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/launcher/sonavert DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES res/${SONAVERT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES res/${SONAVERT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(_size 16 24 32 48 64 128 256)
+  set(_icon ${CMAKE_SOURCE_DIR}/res/icons/sonavert-${_size}.png)
+  if(EXISTS ${_icon})
+    install(FILES ${_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps
+            RENAME ${SONAVERT_APP_ID}.png)
+  endif()
+endforeach()
+
+set(CPACK_PACKAGE_NAME sonavert)
+set(CPACK_PACKAGE_VENDOR Kestrune)
+set(CPACK_PACKAGE_CONTACT "Kestrune <support@kestrune.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Desktop audio converter")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION sound)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The platform plugins are a package of their own; without them no window opens.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Desktop audio converter
+ Sonavert converts audio and video files into MP3, MP2, WAV, WMA, OGG, AAC,
+ M4A, M4B, AC3, AIFF, AU, RA and AMR, with per-file status, a progress window
+ and policies for output folders and existing files.")
+set(CPACK_GENERATOR DEB)
+include(CPack)

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks what it holds and what it depends on.
+set -euo pipefail
+build="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$work" >/dev/null)
+deb="$(ls "$work"/sonavert_*.deb)"
+
+depends="$(dpkg-deb -f "$deb" Depends)"
+for lib in libqt6core6 libqt6widgets6 qt6-qpa-plugins; do
+  grep -q "$lib" <<<"$depends" || { echo "Depends lacks $lib: $depends"; exit 1; }
+done
+if [ -x "$build/app/kescvt" ]; then
+  grep -q "libavcodec" <<<"$depends" || { echo "Depends lacks libavcodec: $depends"; exit 1; }
+fi
+
+contents="$(dpkg-deb -c "$deb")"
+for path in ./usr/lib/sonavert/sonavert ./usr/lib/sonavert/snvc.html \
+            ./usr/share/applications/com.kestrune.Sonavert.desktop \
+            ./usr/share/metainfo/com.kestrune.Sonavert.metainfo.xml; do
+  grep -q " $path\$" <<<"$contents" || { echo "package lacks $path"; exit 1; }
+done
+grep -q "./usr/bin/sonavert -> ../lib/sonavert/sonavert" <<<"$contents" || { echo "no launcher link"; exit 1; }
+
+# Unpacked into a scratch root, the program folder is complete and runnable.
+dpkg-deb -x "$deb" "$work/root"
+[ -x "$work/root/usr/lib/sonavert/sonavert" ]
+if [ -x "$build/app/kescvt" ]; then
+  "$work/root/usr/lib/sonavert/kescvt" -i /nonexistent >/dev/null 2>&1 && { echo "kescvt accepted a missing file"; exit 1; }
+fi
+echo "package ok: $(basename "$deb")"
