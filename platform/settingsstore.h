@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,7 +11,11 @@ class QSettings;
 // The per-user settings store: groups ("Options", "VideoParam2\3") holding named
 // text and number values. On Linux an INI file under $XDG_CONFIG_HOME/Kestrune/
 // through QSettings; group paths are written with "\" as in the stored names and
-// mapped to QSettings' own separator here.
+// mapped to QSettings' own separator here. Texts are byte strings: valid UTF-8
+// is stored as text, anything else as bytes, and both read back unchanged. A
+// file that cannot be parsed is treated as empty and replaced by the next save;
+// an unreadable one reads as empty. Saves are atomic and locked against other
+// processes saving at the same time.
 class SettingsStore {
 public:
     SettingsStore();                                   // the user's own store
@@ -32,9 +37,16 @@ public:
     void writeText(const std::string &group, const std::string &name, const std::string &value);
     void writeNumber(const std::string &group, const std::string &name, std::uint32_t value);
 
-    // Writes pending changes; false when the store cannot be written.
+    // Writes pending changes; false when this save could not be written (the
+    // changes are kept in memory and tried again by the next save).
     bool sync();
 
 private:
+    void open(const std::function<std::unique_ptr<QSettings>()> &make);
+    void reopen();
+    void prepareWrite();
+
+    std::function<std::unique_ptr<QSettings>()> m_make;
     std::unique_ptr<QSettings> m_settings;
+    bool m_discardFile = false;   // the file was damaged: read nothing of it
 };
