@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   valgrind
   desktop-file-utils appstream dpkg-dev file
+  librsvg2-bin
 )
 
 missing=()

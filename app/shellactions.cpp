@@ -1,0 +1,154 @@
+#include "app/shellactions.h"
+
+#include "platform/desktopentry.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace {
+
+// The folder part of a path: up to its last "/", or the current folder.
+std::string folderOf(const std::string &path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return path.substr(0, slash == 0 ? 1 : slash);
+}
+
+class DesktopShellActions final : public ShellActions {
+public:
+    void openFile(const std::string &path) override
+    {
+        QDesktopServices::openUrl(fileUrlFromBytes(path));
+    }
+
+    void showInFolder(const std::string &path) override
+    {
+        const QUrl folder = fileUrlFromBytes(folderOf(path));
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected()) {
+            QDesktopServices::openUrl(folder);
+            return;
+        }
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+            QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+        call << QStringList{QString::fromLatin1(fileUrlFromBytes(path).toEncoded())} << QString();
+        // Asynchronous, so a slow file manager never stalls the window; without
+        // one, the folder opens on its own.
+        auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished,
+                         [folder](QDBusPendingCallWatcher *w) {
+                             if (w->isError())
+                                 QDesktopServices::openUrl(folder);
+                             w->deleteLater();
+                         });
+    }
+
+    int openLink(const QString &link, bool /*showNormal*/) override
+    {
+        if (QDesktopServices::openUrl(QUrl(link)))
+            return kOpened;
+        // The desktop's opener refused it: start the default browser's own command.
+        return startBrowserEntry(link, platform::defaultWebBrowserId(), platform::xdgDataDirs(),
+                                 [](const QString &program, const QStringList &arguments) {
+                                     return QProcess::startDetached(program, arguments);
+                                 },
+                                 kNoAssociation);
+    }
+};
+
+DesktopShellActions g_desktopActions;
+ShellActions *g_actions = nullptr;
+
+} // namespace
+
+ShellActions &shellActions()
+{
+    return g_actions ? *g_actions : g_desktopActions;
+}
+
+void setShellActions(ShellActions *actions)
+{
+    g_actions = actions;
+}
+
+void openFile(const std::string &path)
+{
+    shellActions().openFile(path);
+}
+
+void showInFolder(const std::string &path)
+{
+    shellActions().showInFolder(path);
+}
+
+int openLink(const QString &link, bool showNormal)
+{
+    return shellActions().openLink(link, showNormal);
+}
+
+int startBrowserEntry(const QString &link, const QString &desktopId, const QStringList &dataDirs,
+                      const ProgramStarter &start, int openerResult)
+{
+    const QString desktopFile = platform::findDesktopFile(desktopId, dataDirs);
+    if (desktopFile.isEmpty())
+        return openerResult;
+    QFile file(desktopFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return openerResult;
+    QStringList argv = platform::desktopExecArgv(platform::desktopEntryExec(file.readAll()), link);
+    if (argv.isEmpty())
+        return openerResult;
+    const QString program = argv.takeFirst();
+    return start(program, argv) ? ShellActions::kOpened : ShellActions::kNotFound;
+}
+
+QString linkFailureReason(int code)
+{
+    switch (code) {
+    case 0: return QStringLiteral("The operating system is out\nof memory or resources.");
+    case 2: return QStringLiteral("The specified file was not found.");
+    case 3: return QStringLiteral("The specified path was not found.");
+    case 5: return QStringLiteral("The operating system denied\naccess to the specified file.");
+    case 8: return QStringLiteral("There was not enough memory to complete the operation.");
+    case 11: return QStringLiteral("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
+    case 26: return QStringLiteral("A sharing violation occurred. ");
+    case 27: return QStringLiteral("The filename association is\nincomplete or invalid.");
+    case 28: return QStringLiteral("The DDE transaction could not\nbe completed because the request timed out.");
+    case 29: return QStringLiteral("The DDE transaction failed.");
+    case 30:
+        return QStringLiteral("The DDE transaction could not\nbe completed because other DDE transactions\n"
+                              "were being processed.");
+    case 31: return QStringLiteral("There is no application associated\nwith the given filename extension.");
+    case 32: return QStringLiteral("The specified dynamic-link library was not found.");
+    default: return QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+    }
+}
+
+QString linkFailureMessage(int code)
+{
+    return QStringLiteral("Unable to open hyperlink:\n\n") + linkFailureReason(code);
+}
+
+QString applicationTitle()
+{
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("Sonavert") : name;
+}
+
+QUrl fileUrlFromBytes(const std::string &path)
+{
+    QByteArray bytes(path.data(), qsizetype(path.size()));
+    if (!bytes.startsWith('/'))
+        bytes = QFile::encodeName(QDir::currentPath()) + '/' + bytes;
+    return QUrl::fromEncoded(QByteArrayLiteral("file://") + bytes.toPercentEncoding("/"));
+}

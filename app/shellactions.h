@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+#include <string>
+
+// Handing files, folders and links to other programs. Every caller goes through
+// shellActions(), so tests can record the calls instead of starting programs.
+class ShellActions {
+public:
+    // Result codes of openLink(), kept in the ranges of the launch results they
+    // stand for: anything above 32 is success.
+    static constexpr int kOpened = 42;
+    static constexpr int kNotFound = 2;       // the fallback browser would not start
+    static constexpr int kNoAssociation = 31; // nothing on the desktop takes the link
+
+    virtual ~ShellActions() = default;
+
+    // Opens the file with the program the desktop associates with it. The result
+    // is not reported.
+    virtual void openFile(const std::string &path) = 0;
+    // Opens the file manager on the file's folder with the file selected; opens the
+    // folder alone when no file manager answers on D-Bus.
+    virtual void showInFolder(const std::string &path) = 0;
+    // Opens a web or mailto link; falls back to the default web browser's own
+    // command. Returns a result code, above 32 on success. showNormal tells a menu
+    // command (true) from a hyperlink label (false); the desktop opener has no
+    // window mode to pass it to.
+    virtual int openLink(const QString &link, bool showNormal) = 0;
+};
+
+// The actions in use: the desktop's unless a test installed its own.
+ShellActions &shellActions();
+// Installs actions (nullptr restores the desktop's). The caller keeps ownership.
+void setShellActions(ShellActions *actions);
+
+// Shorthands for shellActions().openFile() and so on.
+void openFile(const std::string &path);
+void showInFolder(const std::string &path);
+int openLink(const QString &link, bool showNormal);
+
+// Starts a program detached with its arguments; false when it can't be started.
+using ProgramStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
+
+// The open-link fallback: the desktop entry desktopId, looked up in dataDirs, is
+// started through start with the link in its Exec line. Returns
+// ShellActions::kOpened when it started, kNotFound when it would not start, and
+// openerResult when there is no usable entry.
+int startBrowserEntry(const QString &link, const QString &desktopId, const QStringList &dataDirs,
+                      const ProgramStarter &start, int openerResult);
+
+// The reason for a failed openLink() result, and the whole message a hyperlink
+// label shows: "Unable to open hyperlink:\n\n" followed by the reason.
+QString linkFailureReason(int code);
+QString linkFailureMessage(int code);
+
+// The application's title: the executable's file name without its extension.
+QString applicationTitle();
+
+// The file URL of a path given as bytes (relative paths are taken from the
+// current folder). Bytes that are not valid UTF-8 survive percent-encoded.
+QUrl fileUrlFromBytes(const std::string &path);

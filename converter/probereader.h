@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+struct MediaItem;
+
+// Turns the lines of a probe run into a media item's properties: the first
+// duration line, the first video stream and the first audio stream. Later lines
+// of a kind already taken change nothing.
+//
+//   Duration: 01:02:03.50, start: 0.000000, bitrate: 128 kb/s
+//     Stream #0.0: Audio: mp3, 44100 Hz, stereo, s16, 128 kb/s
+class ProbeReader {
+public:
+    explicit ProbeReader(MediaItem &item);
+
+    void takeLine(std::string_view line);
+
+    // 1 when a video or an audio stream line was found, else 0; a duration
+    // alone does not make a file readable.
+    int verdict() const { return (m_videoTaken || m_audioTaken) ? 1 : 0; }
+
+private:
+    MediaItem &m_item;
+    bool m_durationTaken = false;
+    bool m_videoTaken = false;
+    bool m_audioTaken = false;
+};

@@ -1,0 +1,112 @@
+#include "converter/progressreader.h"
+
+#include "converter/linesplitter.h"
+#include "converter/outputparsers.h"
+#include "converter/progressdisplay.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+std::string_view fileNamePart(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// Seconds in units of 1/2000 s, cut toward zero. A negative time counts as 0
+// and a huge one saturates rather than wrapping.
+std::uint64_t timeUnits(double seconds)
+{
+    const double units = seconds * 2000.0;
+    if (!(units > 0.0))
+        return 0;
+    if (units >= 18446744073709551615.0)
+        return std::numeric_limits<std::uint64_t>::max();
+    return static_cast<std::uint64_t>(units);
+}
+
+} // namespace
+
+ProgressReader::ProgressReader(ProgressDisplay &display, int durationSeconds, std::string_view sourcePath)
+    : m_display(display)
+    , m_duration(durationSeconds > 0 ? static_cast<std::uint64_t>(durationSeconds) : 0)
+    , m_name(fileNamePart(sourcePath))
+{
+}
+
+std::string ProgressReader::percentText(std::string_view name, int percent)
+{
+    std::string text = "Converting ";
+    text.append(name);
+    text.append("...");
+    text.append(std::to_string(percent));
+    text.push_back('%');
+    return text;
+}
+
+void ProgressReader::begin()
+{
+    m_width = m_display.upperBarWidth();
+    m_display.setUpperRange(0, m_width);
+    m_display.setUpperPosition(0);
+    if (m_duration > 0) {
+        // A bar without width (never shown) must not divide by zero.
+        const std::uint64_t width = static_cast<std::uint64_t>(std::max(m_width, 1));
+        m_step = std::max<std::uint64_t>(2000 * m_duration / width, 1);
+    }
+    m_display.pumpMessages();
+}
+
+void ProgressReader::takeRead(std::string_view data, LineSplitter &lines)
+{
+    if (data.empty())
+        return;
+    if (m_duration == 0) {
+        m_display.stepUpper();
+        return;
+    }
+    lines.split(data, [this](std::string_view line) { takeLine(line); });
+}
+
+void ProgressReader::takeLine(std::string_view line)
+{
+    if (m_duration == 0)
+        return;
+    const std::optional<double> seconds = parseProgressTime(line);
+    if (!seconds)
+        return;
+    const std::uint64_t time = timeUnits(*seconds);
+    m_lastTime = time;
+
+    const int percent = static_cast<int>(std::min<std::uint64_t>(time / (20 * m_duration), 100));
+    if (percent > m_lastPercent) {
+        m_display.setUpperText(percentText(m_name, percent));
+        m_lastPercent = percent;
+    }
+    // Held at the bar's end: a time past the duration must not leave the range.
+    const int position = static_cast<int>(std::min<std::uint64_t>(time / m_step, static_cast<std::uint64_t>(std::max(m_width, 0))));
+    if (position > m_lastPosition) {
+        m_display.setUpperPosition(position);
+        m_lastPosition = position;
+    }
+}
+
+int ProgressReader::finish()
+{
+    if (m_duration == 0)
+        return 1;
+    if (m_lastTime == 0)
+        return 0;
+    if (m_lastPercent != 100) {
+        m_display.setUpperText(percentText(m_name, 100));
+        m_lastPercent = 100;
+    }
+    // The bar may have reached its end a little before 100 %: the step is cut.
+    if (m_lastPosition < m_width) {
+        m_display.setUpperPosition(m_width);
+        m_lastPosition = m_width;
+    }
+    return 1;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// How the last run of the converter tool went, beyond its 1-or-0 verdict:
+// callers that must tell a cancel from a failure, and the tests, read it.
+enum class RunOutcome {
+    FailedToStart,  // no process (missing tool, empty command line, no pipes)
+    Exited,         // ended by itself; exitCode holds its status
+    Signalled,      // died of a signal it did not get from us
+    Cancelled,      // Cancel was pressed: killed and waited for
+    TimedOut,       // a probe that did not end in time: killed and waited for
+};
+
+struct RunReport {
+    RunOutcome outcome = RunOutcome::FailedToStart;
+    int exitCode = 0;
+    int signal = 0;
+    int passes = 0;  // passes of the read loop
+    int reads = 0;   // reads that brought data
+};

@@ -1,0 +1,254 @@
+#include "formats/widgets/coptoutputpage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include "formats/widgets/dialogunits.h"
+#include "ui/userprompts.h"
+#include "ui/waitcursor.h"
+
+namespace {
+
+const char *const kExample =
+    "For example: original file is \"C:\\Music\\pop\\1.mp3\" and output folder is "
+    "\"D:\\Output.\" If the option is checked, the output folder will be "
+    "\"D:\\Output\\C\\Music\\pop.\"";
+
+QString fromBytes(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+std::string toBytes(const QString &text)
+{
+    return text.toStdString();
+}
+
+template <typename T>
+T *place(T *widget, const char *name, const QRect &rect)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const char *text, const char *name, const QRect &rect)
+{
+    auto *result = place(new QLabel(QString::fromUtf8(text), parent), name, rect);
+    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return result;
+}
+
+void etchedLine(QWidget *parent, const QRect &rect)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(rect.x(), rect.y(), rect.width(), 2);
+}
+
+void icon(QWidget *parent, QStyle::StandardPixmap pixmap, const char *name, const QRect &rect)
+{
+    auto *image = place(new QLabel(parent), name, rect);
+    const int side = std::min(rect.width(), rect.height());
+    image->setPixmap(parent->style()->standardIcon(pixmap).pixmap(side, side));
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void fillList(QComboBox *list, std::span<const ChoiceRow> rows)
+{
+    for (const ChoiceRow &row : rows)
+        list->addItem(QString::fromUtf8(row.text), row.code);
+}
+
+} // namespace
+
+COptOutputPage::COptOutputPage(QWidget *parent)
+    : OptionsPage(parent)
+{
+    setFont(optionsFont());
+    setFixedSize(dluSize(368, 247));
+    createControls();
+}
+
+void COptOutputPage::createControls()
+{
+    // Created top to bottom: the creation order is the tab order.
+    label(this, "General", "generalHeading", dluRect(7, 7, 28, 10));
+    etchedLine(this, dluRect(37, 11, 324, 1));
+    icon(this, QStyle::SP_FileDialogContentsView, "generalIcon", dluRect(12, 20, 21, 20));
+
+    m_filterCheck = place(
+        new QCheckBox(QStringLiteral(
+                          "O&nly add the following file extensions for \"Add Folder\" and Drag/Drop"),
+                      this),
+        "filterCheck", dluRect(44, 24, 238, 10));
+    m_filterEdit = place(new QLineEdit(this), "filterEdit", dluRect(56, 40, 301, 14));
+    label(this,
+          "Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac",
+          "filterNote", dluRect(56, 58, 306, 10));
+
+    label(this, "Output", "outputHeading", dluRect(7, 84, 26, 10));
+    etchedLine(this, dluRect(35, 88, 326, 1));
+    icon(this, QStyle::SP_DirIcon, "outputIcon", dluRect(9, 99, 21, 20));
+
+    QLabel *folderLabel = label(this, "&Output folder:", "folderLabel", dluRect(44, 100, 50, 10));
+    m_folderList = place(new QComboBox(this), "folderList", dluRect(97, 97, 259, 14));
+    folderLabel->setBuddy(m_folderList);
+
+    m_customFolderLabel =
+        label(this, "Custom &folder:", "customFolderLabel", dluRect(44, 118, 48, 10));
+    m_customFolderEdit =
+        place(new QLineEdit(this), "customFolderEdit", dluRect(97, 115, 215, 14));
+    m_customFolderLabel->setBuddy(m_customFolderEdit);
+    m_browseButton = place(new QPushButton(QStringLiteral("Bro&wse"), this), "browseButton",
+                           dluRect(315, 115, 41, 14));
+    m_browseButton->setAutoDefault(false);
+
+    m_createDirsCheck = place(
+        new QCheckBox(QStringLiteral("&Create folders according to path of original file"), this),
+        "createDirsCheck", dluRect(97, 135, 234, 10));
+    m_exampleLabel = label(this, kExample, "exampleLabel", dluRect(97, 146, 259, 28));
+    m_exampleLabel->setTextFormat(Qt::PlainText);
+    m_exampleLabel->setWordWrap(true);
+
+    QLabel *targetLabel =
+        label(this, "If target file &exists ", "targetExistsLabel", dluRect(44, 180, 62, 10));
+    m_targetExistsList =
+        place(new QComboBox(this), "targetExistsList", dluRect(107, 179, 248, 14));
+    targetLabel->setBuddy(m_targetExistsList);
+
+    m_myDocumentsCheck = place(
+        new QCheckBox(QStringLiteral("Output files to M&y Documents if creating file failure"),
+                      this),
+        "myDocumentsCheck", dluRect(44, 197, 308, 10));
+    m_browseOutputCheck = place(
+        new QCheckBox(QStringLiteral("&Browse output folder while conversion completes"), this),
+        "browseOutputCheck", dluRect(44, 212, 308, 10));
+
+    connect(m_filterCheck, &QCheckBox::clicked, this, &COptOutputPage::onFilterClicked);
+    connect(m_browseButton, &QPushButton::clicked, this, &COptOutputPage::onBrowse);
+}
+
+void COptOutputPage::setOptions(const GeneralOptions &options)
+{
+    m_options = options;
+    if (isSetUp())
+        writeControls();
+}
+
+void COptOutputPage::setUp()
+{
+    writeControls();
+
+    fillList(m_folderList, outputFolderRows());
+    int row = rowOfCode(outputFolderRows(), m_options.DestOutputFolderOpt);
+    if (row < 0) {
+        row = 0;
+        m_options.DestOutputFolderOpt = outputFolderRows()[0].code;
+    }
+    m_folderList->setCurrentIndex(row);
+    enableCustomFolder(m_options.DestOutputFolderOpt == kCustomFolder);
+    connect(m_folderList, &QComboBox::currentIndexChanged, this,
+            &COptOutputPage::onFolderChoiceChanged);
+
+    fillList(m_targetExistsList, targetExistsRows());
+    row = rowOfCode(targetExistsRows(), m_options.TargetExistsOpt);
+    if (row < 0) {
+        row = 0;
+        m_options.TargetExistsOpt = targetExistsRows()[0].code;
+    }
+    m_targetExistsList->setCurrentIndex(row);
+
+    if (m_options.EnableExtFilter == 0)
+        m_filterEdit->setEnabled(false);
+}
+
+void COptOutputPage::readControls()
+{
+    m_options.DestSpecifiedFolder = toBytes(m_customFolderEdit->text());
+    m_options.CreateDirs = m_createDirsCheck->isChecked() ? 1 : 0;
+    m_options.BrowseOutputFolder = m_browseOutputCheck->isChecked() ? 1 : 0;
+    m_options.OutputFiles2MyDocuments = m_myDocumentsCheck->isChecked() ? 1 : 0;
+    m_options.FilterExts = toBytes(m_filterEdit->text());
+    m_options.EnableExtFilter = m_filterCheck->isChecked() ? 1 : 0;
+}
+
+void COptOutputPage::writeControls()
+{
+    m_customFolderEdit->setText(fromBytes(m_options.DestSpecifiedFolder));
+    m_createDirsCheck->setChecked(m_options.CreateDirs != 0);
+    m_browseOutputCheck->setChecked(m_options.BrowseOutputFolder != 0);
+    m_myDocumentsCheck->setChecked(m_options.OutputFiles2MyDocuments != 0);
+    m_filterEdit->setText(fromBytes(m_options.FilterExts));
+    m_filterCheck->setChecked(m_options.EnableExtFilter != 0);
+}
+
+void COptOutputPage::enableCustomFolder(bool enable)
+{
+    m_customFolderEdit->setEnabled(enable);
+    m_browseButton->setEnabled(enable);
+    m_createDirsCheck->setEnabled(enable);
+    m_exampleLabel->setEnabled(enable);
+}
+
+void COptOutputPage::onFilterClicked()
+{
+    readControls();
+    const bool on = m_filterCheck->isChecked();
+    m_filterEdit->setEnabled(on);
+    if (on)
+        m_filterEdit->setFocus();
+}
+
+void COptOutputPage::onFolderChoiceChanged(int row)
+{
+    if (row < 0)
+        return;
+    enableCustomFolder(m_folderList->itemData(row).toInt() == kCustomFolder);
+}
+
+void COptOutputPage::onBrowse()
+{
+    readControls();
+    // The chooser is a window of its own and gets the ordinary cursor; the wait
+    // cursor covers the work around it.
+    const QString picked = userPrompts().chooseFolder(
+        this, QStringLiteral("Please choose an output folder:"),
+        fromBytes(chooserStartFolder(m_options.DestSpecifiedFolder)));
+    WaitCursor wait;
+    const std::string folder = customFolderFromChoice(toBytes(picked));
+    if (folder.empty())
+        return;
+    m_options.DestSpecifiedFolder = folder;
+    writeControls();
+}
+
+bool COptOutputPage::leave()
+{
+    readControls();
+    const int folderRow = m_folderList->currentIndex();
+    if (folderRow >= 0)
+        m_options.DestOutputFolderOpt = m_folderList->itemData(folderRow).toInt();
+
+    const int targetRow = m_targetExistsList->currentIndex();
+    const int targetCode =
+        targetRow >= 0 ? m_targetExistsList->itemData(targetRow).toInt() : m_options.TargetExistsOpt;
+    const GeneralLeaveCheck check = checkGeneralLeaving(m_options, targetCode);
+    if (check == GeneralLeaveCheck::Ok)
+        return true;
+
+    userPrompts().message(this, QString::fromUtf8(generalLeaveMessage(check)),
+                          UserPrompts::Icon::Warning);
+    if (check == GeneralLeaveCheck::NeedOutputFolder)
+        m_customFolderEdit->setFocus();
+    else
+        m_filterEdit->setFocus();
+    return false;
+}

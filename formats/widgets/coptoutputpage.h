@@ -1,0 +1,51 @@
+#pragma once
+
+#include "formats/generaloptionsrules.h"
+#include "formats/widgets/optionspage.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The "General" page of the Options sheet: extension filter, output folder,
+// existing-target policy and the two completion options.
+class COptOutputPage : public OptionsPage {
+    Q_OBJECT
+
+public:
+    explicit COptOutputPage(QWidget *parent = nullptr);
+
+    void setOptions(const GeneralOptions &options);
+    const GeneralOptions &options() const { return m_options; }
+
+    bool leave() override;
+
+protected:
+    void setUp() override;
+
+private:
+    void createControls();
+    // Moves the edit and check box values between the controls and m_options.
+    void readControls();
+    void writeControls();
+    void enableCustomFolder(bool enable);
+    void onFilterClicked();
+    void onFolderChoiceChanged(int row);
+    void onBrowse();
+
+    GeneralOptions m_options;
+
+    QCheckBox *m_filterCheck = nullptr;
+    QLineEdit *m_filterEdit = nullptr;
+    QComboBox *m_folderList = nullptr;
+    QLabel *m_customFolderLabel = nullptr;
+    QLineEdit *m_customFolderEdit = nullptr;
+    QPushButton *m_browseButton = nullptr;
+    QCheckBox *m_createDirsCheck = nullptr;
+    QLabel *m_exampleLabel = nullptr;
+    QComboBox *m_targetExistsList = nullptr;
+    QCheckBox *m_myDocumentsCheck = nullptr;
+    QCheckBox *m_browseOutputCheck = nullptr;
+};

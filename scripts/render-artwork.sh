@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Renders the PNGs in res/ from their SVG sources. The PNGs are committed, so
+# the build never needs this; run it after editing an SVG (needs rsvg-convert,
+# Debian package librsvg2-bin).
+set -euo pipefail
+res="$(cd "$(dirname "$0")/../res" && pwd)"
+cd "$res"
+for name in skin button button_hot help minimize close menupictures; do
+  rsvg-convert "$name.svg" -o "$name.png"
+done
+for size in 16 24 32 48 64 128 256; do
+  rsvg-convert -w "$size" -h "$size" icons/sonavert.svg -o "icons/sonavert-$size.png"
+done

@@ -1,0 +1,252 @@
+#include "converter/converterrunner.h"
+#include "fakedisplay.h"
+#include "filelist/mediaitem.h"
+#include "platform/childprocess.h"
+#include "platform/commandline.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <dirent.h>
+#include <sys/wait.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const char *const streamLine = "out:    Stream #0.0: Audio: pcm_s16le, 8000 Hz, mono\\n";
+
+// The command line of the scripted tool doing `actions` in order.
+std::string script(const std::vector<std::string> &actions)
+{
+    std::string line = platform::quoteArgument(SCRIPT_TOOL);
+    for (const std::string &action : actions)
+        line += " " + platform::quoteArgument(action);
+    return line;
+}
+
+int openDescriptors()
+{
+    DIR *dir = ::opendir("/proc/self/fd");
+    int count = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_name[0] != '.')
+            ++count;
+    }
+    ::closedir(dir);
+    return count - 1;
+}
+
+bool anyChildLeft()
+{
+    errno = 0;
+    return !(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
+}
+
+// Everything a child prints, read until it has ended.
+std::string readAll(platform::ChildProcess &child)
+{
+    std::string out;
+    char buffer[4096];
+    while (!(child.outputEnded() && child.hasEnded())) {
+        child.waitForOutput(100ms);
+        for (long got; (got = child.readAvailable(buffer, sizeof buffer)) > 0;)
+            out.append(buffer, static_cast<std::size_t>(got));
+        if (child.outputEnded())
+            child.waitForEnd(100ms);
+    }
+    return out;
+}
+
+MediaItem itemOf(int durationSeconds)
+{
+    MediaItem item;
+    item.sourcePath = "/music/Song.wav";
+    item.durationSeconds = durationSeconds;
+    return item;
+}
+
+} // namespace
+
+TEST(ChildProcess, ArgumentsWholeOutputsSharedOnlyStdioInherited)
+{
+    platform::ChildProcess child;
+    ASSERT_TRUE(child.start({SCRIPT_TOOL, "out:say \"hi\" #?*\\n", "err:to stderr\\n", "fds", "exit:4"}));
+    EXPECT_EQ(readAll(child), "say \"hi\" #?*\nto stderr\nfds 3\n");
+    EXPECT_EQ(child.outcome(), platform::ChildOutcome::Exited);
+    EXPECT_EQ(child.exitCode(), 4);
+}
+
+TEST(ChildProcess, FourOutcomesKeptApart)
+{
+    platform::ChildProcess missing;
+    EXPECT_FALSE(missing.start({"/nonexistent/kescvt", "-i", "x"}));
+    EXPECT_EQ(missing.outcome(), platform::ChildOutcome::FailedToStart);
+    EXPECT_EQ(missing.startError(), ENOENT);
+
+    platform::ChildProcess crashed;
+    ASSERT_TRUE(crashed.start({SCRIPT_TOOL, "signal:15"}));
+    readAll(crashed);
+    EXPECT_EQ(crashed.outcome(), platform::ChildOutcome::Signalled);
+    EXPECT_EQ(crashed.termSignal(), 15);
+
+    platform::ChildProcess killed;
+    ASSERT_TRUE(killed.start({SCRIPT_TOOL, "hang"}));
+    killed.kill();
+    EXPECT_EQ(killed.outcome(), platform::ChildOutcome::Killed);
+    EXPECT_FALSE(anyChildLeft());
+}
+
+TEST(ConverterRunner, ToolEndingAtOnceGetsTwoPasses)
+{
+    ConverterRunner runner;
+    MediaItem item;
+    EXPECT_EQ(runner.runProbe(script({}), item), 0);
+    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Exited);
+    EXPECT_EQ(runner.lastRun().passes, 2);
+    EXPECT_EQ(runner.lastRun().reads, 0);
+}
+
+TEST(ConverterRunner, ProbeReadsBothStreamsUpToTheEnd)
+{
+    ConverterRunner runner;
+    MediaItem item;
+    // Written just before the tool ends; the duration comes on standard error.
+    EXPECT_EQ(runner.runProbe(script({"sleep:150", "err:  Duration: 00:03:25.12, start: 0.0\\r\\n",
+                                      streamLine}), item), 1);
+    EXPECT_EQ(item.durationSeconds, 205);
+    EXPECT_EQ(item.sampleRate, 8000);
+    EXPECT_EQ(item.audioChannels, 1);
+
+    // More than one read's worth still in the pipe when the tool has ended.
+    MediaItem late;
+    EXPECT_EQ(runner.runProbe(script({"fill:300000", streamLine}), late), 1);
+    EXPECT_EQ(late.sampleRate, 8000);
+}
+
+TEST(ConverterRunner, SlowWindowStillGetsTheLastLines)
+{
+    // While the window repaints the tool fills the pipe and ends: the pass
+    // after its end must take more than one read's worth.
+    ConverterRunner runner;
+    FakeDisplay display(200);
+    display.pumpMs = 50;
+    EXPECT_EQ(runner.runConversion(script({"fill:415000", "out:|Time>>> 100.0\\n"}), itemOf(100), display), 1);
+    EXPECT_EQ(display.texts, std::vector<std::string>{"Converting Song.wav...100%"});
+}
+
+TEST(ConverterRunner, LineCutBetweenWritesIsJoined)
+{
+    ConverterRunner runner;
+    MediaItem item;
+    EXPECT_EQ(runner.runProbe(script({"out:  Dura", "sleep:300", "out:tion: 00:01:00.00, start\\n", streamLine}), item), 1);
+    EXPECT_GE(runner.lastRun().reads, 2);
+    EXPECT_EQ(item.durationSeconds, 60);
+
+    FakeDisplay display(200);
+    EXPECT_EQ(runner.runConversion(script({"out:|Time>>> 5", "sleep:300", "out:0.0\\n", "out:|Time>>> 100.0\\n"}),
+                                   itemOf(100), display), 1);
+    EXPECT_GE(runner.lastRun().reads, 2);
+    EXPECT_EQ(display.texts, (std::vector<std::string>{"Converting Song.wav...50%", "Converting Song.wav...100%"}));
+}
+
+TEST(ConverterRunner, StdinStaysOpenWhileTheToolRuns)
+{
+    ConverterRunner runner;
+    MediaItem item;
+    EXPECT_EQ(runner.runProbe(script({std::string("ifstdin:300:") + (streamLine + 4)}), item), 1);
+}
+
+TEST(ConverterRunner, CancelKillsWaitsAndLeavesNothing)
+{
+    const int before = openDescriptors();
+    ConverterRunner runner;
+    FakeDisplay display(200);
+    display.cancelAfterPumps = 4;
+    EXPECT_EQ(runner.runConversion(script({"out:|Time>>> 1.0\\n", "hang"}), itemOf(100), display), 0);
+    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Cancelled);
+    EXPECT_EQ(openDescriptors(), before);
+    EXPECT_FALSE(anyChildLeft());
+
+    // Cancel is seen while the tool stays silent.
+    FakeDisplay quiet(200);
+    quiet.cancelAfterPumps = 2;
+    EXPECT_EQ(runner.runConversion(script({"hang"}), itemOf(0), quiet), 0);
+    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Cancelled);
+    EXPECT_EQ(openDescriptors(), before);
+    EXPECT_FALSE(anyChildLeft());
+}
+
+TEST(ConverterRunner, ProbeThatNeverEndsTimesOut)
+{
+    const int before = openDescriptors();
+    ConverterRunner runner;
+    EXPECT_EQ(runner.probeTimeout(), 30000ms);
+    runner.setProbeTimeout(300ms);
+    MediaItem item;
+    EXPECT_EQ(runner.runProbe(script({streamLine, "hang"}), item), 0);
+    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::TimedOut);
+    EXPECT_EQ(openDescriptors(), before);
+    EXPECT_FALSE(anyChildLeft());
+}
+
+TEST(ConverterRunner, FailedToolFailsTheConversion)
+{
+    ConverterRunner runner;
+    FakeDisplay clean(200);
+    EXPECT_EQ(runner.runConversion(script({"out:|Time>>> 100.0\\n"}), itemOf(100), clean), 1);
+
+    FakeDisplay exited(200);
+    EXPECT_EQ(runner.runConversion(script({"out:|Time>>> 100.0\\n", "exit:3"}), itemOf(100), exited), 0);
+    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Exited);
+    EXPECT_EQ(runner.lastRun().exitCode, 3);
+
+    FakeDisplay unknownLength(200);
+    EXPECT_EQ(runner.runConversion(script({"out:size=10kB\\n", "signal:15"}), itemOf(0), unknownLength), 0);
+    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Signalled);
+    EXPECT_EQ(runner.lastRun().signal, 15);
+
+    // A clean exit without any progress line fails when the length is known.
+    FakeDisplay silent(200);
+    EXPECT_EQ(runner.runConversion(script({"out:size=10kB\\n"}), itemOf(100), silent), 0);
+}
+
+TEST(ConverterRunner, ProbeStatusCountsOnlyForACrash)
+{
+    ConverterRunner runner;
+    MediaItem item;
+    // Probing without an output may well end with a non-zero status.
+    EXPECT_EQ(runner.runProbe(script({streamLine, "exit:1"}), item), 1);
+    EXPECT_EQ(runner.runProbe(script({streamLine, "signal:15"}), item), 0);
+}
+
+TEST(ConverterRunner, RunStartedWhilePumpingIsRefused)
+{
+    ConverterRunner runner;
+    FakeDisplay display(200);
+    int nested = -1;
+    display.onPump = [&] {
+        MediaItem item;
+        nested = runner.runProbe(script({streamLine}), item);
+    };
+    EXPECT_EQ(runner.runConversion(script({"out:|Time>>> 100.0\\n"}), itemOf(100), display), 1);
+    EXPECT_EQ(nested, 0);
+    MediaItem item;
+    EXPECT_EQ(runner.runProbe(script({streamLine}), item), 1);
+}
+
+TEST(ConverterRunner, MissingToolFailsBothModes)
+{
+    const int before = openDescriptors();
+    ConverterRunner runner;
+    MediaItem item;
+    EXPECT_EQ(runner.runProbe("\"/nonexistent/kescvt\" -i \"/music/a.wav\"", item), 0);
+    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::FailedToStart);
+    EXPECT_EQ(runner.runProbe("", item), 0);
+
+    FakeDisplay display(200);
+    EXPECT_EQ(runner.runConversion("\"/nonexistent/kescvt\" -@ -i \"/music/a.wav\"", itemOf(0), display), 0);
+    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::FailedToStart);
+    EXPECT_EQ(display.rangeMax, -1);
+    EXPECT_EQ(openDescriptors(), before);
+}

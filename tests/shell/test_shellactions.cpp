@@ -1,0 +1,138 @@
+#include "app/shellactions.h"
+#include "platform/desktopentry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class RecordingActions final : public ShellActions {
+public:
+    void openFile(const std::string &path) override { calls << "open " + QByteArray::fromStdString(path); }
+    void showInFolder(const std::string &path) override { calls << "show " + QByteArray::fromStdString(path); }
+    int openLink(const QString &link, bool showNormal) override
+    {
+        calls << "link " + link.toUtf8() + (showNormal ? " normal" : " show");
+        return 5;
+    }
+    QList<QByteArray> calls;
+};
+
+} // namespace
+
+class TestShellActions : public QObject {
+    Q_OBJECT
+private slots:
+    void failureMessages()
+    {
+        QCOMPARE(linkFailureMessage(26), QStringLiteral("Unable to open hyperlink:\n\nA sharing violation occurred. "));
+        QCOMPARE(linkFailureMessage(4), QStringLiteral("Unable to open hyperlink:\n\nUnknown Error (4) occurred."));
+        QCOMPARE(linkFailureReason(31),
+                 QStringLiteral("There is no application associated\nwith the given filename extension."));
+        QCOMPARE(linkFailureReason(33), QStringLiteral("Unknown Error (33) occurred."));
+        QCOMPARE(applicationTitle(), QStringLiteral("test_shellactions"));
+    }
+
+    void seamRecordsCalls()
+    {
+        RecordingActions recorder;
+        setShellActions(&recorder);
+        openFile("/music/a.mp3");
+        showInFolder("/music/b.wav");
+        QCOMPARE(openLink(QStringLiteral("https://sonavert.example/"), true), 5);
+        setShellActions(nullptr);
+        QCOMPARE(recorder.calls, (QList<QByteArray>{"open /music/a.mp3", "show /music/b.wav",
+                                                    "link https://sonavert.example/ normal"}));
+    }
+
+    void fileUrlKeepsEveryByte()
+    {
+        QCOMPARE(fileUrlFromBytes("/tmp/a b#1%\xe9.mp3").toEncoded(),
+                 QByteArray("file:///tmp/a%20b%231%25%E9.mp3"));
+        QCOMPARE(fileUrlFromBytes("/tmp/x.wav").toLocalFile(), QStringLiteral("/tmp/x.wav"));
+        QCOMPARE(fileUrlFromBytes("rel.wav").toLocalFile(), QDir::currentPath() + QStringLiteral("/rel.wav"));
+    }
+
+    void execLineBecomesArgv()
+    {
+        const QString link = QStringLiteral("https://sonavert.example/?ver=2.7&build=719");
+        QCOMPARE(platform::desktopExecArgv(QStringLiteral("firefox %u"), link),
+                 (QStringList{QStringLiteral("firefox"), link}));
+        QCOMPARE(platform::desktopExecArgv(QStringLiteral("\"/opt/My Browser/browser\" --new-window %U"), link),
+                 (QStringList{QStringLiteral("/opt/My Browser/browser"), QStringLiteral("--new-window"), link}));
+        // Other field codes go; an argument made only of them goes with them.
+        QCOMPARE(platform::desktopExecArgv(QStringLiteral("web %i --class=%c %k %F %u"), link),
+                 (QStringList{QStringLiteral("web"), QStringLiteral("--class="), link}));
+        // No field code: the link is appended.
+        QCOMPARE(platform::desktopExecArgv(QStringLiteral("browser --private"), link),
+                 (QStringList{QStringLiteral("browser"), QStringLiteral("--private"), link}));
+        QCOMPARE(platform::desktopExecArgv(QStringLiteral("run \"say \\\"hi\\\"\" 100%% %u"), link),
+                 (QStringList{QStringLiteral("run"), QStringLiteral("say \"hi\""), QStringLiteral("100%"), link}));
+        QVERIFY(platform::desktopExecArgv(QStringLiteral("\"unclosed %u"), link).isEmpty());
+        QVERIFY(platform::desktopExecArgv(QStringLiteral("  %u "), link).isEmpty());
+    }
+
+    void desktopFileExecLine()
+    {
+        const QByteArray file = "# comment\n"
+                                "[Desktop Entry]\n"
+                                "Name=Web\n"
+                                "Exec=/usr/bin/web\\sbrowser %u\n"
+                                "[Desktop Action new-window]\n"
+                                "Exec=/usr/bin/web --new-window %u\n";
+        QCOMPARE(platform::desktopEntryExec(file), QStringLiteral("/usr/bin/web browser %u"));
+        QVERIFY(platform::desktopEntryExec("[Desktop Action x]\nExec=a\n").isEmpty());
+    }
+
+    void desktopFileFoundInDataDirs()
+    {
+        QTemporaryDir first;
+        QTemporaryDir second;
+        QVERIFY(QDir(second.path()).mkpath(QStringLiteral("applications/kde")));
+        QFile entry(second.path() + QStringLiteral("/applications/kde/web.desktop"));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.close();
+        const QStringList dirs{first.path(), second.path()};
+        QCOMPARE(platform::findDesktopFile(QStringLiteral("kde-web.desktop"), dirs), entry.fileName());
+        QVERIFY(platform::findDesktopFile(QStringLiteral("web.desktop"), dirs).isEmpty());
+        QVERIFY(platform::findDesktopFile(QStringLiteral("../x.desktop"), dirs).isEmpty());
+    }
+
+    void fallbackStartsTheBrowserEntry()
+    {
+        QTemporaryDir data;
+        QVERIFY(QDir(data.path()).mkpath(QStringLiteral("applications")));
+        QFile entry(data.path() + QStringLiteral("/applications/web.desktop"));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write("[Desktop Entry]\nType=Application\nExec=\"/opt/My Browser/web\" --new %U\n");
+        entry.close();
+        const QString link = QStringLiteral("mailto:?subject=Sonavert - very COOL application!!!&body=x");
+
+        QString program;
+        QStringList arguments;
+        bool starts = true;
+        const ProgramStarter start = [&](const QString &p, const QStringList &a) {
+            program = p;
+            arguments = a;
+            return starts;
+        };
+        QCOMPARE(startBrowserEntry(link, QStringLiteral("web.desktop"), {data.path()}, start, 31),
+                 ShellActions::kOpened);
+        QCOMPARE(program, QStringLiteral("/opt/My Browser/web"));
+        QCOMPARE(arguments, (QStringList{QStringLiteral("--new"), link}));
+
+        starts = false;
+        QCOMPARE(startBrowserEntry(link, QStringLiteral("web.desktop"), {data.path()}, start, 31),
+                 ShellActions::kNotFound);
+        // No entry: the opener's own result stands.
+        program.clear();
+        QCOMPARE(startBrowserEntry(link, QStringLiteral("none.desktop"), {data.path()}, start, 31), 31);
+        QCOMPARE(startBrowserEntry(link, QString(), {data.path()}, start, 31), 31);
+        QVERIFY(program.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestShellActions)
+#include "test_shellactions.moc"
