@@ -126,3 +126,14 @@ TEST(DurationText, MinutesBelowAnHourHoursFromThen)
     EXPECT_EQ(durationText(3600), "1:00:00");
     EXPECT_EQ(durationText(36000 + 61), "10:01:01");
 }
+
+TEST(ConversionCommand, CatalogueDefaultsGiveTheDocumentedLines)
+{
+    const MediaItem stereo = probed("/m/a.wav", 44100, 2);
+    auto line = [&](int index) {
+        return buildConversionCommand(kTool, stereo, "/out/a", formatEntry(index), defaultEncodingParams(index));
+    };
+    EXPECT_EQ(line(0), R"("/tool/kescvt" -@ -i "/m/a.wav" -y -vn -acodec mp3 -ar 44100 -ab 128k -ac 2 "/out/a")");
+    EXPECT_EQ(line(3), R"("/tool/kescvt" -@ -i "/m/a.wav" -y -f xwmv -vn -acodec wma7x -ar 44100 -ab 128k -ac 2 "/out/a")");
+    EXPECT_EQ(line(12), R"("/tool/kescvt" -@ -i "/m/a.wav" -y -f amr -vn -acodec libamr_nb -ar 8000 -ab 6.7k -ac 1 "/out/a")");
+}
