@@ -5,7 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
+
+mode_t permissions(const std::string &path)
+{
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
 
 const std::string kTool = FAKE_KESCVT;
 constexpr int kMp3 = 0;
@@ -52,6 +61,10 @@ TEST_F(ConversionJob, SuccessReplacesTheTargetAndLeavesNoTemporaryFile)
     writeFile(dir / "a.mp3_arch001", "not ours");
     EXPECT_EQ(convert(item), 1);
     EXPECT_EQ(readFile(dir / "a.mp3"), "converted:tone\n");
+    // A new output gets the permissions of any new file, not the temporary's 0600.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(permissions(dir / "a.mp3"), 0666 & ~mask);
     EXPECT_EQ(item.outputPath, dir / "a.mp3");
     // The tool was told a hidden name beside the target that keeps its extension.
     const auto runs = log.runs();
@@ -71,6 +84,7 @@ TEST_F(ConversionJob, AnExistingTargetSurvivesFailureAndIsReplacedOnSuccess)
     overwrite.OutputFiles2MyDocuments = 0;
     const std::string precious = std::string("precious\0bytes", 14);
     writeFile(dir / "a.mp3", precious);
+    ::chmod((dir / "a.mp3").c_str(), 0640);
 
     for (const char *script : {"conv|fail\n", "conv|empty\n", "conv|hang\n"}) {
         MediaItem item = source("a.wav", script);
@@ -86,6 +100,7 @@ TEST_F(ConversionJob, AnExistingTargetSurvivesFailureAndIsReplacedOnSuccess)
     ASSERT_TRUE(resolveOutputPath(item, overwrite, "mp3", {}, status));
     EXPECT_EQ(convert(item), 1);
     EXPECT_EQ(readFile(dir / "a.mp3"), "converted:fresh\n");
+    EXPECT_EQ(permissions(dir / "a.mp3"), 0640u);
     EXPECT_EQ(readFile(dir / "a.wav"), "fresh\n");
 }
 
