@@ -6,7 +6,6 @@
 #include "formats/formatcatalogue.h"
 
 #include <sys/stat.h>
-#include <cstdio>
 
 namespace {
 
@@ -35,6 +34,10 @@ int buildAndRunConversion(ConverterRunner &runner, const std::string &toolPath, 
     if (target.empty() || target == item.sourcePath || sameFile(target, item.sourcePath))
         return 0;
 
+    // A target that exists now is one the overwrite policy gave up; any other
+    // file that takes the name while the tool runs is left alone.
+    struct stat st {};
+    const bool replace = ::lstat(target.c_str(), &st) == 0;
     const auto temporary = temporaryoutput::createBeside(target);
     if (!temporary)
         return 0;
@@ -43,7 +46,7 @@ int buildAndRunConversion(ConverterRunner &runner, const std::string &toolPath, 
     int result = runner.runConversion(command, item, display);
 
     // A run that reports success but wrote nothing is no conversion.
-    if (result != 0 && (!isNonEmptyFile(*temporary) || std::rename(temporary->c_str(), target.c_str()) != 0))
+    if (result != 0 && (!isNonEmptyFile(*temporary) || !temporaryoutput::moveIntoPlace(*temporary, target, replace)))
         result = 0;
     if (result == 0)
         temporaryoutput::remove(*temporary);

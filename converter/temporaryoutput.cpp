@@ -6,7 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <vector>
 
 namespace temporaryoutput {
@@ -66,6 +68,29 @@ std::optional<std::string> createBeside(const std::string &target)
     ::fchmod(fd, newFileMode(target));
     ::close(fd);
     return std::string(buffer.data(), pattern.size());
+}
+
+bool moveIntoPlace(const std::string &temporaryPath, const std::string &target, bool replace)
+{
+    if (replace)
+        return ::rename(temporaryPath.c_str(), target.c_str()) == 0;
+    if (::renameat2(AT_FDCWD, temporaryPath.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // File systems without RENAME_NOREPLACE: a hard link refuses an existing
+    // name just as well.
+    if (::link(temporaryPath.c_str(), target.c_str()) == 0) {
+        ::unlink(temporaryPath.c_str());
+        return true;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP)
+        return false;
+    // Neither is offered (FAT, some network shares): check, then move.
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) == 0)
+        return false;
+    return ::rename(temporaryPath.c_str(), target.c_str()) == 0;
 }
 
 void remove(const std::string &temporaryPath)

@@ -16,6 +16,10 @@ namespace temporaryoutput {
 // Returns its path, or nothing when the folder does not take a new file.
 std::optional<std::string> createBeside(const std::string &target);
 
+// Gives the temporary file the target's name. With replace clear, a file that
+// has taken the target's name meanwhile is never replaced: the move fails.
+bool moveIntoPlace(const std::string &temporaryPath, const std::string &target, bool replace);
+
 // Removes a file created by createBeside(); a missing file is no error.
 void remove(const std::string &temporaryPath);
 

@@ -3,7 +3,8 @@
 // only in the "DS:\\" form, "plain|" only in the plain form. Lines prefixed
 // "conv|" steer a conversion: "conv|fail" writes a partial output and fails,
 // "conv|empty" leaves the output empty, "conv|hang" reports progress and then
-// waits to be killed. Every run appends its arguments to $SNVT_FAKE_LOG as a
+// waits to be killed, "conv|squat" puts a file of its own under the final name
+// that the hidden ".STEM.snvtmp-XXXXXX.EXT" output stands for. Every run appends its arguments to $SNVT_FAKE_LOG as a
 // count line followed by each argument's length line and bytes.
 #include <unistd.h>
 
@@ -108,6 +109,13 @@ int main(int argc, char **argv)
         out.close();
         std::cout << "|Time>>> 1.0\nError while encoding\n" << std::flush;
         return 1;
+    }
+    if (has("conv|squat")) {
+        const std::size_t slash = output.rfind('/') + 1;
+        const std::size_t marker = output.find(".snvtmp-", slash);
+        const std::string finalName = output.substr(0, slash) + output.substr(slash + 1, marker - slash - 1)
+            + output.substr(marker + 14);
+        std::ofstream(finalName, std::ios::binary) << "squatter";
     }
     if (!has("conv|empty"))
         out << "converted:" << content;

@@ -118,6 +118,15 @@ TEST_F(ConversionJob, FailureWithoutATargetLeavesNothing)
     EXPECT_EQ(folderEntries(dir.path()), (std::set<std::string>{"a.wav", "b.wav", "fake.log"}));
 }
 
+TEST_F(ConversionJob, AFileThatTakesAFreeNameMeanwhileIsLeftAlone)
+{
+    MediaItem item = source("a.wav", "conv|squat\n");
+    item.outputPath = dir / "a.mp3";
+    EXPECT_EQ(convert(item), 0);
+    EXPECT_EQ(readFile(dir / "a.mp3"), "squatter");
+    EXPECT_EQ(folderEntries(dir.path()), (std::set<std::string>{"a.wav", "a.mp3", "fake.log"}));
+}
+
 TEST_F(ConversionJob, TheSourceIsNeverATarget)
 {
     MediaItem item = source("a.mp3", "keep\n");
