@@ -1,0 +1,215 @@
+#include "batch/outputpathresolver.h"
+
+#include "converter/pathparts.h"
+#include "converter/temporaryoutput.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace {
+
+constexpr int kCustomFolder = 399;
+constexpr int kOverwrite = 22;
+constexpr int kSkip = 33;
+
+std::string folderFailure(const std::string &folder)
+{
+    return "Failed to create folder \"" + folder + "\"";
+}
+
+std::string fileFailure(const std::string &target)
+{
+    return "Failed to create file \"" + target + "\"";
+}
+
+// "Exists" as the policy sees it: anything of that name, a dangling symbolic
+// link or a folder included.
+bool nameExists(const std::string &path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool isDirectory(const std::string &path, bool &exists)
+{
+    struct stat st {};
+    exists = ::stat(path.c_str(), &st) == 0;
+    return exists && S_ISDIR(st.st_mode);
+}
+
+// Two names of one file (a symbolic link, "." or ".." in a custom folder) are
+// as much "the source" as the same text.
+bool sameFile(const std::string &a, const std::string &b)
+{
+    struct stat sa {}, sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev
+        && sa.st_ino == sb.st_ino;
+}
+
+bool makeDirectory(const std::string &path)
+{
+    if (::mkdir(path.c_str(), 0777) == 0)
+        return true;
+    bool exists = false;
+    return errno == EEXIST && isDirectory(path, exists);
+}
+
+// The source's folder path as it is rebuilt below a custom folder: runs of "/"
+// count as one, "." and ".." are resolved by text (".." never climbs above the
+// custom folder), and the result is relative, ending in "/" unless empty.
+std::string rebuiltSourceFolder(const std::string &source)
+{
+    const std::size_t slash = source.rfind('/');
+    if (slash == std::string::npos)
+        return {};
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= slash) {
+        const std::size_t end = source.find('/', start);
+        const std::string part = source.substr(start, end - start);
+        start = end + 1;
+        if (part.empty() || part == ".")
+            continue;
+        if (part == "..") {
+            if (!parts.empty())
+                parts.pop_back();
+            continue;
+        }
+        parts.push_back(part);
+    }
+    std::string folder;
+    for (const auto &part : parts)
+        folder += part + "/";
+    return folder;
+}
+
+// Replacing an existing target needs a regular file that may be written, as
+// truncating it in place would have.
+bool mayReplace(const std::string &target)
+{
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0)
+        return true;
+    if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    return ::access(target.c_str(), W_OK) == 0;
+}
+
+// Proves that the target's folder takes a new file by creating and removing a
+// fresh temporary name; an existing target is never opened or truncated here.
+bool proveTarget(const std::string &target)
+{
+    if (!mayReplace(target))
+        return false;
+    const auto probe = temporaryoutput::createBeside(target);
+    if (!probe)
+        return false;
+    temporaryoutput::remove(*probe);
+    return true;
+}
+
+} // namespace
+
+bool ensureFolder(const std::string &path, bool create)
+{
+    bool exists = false;
+    if (isDirectory(path, exists))
+        return true;
+    if (!create)
+        return false;
+    for (std::size_t slash = path.find('/'); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+        const std::string head = path.substr(0, slash);
+        if (head.empty())
+            continue; // the root
+        if (isDirectory(head, exists))
+            continue;
+        if (exists || !makeDirectory(head))
+            return false;
+    }
+    if (path.empty())
+        return false;
+    if (path.back() == '/')
+        return true;
+    if (isDirectory(path, exists))
+        return true;
+    return !exists && makeDirectory(path);
+}
+
+bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const std::string &extension,
+                       const DocumentsFolderFn &documentsFolder, std::string &status)
+{
+    const std::string &source = item.sourcePath;
+    const std::string name = pathparts::fileNamePart(source);
+    const std::string stem = name.substr(0, name.size() - pathparts::extensionLength(name));
+    const std::string targetExtension = "." + extension;
+
+    bool customFolder = settings.DestOutputFolderOpt == kCustomFolder;
+    std::string folder = settings.DestSpecifiedFolder;
+    bool createDirs = settings.CreateDirs != 0;
+    bool retryMade = false;
+
+    for (;;) {
+        std::string base;
+        bool baseReady = true;
+        if (!customFolder) {
+            base = source.substr(0, source.size() - pathparts::extensionLength(name));
+        } else if (folder.empty() || !ensureFolder(folder, true)) {
+            status = folderFailure(folder);
+            baseReady = false;
+        } else {
+            base = folder;
+            if (base.back() != '/')
+                base += '/';
+            if (createDirs) {
+                base += rebuiltSourceFolder(source);
+                if (!ensureFolder(base, true)) {
+                    status = folderFailure(base);
+                    baseReady = false;
+                }
+            }
+            base += stem;
+        }
+
+        if (baseReady) {
+            std::string target = base + targetExtension;
+            if (nameExists(target)) {
+                if (settings.TargetExistsOpt == kSkip) {
+                    status = "Target exists and skipped";
+                    return false;
+                }
+                if (settings.TargetExistsOpt == kOverwrite) {
+                    if (pathparts::equalsIgnoreCase(target, source) || sameFile(target, source)) {
+                        status = "Target file name is same as original file that can't be overwritten. "
+                                 "Please output files to a custom folder.";
+                        return false;
+                    }
+                } else {
+                    for (long long n = 1;; ++n) {
+                        target = base + "_" + std::to_string(n) + targetExtension;
+                        if (!nameExists(target))
+                            break;
+                    }
+                }
+            }
+            if (proveTarget(target)) {
+                item.outputPath = target;
+                return true;
+            }
+            status = fileFailure(target);
+        }
+
+        // One retry into the documents folder per item.
+        if (settings.OutputFiles2MyDocuments == 0 || retryMade)
+            return false;
+        retryMade = true;
+        const std::optional<std::string> documents = documentsFolder ? documentsFolder() : std::nullopt;
+        if (!documents)
+            return false;
+        createDirs = customFolder && settings.CreateDirs != 0;
+        customFolder = true;
+        folder = *documents;
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "filelist/mediaitem.h"
+#include "formats/programsettings.h"
+
+// The user's documents folder, created when missing; nothing when there is none.
+using DocumentsFolderFn = std::function<std::optional<std::string>()>;
+
+// Decides where the output of one item goes: the source's folder or the custom
+// folder (optionally rebuilt below it from the source's folder path), the
+// existing-target policy, and a proof that the folder takes a new file. On
+// success the target is stored in item.outputPath; on failure status holds the
+// text for the row's Status cell and item.outputPath is untouched. When
+// OutputFiles2MyDocuments is set, one retry into the documents folder is made.
+// Nothing is created or changed under the target's own name.
+bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const std::string &extension,
+                       const DocumentsFolderFn &documentsFolder, std::string &status);
+
+// True when path names an existing directory; otherwise, when create is set,
+// creates every missing directory along the path and reports whether the whole
+// path is a directory at the end.
+bool ensureFolder(const std::string &path, bool create);

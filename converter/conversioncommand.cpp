@@ -1,0 +1,113 @@
+#include "converter/conversioncommand.h"
+
+#include "platform/commandline.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include <locale.h>
+#include <stdlib.h>
+
+namespace {
+
+// A value that the command-line splitter reads back unchanged as one argument
+// without quotes.
+bool isPlainToken(const std::string &value)
+{
+    if (value.empty())
+        return false;
+    for (char c : value) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u <= 0x20 || u >= 0x7f || c == '"')
+            return false;
+    }
+    return true;
+}
+
+std::string argument(const std::string &value)
+{
+    return isPlainToken(value) ? value : platform::quoteArgument(value);
+}
+
+// atof's reading of a number (leading blanks, a sign, the longest number that
+// fits, 0 when there is none) in the C locale, whatever the user's locale says
+// about the decimal separator.
+double readNumber(const std::string &text)
+{
+    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    if (!cLocale)
+        return std::strtod(text.c_str(), nullptr);
+    return ::strtod_l(text.c_str(), nullptr, cLocale);
+}
+
+} // namespace
+
+AutoRate automaticRate(int sampleRate)
+{
+    if (sampleRate <= 0)
+        return {44100, 64};
+    if (sampleRate <= 22050)
+        return {22050, 32};
+    if (sampleRate <= 32000)
+        return {32000, 48};
+    if (sampleRate <= 44100)
+        return {44100, 64};
+    return {48000, 96};
+}
+
+int volumeScale(const std::string &volume)
+{
+    const double scaled = readNumber(volume) * 2.56;
+    // Out-of-range values are held at the int limits instead of overflowing.
+    if (std::isnan(scaled))
+        return 0;
+    if (scaled >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (scaled <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(scaled);
+}
+
+std::string buildConversionCommand(const std::string &toolPath, const MediaItem &item, const std::string &outputPath,
+                                   const FormatEntry &format, const EncodingParams &params)
+{
+    const std::string input = item.dsInput ? "DS:\\\\" + item.sourcePath : item.sourcePath;
+    std::string command = platform::quoteArgument(toolPath) + " -@ -i " + platform::quoteArgument(input) + " -y ";
+
+    if (format.container)
+        command += "-f " + argument(format.container) + " ";
+    command += "-vn ";
+    if (!params.AudioCodec.empty())
+        command += "-acodec " + argument(params.AudioCodec) + " ";
+
+    bool haveBase = false;
+    int base = 0;
+    if (!params.AudioSampleRate.empty()) {
+        command += "-ar " + argument(params.AudioSampleRate) + " ";
+    } else {
+        const AutoRate rate = automaticRate(item.sampleRate);
+        command += "-ar " + std::to_string(rate.sampleRate) + " ";
+        haveBase = true;
+        base = rate.bitRateBase;
+    }
+
+    if (!params.AudioBitRate.empty()) {
+        command += "-ab " + argument(params.AudioBitRate + "k") + " ";
+    } else if (haveBase) {
+        const int kbps = item.audioChannels > 0 ? base * item.audioChannels : base;
+        command += "-ab " + std::to_string(kbps) + "k ";
+    }
+
+    if (!params.AudioChannels.empty()) {
+        command += "-ac " + (params.AudioChannels == "5.1" ? std::string("6") : argument(params.AudioChannels)) + " ";
+    } else if (item.audioChannels > 0) {
+        command += "-ac " + std::to_string(item.audioChannels) + " ";
+    }
+
+    if (!params.AudioVolume.empty() && params.AudioVolume != "100")
+        command += "-vol " + std::to_string(volumeScale(params.AudioVolume)) + " ";
+
+    command += platform::quoteArgument(outputPath);
+    return command;
+}

@@ -1,0 +1,54 @@
+// Turns decoded frames into the encoder's rate, layout and sample format, applies the
+// volume, and hands the samples back in frames of the size the encoder wants.
+// libswresample does the work: resampling, channel mixing and the gain (as a scaled
+// mixing matrix). Memory is bounded by one decoded frame plus one encoder frame.
+#pragma once
+
+#include "avhandles.h"
+
+namespace kescvt {
+
+struct AudioTarget {
+    int sampleRate = 0;
+    AVChannelLayout layout{}; // native order
+    AVSampleFormat format = AV_SAMPLE_FMT_NONE;
+    double gain = 1.0;
+};
+
+class AudioConverter {
+public:
+    explicit AudioConverter(const AudioTarget &target);
+    ~AudioConverter();
+    AudioConverter(const AudioConverter &) = delete;
+    AudioConverter &operator=(const AudioConverter &) = delete;
+
+    void push(const AVFrame *decoded);
+    // Drains what the resampler still holds; call once after the last frame.
+    void flush();
+    int available() const { return av_audio_fifo_size(m_fifo.get()); }
+    // Fills a frame with `samples` samples (at most available(); with pad, the rest silence).
+    FramePtr pop(int samples, int frameSamples);
+
+private:
+    struct Source {
+        int sampleRate = 0;
+        AVChannelLayout layout{};
+        AVSampleFormat format = AV_SAMPLE_FMT_NONE;
+    };
+
+    bool sameAsSource(const AVFrame *frame) const;
+    void configure(const AVFrame *frame);
+    void setGainMatrix(SwrContext *swr);
+    void convert(const uint8_t **data, int samples);
+    void ensureBuffer(int samples);
+
+    AudioTarget m_target;
+    Source m_source;
+    bool m_passThrough = false;
+    ResamplerPtr m_resampler;
+    AudioFifoPtr m_fifo;
+    uint8_t **m_buffer = nullptr;
+    int m_bufferSamples = 0;
+};
+
+} // namespace kescvt

@@ -1,0 +1,45 @@
+// The file a conversion writes. It exists from open() on; unless finish() completes, the
+// destructor removes it, so a failed or interrupted run leaves nothing behind.
+#pragma once
+
+#include "avhandles.h"
+
+#include <string>
+
+namespace kescvt {
+
+class AudioEncoder;
+
+class OutputFile {
+public:
+    OutputFile(const AVOutputFormat *format, const std::string &path);
+    ~OutputFile();
+    OutputFile(const OutputFile &) = delete;
+    OutputFile &operator=(const OutputFile &) = delete;
+
+    // Refuses before anything is written: an output that is the input itself, one that is
+    // not a regular file, or one that exists when overwriting was not asked for.
+    static void checkTarget(const std::string &path, const std::string &inputPath, bool overwrite);
+
+    // Creates (or truncates) the file, adds the audio stream and writes the header.
+    void open(const AudioEncoder &encoder, const AVDictionary *tags);
+    // A packet with times in 1/sampleRate of the encoder.
+    void writePacket(AVPacket *packet, AVRational encoderTimeBase);
+    // Writes the trailer and closes the file; from then on the file stays.
+    void finish();
+
+private:
+    [[noreturn]] void writeError(const std::string &what, int ret) const;
+
+    std::string m_path;
+    OutputContextPtr m_context;
+    AVStream *m_stream = nullptr;
+    bool m_created = false;
+    bool m_finished = false;
+};
+
+// Copies title, artist, album, track, date, genre and comment, taking the container's
+// tags first and the audio stream's (where Ogg and some others keep them) for the rest.
+AVDictionary *collectTags(const AVFormatContext *input, const AVStream *audio);
+
+} // namespace kescvt

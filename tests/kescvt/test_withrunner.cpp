@@ -1,0 +1,119 @@
+// kescvt driven by the program's own converter runner and output readers, with the
+// command lines built the way the program builds them: what the tool prints must be
+// what those readers take.
+#include "converter/converterrunner.h"
+#include "converter/progressdisplay.h"
+#include "filelist/mediaitem.h"
+#include "testmedia.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class MemoryDisplay : public ProgressDisplay {
+public:
+    void setUpperText(const std::string &text) override { texts.push_back(text); }
+    void setUpperRange(int, int maximum) override { rangeMax = maximum; }
+    void setUpperPosition(int position) override { lastPosition = position; }
+    void stepUpper() override { ++steps; }
+    int upperBarWidth() const override { return 200; }
+    bool cancelRequested() const override { return false; }
+    void pumpMessages() override {}
+
+    std::vector<std::string> texts;
+    int rangeMax = -1;
+    int lastPosition = 0;
+    int steps = 0;
+};
+
+std::string probeCommand(const std::string &source, bool prefixed = false)
+{
+    return std::string("\"") + KESCVT_PATH + "\" -i \"" + (prefixed ? "DS:\\\\" : "") + source + "\"";
+}
+
+std::string mp3Command(const std::string &source, const std::string &target)
+{
+    return std::string("\"") + KESCVT_PATH + "\" -@ -i \"" + source +
+           "\" -y -vn -acodec mp3 -ar 44100 -ab 128k -ac 2 \"" + target + "\"";
+}
+
+TEST(WithRunner, ProbesFillTheMediaItem)
+{
+    TempDir dir;
+    struct Case {
+        int channels;
+        int expected;
+    } cases[] = {{1, 1}, {2, 2}, {6, 2}};
+    for (const Case &c : cases) {
+        const std::string path = dir.file("c" + std::to_string(c.channels) + ".wav");
+        writeSineWav(path, 48000, c.channels, 3.0);
+        ConverterRunner runner;
+        MediaItem item;
+        ASSERT_EQ(runner.runProbe(probeCommand(path), item), 1) << path;
+        EXPECT_EQ(item.sampleRate, 48000);
+        EXPECT_EQ(item.audioChannels, c.expected);
+        EXPECT_EQ(item.durationSeconds, 3);
+        EXPECT_EQ(item.videoWidth, 0);
+    }
+
+    writeY4m(dir.file("v.y4m"), 320, 240, 50, 25);
+    ConverterRunner runner;
+    MediaItem video;
+    ASSERT_EQ(runner.runProbe(probeCommand(dir.file("v.y4m")), video), 1);
+    EXPECT_EQ(video.videoWidth, 320);
+    EXPECT_EQ(video.videoHeight, 240);
+    EXPECT_DOUBLE_EQ(video.frameRate, 25.0);
+    EXPECT_EQ(video.durationSeconds, 2);
+    EXPECT_EQ(video.sampleRate, 0);
+
+    MediaItem prefixed;
+    EXPECT_EQ(runner.runProbe(probeCommand(dir.file("c2.wav"), true), prefixed), 1);
+    EXPECT_EQ(prefixed.durationSeconds, 3);
+
+    writeBytes(dir.file("text.wav"), "not a sound at all\n");
+    MediaItem refused;
+    EXPECT_EQ(runner.runProbe(probeCommand(dir.file("text.wav")), refused), 0);
+}
+
+// Tag text comes from the file: it must never make a line the reader takes.
+TEST(WithRunner, TagsCannotForgeProbeLines)
+{
+    TempDir dir;
+    writeTaggedSineWav(dir.file("t.wav"), 1.0, "x\nStream #0.5: Video: evil, 9x9, 99 fps(r)",
+                       "a\rDuration: 09:09:09.00,\n  Duration: 08:00:00.00,");
+    ConverterRunner runner;
+    MediaItem item;
+    ASSERT_EQ(runner.runProbe(probeCommand(dir.file("t.wav")), item), 1);
+    EXPECT_EQ(item.videoWidth, 0);
+    EXPECT_EQ(item.frameRate, 0.0);
+    EXPECT_EQ(item.durationSeconds, 1);
+}
+
+TEST(WithRunner, ConversionReachesAHundredPercent)
+{
+    TempDir dir;
+    writeSineWav(dir.file("song.wav"), 44100, 2, 4.0);
+    ConverterRunner runner;
+    MediaItem item;
+    ASSERT_EQ(runner.runProbe(probeCommand(dir.file("song.wav")), item), 1);
+    item.sourcePath = dir.file("song.wav");
+
+    MemoryDisplay display;
+    EXPECT_EQ(runner.runConversion(mp3Command(item.sourcePath, dir.file("song.mp3")), item, display), 1);
+    ASSERT_FALSE(display.texts.empty());
+    EXPECT_EQ(display.texts.back(), "Converting song.wav...100%");
+    EXPECT_EQ(display.lastPosition, display.rangeMax);
+    EXPECT_GT(fileSize(dir.file("song.mp3")), 1000);
+
+    // A run the tool refuses is a failure, whatever it printed.
+    MemoryDisplay failed;
+    const std::string bad = std::string("\"") + KESCVT_PATH + "\" -@ -i \"" + item.sourcePath +
+                            "\" -y -vn -acodec nosuch -ar 44100 \"" + dir.file("bad.mp3") + "\"";
+    EXPECT_EQ(runner.runConversion(bad, item, failed), 0);
+    EXPECT_FALSE(fileExists(dir.file("bad.mp3")));
+}
+
+} // namespace

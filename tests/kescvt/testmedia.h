@@ -1,0 +1,32 @@
+// Media made by the tests themselves: sine WAVs, a raw YUV4MPEG video, a scratch folder.
+#pragma once
+
+#include <string>
+
+// A folder under the system's temporary folder, removed with everything in it.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+    const std::string &path() const { return m_path; }
+    std::string file(const std::string &name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+// 16-bit PCM WAV, every channel the same sine at `amplitude` (0..1 of full scale).
+void writeSineWav(const std::string &path, int sampleRate, int channels, double seconds, double amplitude = 0.5,
+                  double frequency = 440.0);
+// The same with a LIST/INFO chunk carrying a title and an artist.
+void writeTaggedSineWav(const std::string &path, double seconds, const std::string &title, const std::string &artist);
+// The largest absolute sample of a 16-bit PCM WAV, 0..32768; -1 when it cannot be read.
+int wavPeak(const std::string &path);
+// A YUV4MPEG2 video of grey frames: a video file with no audio.
+void writeY4m(const std::string &path, int width, int height, int frames, int fps);
+void writeBytes(const std::string &path, const std::string &bytes);
+std::string readBytes(const std::string &path);
+bool fileExists(const std::string &path);
+long fileSize(const std::string &path);

@@ -1,0 +1,23 @@
+// Runs kescvt as the program does: an argv (no shell), stdout and stderr on one pipe,
+// stdin a pipe held open. A run that outlives the guard is killed and reported as timed
+// out, so a hang fails a test instead of blocking the suite.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ToolResult {
+    bool started = false;
+    bool timedOut = false;
+    bool signalled = false;
+    int exitCode = -1;
+    std::string output;
+
+    bool succeeded() const { return started && !timedOut && !signalled && exitCode == 0; }
+    bool failedCleanly() const { return started && !timedOut && !signalled && exitCode != 0; }
+};
+
+ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds = 120);
+
+// Lines of an output, split at any run of CR and LF.
+std::vector<std::string> outputLines(const std::string &output);
