@@ -4,7 +4,7 @@
 
 #include "batch/batchprogressdisplay.h"
 #include "batch/batchstatussink.h"
-#include "filelist/celltexts.h"
+#include "converter/pathparts.h"
 
 namespace {
 
@@ -50,13 +50,13 @@ bool BatchDriver::run(const std::vector<BatchEntry> &batch, const std::string &d
 
         m_display.setLowerText(lowerText(m_currentNumber, count, displayName));
         m_display.stepLower();
-        m_display.setUpperText("Converting " + fileNamePart(item.sourcePath) + "...");
+        m_display.setUpperText("Converting " + pathparts::fileNamePart(item.sourcePath) + "...");
         m_display.setUpperPosition(0);
 
         std::string status;
         if (m_steps.resolveOutputPath(item, status)) {
             if (m_steps.convert(item, m_display) == 1 && outputHasData(item.outputPath)) {
-                m_sink.setStatus(entry.row, fileNamePart(item.outputPath));
+                m_sink.setStatus(entry.row, pathparts::fileNamePart(item.outputPath));
                 m_display.pumpMessages();
                 if (m_display.cancelRequested())
                     break;

@@ -1,26 +1,6 @@
 #include "filelist/celltexts.h"
 
-#include <cstdio>
 #include <cstdlib>
-
-std::string fileNamePart(const std::string &path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string durationCellText(int seconds)
-{
-    if (seconds <= 0)
-        return {};
-    char text[32];
-    if (seconds < 3600)
-        std::snprintf(text, sizeof text, "%02d:%02d", seconds / 60, seconds % 60);
-    else
-        std::snprintf(text, sizeof text, "%d:%02d:%02d", seconds / 3600, (seconds % 3600) / 60,
-                      seconds % 60);
-    return text;
-}
 
 long long durationTextSeconds(const std::string &text)
 {

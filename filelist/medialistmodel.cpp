@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include "converter/durationtext.h"
+#include "converter/pathparts.h"
 #include "filelist/celltexts.h"
 
 namespace {
@@ -43,9 +45,9 @@ QString MediaListModel::cellText(int row, int column) const
     const Row &r = m_rows[static_cast<size_t>(row)];
     switch (column) {
     case FileColumn:
-        return display(fileNamePart(r.item->sourcePath));
+        return display(pathparts::fileNamePart(r.item->sourcePath));
     case DurationColumn:
-        return QString::fromStdString(durationCellText(r.item->durationSeconds));
+        return QString::fromStdString(durationText(r.item->durationSeconds));
     case StatusColumn:
         return display(r.status);
     default:
