@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QPointer>
 #include <QTest>
 
@@ -11,6 +12,7 @@
 #include "app/mainwindow.h"
 #include "app/shellactions.h"
 #include "filelist/widgets/medialistview.h"
+#include "formats/formatcatalogue.h"
 #include "platform/settingsstore.h"
 #include "scratchfolder.h"
 #include "ui/bcmenu.h"
@@ -356,6 +358,24 @@ private slots:
             commands->run(command);
         QVERIFY(m_shell.calls.isEmpty());
         QVERIFY(m_prompts.messages.isEmpty());
+    }
+
+    void helpPageCoversEveryFormatAndStatus()
+    {
+        QFile page(QStringLiteral(HELP_FILE));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(page.readAll()).simplified();
+        for (int n = 0; n < kFormatCount; ++n)
+            QVERIFY2(text.contains(QStringLiteral("<tr><td>%1</td><td>.%2</td>")
+                                       .arg(QString::fromUtf8(formatEntry(n).displayName),
+                                            QString::fromUtf8(formatEntry(n).extension))),
+                     formatEntry(n).displayName);
+        for (const char *status :
+             {"Converting...", "Conversion Failure", "Cancelled", "Target exists and skipped",
+              "Target file name is same as original file that can't be overwritten. Please output files to a "
+              "custom folder.",
+              "Failed to create folder \"", "Failed to create file \""})
+            QVERIFY2(text.contains(QStringLiteral("<tr><td>") + QString::fromUtf8(status)), status);
     }
 
     void minimizeAndCloseButtons()
