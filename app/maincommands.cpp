@@ -44,6 +44,8 @@ MainCommands::MainCommands(MainWindow &window, const QString &helpFile)
         connect(menu, &QMenu::triggered, this, [this](QAction *action) { run(BCMenu::commandOf(action)); });
     }
     MediaListView *list = m_window.fileList();
+    m_list = list;
+    m_rows = list->viewport();
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
     createShortcuts();
@@ -258,9 +260,10 @@ void MainCommands::showHelpMenu()
 
 bool MainCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    MediaListView *list = m_window.fileList();
-    const bool onList = watched == list;
-    const bool onRows = watched == list->viewport();
+    // Compared by address only: the list may be on its way out when events
+    // reach its viewport during the window's destruction.
+    const bool onList = watched == m_list;
+    const bool onRows = watched == m_rows;
     if (!onList && !onRows)
         return QObject::eventFilter(watched, event);
 

@@ -60,4 +60,6 @@ private:
     BCMenu *m_contextMenu;
     BCMenu *m_helpMenu;
     QAbstractButton *m_helpButton = nullptr;
+    const QObject *m_list = nullptr;
+    const QObject *m_rows = nullptr;
 };
