@@ -9,14 +9,16 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPushButton>
+#include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QUrl>
 #include <QWindow>
 
 #include "app/helpviewer.h"
+#include "app/mainwindowlook.h"
 #include "app/shellactions.h"
+#include "app/siteaddresses.h"
 #include "batch/batchdriver.h"
 #include "batch/outputpathresolver.h"
 #include "batch/widgets/addingprogresswindow.h"
@@ -32,12 +34,11 @@
 #include "platform/documentsfolder.h"
 #include "platform/programfolder.h"
 #include "platform/settingsstore.h"
+#include "ui/imagebutton.h"
 #include "ui/userprompts.h"
 #include "ui/waitcursor.h"
 
 namespace {
-
-const char *const kSiteHost = "www.kestrune.com";
 
 QString qs(const std::string &bytes)
 {
@@ -49,13 +50,12 @@ std::string bytes(const QString &path)
     return QFile::encodeName(path).toStdString();
 }
 
-QPushButton *makeButton(QWidget *parent, const QRect &rect, const QString &caption,
+ImageButton *makeButton(QWidget *parent, const QRect &rect, const QString &caption,
                         const QString &tip)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new ImageButton(caption, parent);
     button->setGeometry(rect);
     button->setToolTip(tip);
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -134,7 +134,8 @@ void MainWindow::buildControls()
 
     m_formatSelector = new QComboBox(this);
     m_formatSelector->setEditable(false);
-    m_formatSelector->setGeometry(14, 239, 98, m_formatSelector->sizeHint().height());
+    // 23 pixels high, so it sits inside the selector's frame drawn on the skin.
+    m_formatSelector->setGeometry(14, 239, 98, 23);
     m_formatSelector->setToolTip(QStringLiteral("Output format"));
     m_formatSelector->setMaxVisibleItems(kFormatCount);
 
@@ -142,11 +143,12 @@ void MainWindow::buildControls()
                                  QStringLiteral("Options"));
     m_linkButton = makeButton(this, {9, 507, 113, 20}, QString::fromLatin1(kSiteHost),
                               QStringLiteral("Visit %1 Homepage").arg(QStringLiteral("Sonavert")));
-    m_linkButton->setFlat(true);
     m_helpButton = makeButton(this, {624, 11, 21, 21}, QStringLiteral("?"), QStringLiteral("Help"));
     m_minimizeButton =
         makeButton(this, {647, 11, 21, 21}, QStringLiteral("_"), QStringLiteral("Minimize"));
     m_closeButton = makeButton(this, {669, 11, 21, 21}, QStringLiteral("x"), QStringLiteral("Close"));
+
+    dressControls();
 
     QWidget *order[] = {m_list,           m_addFilesButton, m_addFolderButton, m_removeAllButton,
                         m_convertButton,  m_formatSelector, m_optionsButton,   m_linkButton,
@@ -154,23 +156,46 @@ void MainWindow::buildControls()
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(m_addFilesButton, &QPushButton::clicked, this, &MainWindow::addFiles);
-    connect(m_addFolderButton, &QPushButton::clicked, this, &MainWindow::addFolder);
-    connect(m_removeAllButton, &QPushButton::clicked, this, &MainWindow::removeAll);
-    connect(m_convertButton, &QPushButton::clicked, this, &MainWindow::convertAll);
-    connect(m_optionsButton, &QPushButton::clicked, this, &MainWindow::showOptions);
-    connect(m_helpButton, &QPushButton::clicked, this, [] {
+    connect(m_addFilesButton, &QAbstractButton::clicked, this, &MainWindow::addFiles);
+    connect(m_addFolderButton, &QAbstractButton::clicked, this, &MainWindow::addFolder);
+    connect(m_removeAllButton, &QAbstractButton::clicked, this, &MainWindow::removeAll);
+    connect(m_convertButton, &QAbstractButton::clicked, this, &MainWindow::convertAll);
+    connect(m_optionsButton, &QAbstractButton::clicked, this, &MainWindow::showOptions);
+    connect(m_helpButton, &QAbstractButton::clicked, this, [] {
         const std::string folder = programFolder();
         if (!folder.empty())
             HelpViewer::showHelp(qs(folder + "snvc.html"));
     });
-    connect(m_minimizeButton, &QPushButton::clicked, this, &QWidget::showMinimized);
-    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_minimizeButton, &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    connect(m_closeButton, &QAbstractButton::clicked, this, &QWidget::close);
 
     auto *addShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
     connect(addShortcut, &QShortcut::activated, this, &MainWindow::addFiles);
     auto *removeShortcut = new QShortcut(QKeySequence(Qt::Key_Delete), this);
     connect(removeShortcut, &QShortcut::activated, this, &MainWindow::removeSelected);
+}
+
+void MainWindow::dressControls()
+{
+    using namespace mainwindowlook;
+    m_skin = skin();
+    setWindowIcon(programIcon());
+    for (ImageButton *button : {m_addFilesButton, m_addFolderButton, m_removeAllButton, m_convertButton,
+                                m_optionsButton})
+        dressTextButton(button, m_skin);
+    dressLinkButton(m_linkButton, m_skin);
+    dressIconButton(m_helpButton, QString::fromLatin1(kHelpIcon), m_skin);
+    dressIconButton(m_minimizeButton, QString::fromLatin1(kMinimizeIcon), m_skin);
+    dressIconButton(m_closeButton, QString::fromLatin1(kCloseIcon), m_skin);
+    setToolTipDelay(this, {m_addFilesButton, m_addFolderButton, m_removeAllButton, m_convertButton,
+                           m_formatSelector, m_optionsButton, m_linkButton, m_helpButton,
+                           m_minimizeButton, m_closeButton});
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    // The skin is the whole background; the controls paint themselves.
+    QPainter(this).drawPixmap(QRect(0, 0, kWidth, kHeight), m_skin);
 }
 
 void MainWindow::fillFormatSelector()

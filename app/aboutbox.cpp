@@ -1,0 +1,80 @@
+#include "app/aboutbox.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/mainwindowlook.h"
+#include "app/shellactions.h"
+#include "app/siteaddresses.h"
+#include "formats/widgets/dialogunits.h"
+#include "ui/hyperlinklabel.h"
+#include "ui/waitcursor.h"
+
+namespace {
+
+HyperlinkLabel *makeLink(QWidget *parent, const QString &text, const QString &link, int x, int y)
+{
+    auto *label = new HyperlinkLabel(text, link, parent);
+    label->setUnderline(HyperlinkLabel::UnderlineAlways);
+    label->move(dluRect(x, y, 0, 0).topLeft());
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &caption, int y)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setGeometry(dluRect(230, y, 60, 14));
+    return button;
+}
+
+// The open-link action of the help menu's commands: the result is not shown.
+void openCommandLink(const QString &link)
+{
+    WaitCursor wait;
+    openLink(link, true);
+}
+
+} // namespace
+
+AboutBox::AboutBox(QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("About"));
+    // The dialog face's 8-point size: 297 x 141 dialog units.
+    setFont(optionsFont());
+    setFixedSize(dluSize(297, 141));
+    setModal(true);
+
+    const QString name = QStringLiteral("Sonavert");
+
+    auto *icon = new QLabel(this);
+    icon->setPixmap(mainwindowlook::programIcon().pixmap(32, 32));
+    icon->setGeometry(dluRect(11, 10, 22, 20));
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *version = new QLabel(QStringLiteral("%1 v%2").arg(name, QStringLiteral("2.7 build 719")), this);
+    version->setGeometry(dluRect(45, 17, 170, 9));
+
+    m_homePage = makeLink(this, QStringLiteral("Visit %1 Homepage").arg(name), homePageAddress(), 45, 50);
+    m_support = makeLink(this, QStringLiteral("Feedback and Support"), supportMailLink(), 45, 70);
+    m_encoder = makeLink(this, QStringLiteral("The program uses LAME MP3 encoder"), lameEncoderAddress(),
+                         45, 90);
+
+    m_ok = makeButton(this, QStringLiteral("OK"), 7);
+    m_ok->setDefault(true);
+    m_checkUpdates = makeButton(this, QStringLiteral("&Check Updates"), 26);
+    m_tellAFriend = makeButton(this, QStringLiteral("Tell a Friend"), 45);
+
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_checkUpdates, &QPushButton::clicked, this, [] { openCommandLink(checkUpdatesAddress()); });
+    connect(m_tellAFriend, &QPushButton::clicked, this, [] { openCommandLink(tellAFriendLink()); });
+
+    m_ok->setFocus();
+}
+
+void showAboutBox(QWidget *owner)
+{
+    AboutBox box(owner);
+    box.exec();
+}

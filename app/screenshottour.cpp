@@ -1,0 +1,96 @@
+#include "app/screenshottour.h"
+
+#include <functional>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/aboutbox.h"
+#include "app/mainmenus.h"
+#include "app/mainwindow.h"
+#include "filelist/widgets/medialistview.h"
+
+namespace {
+
+constexpr int kSettleMs = 400;
+
+void saveWidget(QWidget *widget, const QString &file)
+{
+    if (widget)
+        widget->grab().save(file);
+}
+
+// What the screen shows around the window, so that popups over it are in the
+// picture too.
+void saveScreenArea(const QRect &area, const QString &file)
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
+}
+
+// Runs the modal dialog that open() starts, and pictures it once it shows.
+void shootModal(const std::function<void()> &open, const QString &file)
+{
+    QTimer::singleShot(kSettleMs, [file] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        saveWidget(dialog, file);
+        if (dialog)
+            dialog->close();
+    });
+    open();
+}
+
+void shootMenu(MainWindow *window, const QList<BCMenuItem> &items, const QPoint &at, const QString &file,
+               const std::function<void()> &next)
+{
+    QMenu *menu = mainmenus::createMenu(items, window);
+    menu->popup(window->mapToGlobal(at));
+    QTimer::singleShot(kSettleMs, window, [window, menu, file, next] {
+        const QRect area = window->frameGeometry().united(menu->geometry());
+        saveScreenArea(area, file);
+        menu->close();
+        menu->deleteLater();
+        QTimer::singleShot(kSettleMs, window, next);
+    });
+}
+
+} // namespace
+
+void startScreenshotTour(MainWindow *window, const QString &folder, const QString &addFolder)
+{
+    QDir().mkpath(folder);
+    const QDir out(folder);
+    auto path = [out](const char *name) { return out.filePath(QString::fromLatin1(name)); };
+
+    auto finish = [window, path] {
+        shootModal([window] { window->showOptions(); }, path("options.png"));
+        shootModal([window] { showAboutBox(window); }, path("about.png"));
+        window->close();
+    };
+    auto helpMenu = [window, path, finish] {
+        shootMenu(window, mainmenus::helpMenuItems(), QPoint(624, 32), path("helpmenu.png"), finish);
+    };
+    auto contextMenu = [window, path, helpMenu] {
+        shootMenu(window, mainmenus::contextMenuItems(), QPoint(330, 140), path("contextmenu.png"), helpMenu);
+    };
+    auto mainWindow = [window, path, contextMenu] {
+        saveWidget(window, path("mainwindow.png"));
+        contextMenu();
+    };
+
+    QTimer::singleShot(kSettleMs, window, [window, addFolder, mainWindow] {
+        if (!addFolder.isEmpty()) {
+            window->addDropped({QFile::encodeName(addFolder).toStdString()});
+            MediaListView *list = window->fileList();
+            if (list->rowCount() > 1)
+                list->selectionModel()->select(list->model()->index(1, 0),
+                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        }
+        QTimer::singleShot(kSettleMs, window, mainWindow);
+    });
+}
