@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QUrl>
-#include <QAbstractButton>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
