@@ -180,6 +180,8 @@ void MainWindow::dressControls()
     using namespace mainwindowlook;
     m_skin = skin();
     setWindowIcon(programIcon());
+    // The list and the selector in the 8-point dialog face, as the buttons.
+    setFont(dialogFont());
     for (ImageButton *button : {m_addFilesButton, m_addFolderButton, m_removeAllButton, m_convertButton,
                                 m_optionsButton})
         dressTextButton(button, m_skin);

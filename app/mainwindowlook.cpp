@@ -50,6 +50,11 @@ QIcon programIcon()
     return icon;
 }
 
+QFont dialogFont()
+{
+    return optionsFont();
+}
+
 QFont textButtonFont()
 {
     // The dialog face, or a condensed stand-in of the same height: the wide

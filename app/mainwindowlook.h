@@ -32,6 +32,9 @@ QPixmap skin();
 // The program icon at every size it is drawn in.
 QIcon programIcon();
 
+// The window's own face: 11-pixel characters of the dialog face, or a condensed
+// stand-in where that one is missing.
+QFont dialogFont();
 // Bold 11-pixel characters in the dialog face, with a narrow face standing in
 // where that one is missing.
 QFont textButtonFont();

@@ -2,13 +2,16 @@
 
 #include <functional>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 
 #include "app/aboutbox.h"
 #include "app/mainmenus.h"
@@ -78,9 +81,30 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
     auto contextMenu = [window, path, helpMenu] {
         shootMenu(window, mainmenus::contextMenuItems(), QPoint(330, 140), path("contextmenu.png"), helpMenu);
     };
-    auto mainWindow = [window, path, contextMenu] {
+    auto hover = [window, path, contextMenu] {
+        // The mouse resting on Convert: the hot plate and the tooltip.
+        QAbstractButton *convert = nullptr;
+        for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+            if (b->toolTip() == QStringLiteral("Convert all files"))
+                convert = b;
+        if (convert) {
+            QEnterEvent enter(QPointF(30, 10), QPointF(30, 10), convert->mapToGlobal(QPointF(30, 10)));
+            QApplication::sendEvent(convert, &enter);
+            QToolTip::showText(convert->mapToGlobal(QPoint(30, 30)), convert->toolTip(), convert);
+        }
+        QTimer::singleShot(kSettleMs, window, [window, convert, path, contextMenu] {
+            saveScreenArea(window->frameGeometry(), path("hover.png"));
+            QToolTip::hideText();
+            if (convert) {
+                QEvent leave(QEvent::Leave);
+                QApplication::sendEvent(convert, &leave);
+            }
+            contextMenu();
+        });
+    };
+    auto mainWindow = [window, path, hover] {
         saveWidget(window, path("mainwindow.png"));
-        contextMenu();
+        hover();
     };
 
     QTimer::singleShot(kSettleMs, window, [window, addFolder, mainWindow] {
