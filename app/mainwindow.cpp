@@ -141,7 +141,7 @@ void MainWindow::buildControls()
 
     m_optionsButton = makeButton(this, {11, 278, 107, 27}, QStringLiteral("&Options"),
                                  QStringLiteral("Options"));
-    m_linkButton = makeButton(this, {9, 507, 113, 20}, QString::fromLatin1(kSiteHost),
+    m_linkButton = makeButton(this, {9, 507, 113, 20}, QString::fromLatin1(siteaddresses::kSiteHost),
                               QStringLiteral("Visit %1 Homepage").arg(QStringLiteral("Sonavert")));
     m_helpButton = makeButton(this, {624, 11, 21, 21}, QStringLiteral("?"), QStringLiteral("Help"));
     m_minimizeButton =

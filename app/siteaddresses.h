@@ -2,37 +2,37 @@
 
 #include <QString>
 
-// The program's web and mail addresses, in one place for the commands, the link
-// button and the About box.
+// The program's addresses on the web and its version, in one place: the link
+// button, the help menu's commands and the About box all take them from here.
+namespace siteaddresses {
 
 inline constexpr const char *kSiteHost = "www.kestrune.com";
+inline constexpr const char *kHomePage = "https://www.kestrune.com/";
+inline constexpr const char *kSupportAddress = "support@kestrune.com";
+inline constexpr const char *kLameHomePage = "https://lame.sourceforge.io/";
 
-// The home page: the site with the path "/".
-inline QString homePageAddress()
+inline constexpr const char *kVersion = "2.7";
+inline constexpr const char *kBuild = "719";
+
+// "mailto:" and the support address.
+inline QString feedbackLink()
 {
-    return QStringLiteral("https://") + QLatin1String(kSiteHost) + QStringLiteral("/");
+    return QStringLiteral("mailto:") + QLatin1String(kSupportAddress);
 }
 
-// The update check page with this program's version and build.
-inline QString checkUpdatesAddress()
-{
-    return homePageAddress() + QStringLiteral("checkforupdates/?ver=2.7&build=719");
-}
-
-inline QString supportMailLink()
-{
-    return QStringLiteral("mailto:support@kestrune.com");
-}
-
-// A mail without recipient that recommends the program; nothing in it is escaped.
+// A mail without recipient that recommends the program. Mail programs take the
+// text as it is, so nothing in it is escaped.
 inline QString tellAFriendLink()
 {
-    return QStringLiteral("mailto:?subject=Sonavert - very COOL application!!!&body=Download from ") +
-           homePageAddress();
+    return QStringLiteral("mailto:?subject=Sonavert - very COOL application!!!&body=Download from ")
+        + QLatin1String(kHomePage);
 }
 
-// The MP3 encoder's project.
-inline QString lameEncoderAddress()
+// The site's page that compares the running version with the latest one.
+inline QString checkForUpdatesLink()
 {
-    return QStringLiteral("https://lame.sourceforge.io/");
+    return QLatin1String(kHomePage) + QStringLiteral("checkforupdates/?ver=") + QLatin1String(kVersion)
+        + QStringLiteral("&build=") + QLatin1String(kBuild);
 }
+
+} // namespace siteaddresses
