@@ -82,22 +82,28 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
         shootMenu(window, mainmenus::contextMenuItems(), QPoint(330, 140), path("contextmenu.png"), helpMenu);
     };
     auto hover = [window, path, contextMenu] {
-        // The mouse resting on Convert: the hot plate and the tooltip.
+        // The mouse resting on Convert (the hot plate and the tooltip); in the
+        // same picture, the frame that Close shows under the mouse.
+        QList<QAbstractButton *> lit;
         QAbstractButton *convert = nullptr;
-        for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+        for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
             if (b->toolTip() == QStringLiteral("Convert all files"))
                 convert = b;
-        if (convert) {
-            QEnterEvent enter(QPointF(30, 10), QPointF(30, 10), convert->mapToGlobal(QPointF(30, 10)));
-            QApplication::sendEvent(convert, &enter);
-            QToolTip::showText(convert->mapToGlobal(QPoint(30, 30)), convert->toolTip(), convert);
+            if (b->toolTip() == QStringLiteral("Convert all files") || b->toolTip() == QStringLiteral("Close"))
+                lit << b;
         }
-        QTimer::singleShot(kSettleMs, window, [window, convert, path, contextMenu] {
+        for (QAbstractButton *b : lit) {
+            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)));
+            QApplication::sendEvent(b, &enter);
+        }
+        if (convert)
+            QToolTip::showText(convert->mapToGlobal(QPoint(30, 30)), convert->toolTip(), convert);
+        QTimer::singleShot(kSettleMs, window, [window, lit, path, contextMenu] {
             saveScreenArea(window->frameGeometry(), path("hover.png"));
             QToolTip::hideText();
-            if (convert) {
+            for (QAbstractButton *b : lit) {
                 QEvent leave(QEvent::Leave);
-                QApplication::sendEvent(convert, &leave);
+                QApplication::sendEvent(b, &leave);
             }
             contextMenu();
         });
