@@ -48,11 +48,14 @@ void shootModal(const std::function<void()> &open, const QString &file)
     open();
 }
 
-void shootMenu(MainWindow *window, const QList<BCMenuItem> &items, const QPoint &at, const QString &file,
-               const std::function<void()> &next)
+// Pops the menu up with one item under the mouse, so the selected look is in
+// the picture too.
+void shootMenu(MainWindow *window, const QList<BCMenuItem> &items, int selected, const QPoint &at,
+               const QString &file, const std::function<void()> &next)
 {
     QMenu *menu = mainmenus::createMenu(items, window);
     menu->popup(window->mapToGlobal(at));
+    menu->setActiveAction(menu->actions().value(selected));
     QTimer::singleShot(kSettleMs, window, [window, menu, file, next] {
         const QRect area = window->frameGeometry().united(menu->geometry());
         saveScreenArea(area, file);
@@ -76,10 +79,10 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
         window->close();
     };
     auto helpMenu = [window, path, finish] {
-        shootMenu(window, mainmenus::helpMenuItems(), QPoint(624, 32), path("helpmenu.png"), finish);
+        shootMenu(window, mainmenus::helpMenuItems(), 3, QPoint(624, 32), path("helpmenu.png"), finish);
     };
     auto contextMenu = [window, path, helpMenu] {
-        shootMenu(window, mainmenus::contextMenuItems(), QPoint(330, 140), path("contextmenu.png"), helpMenu);
+        shootMenu(window, mainmenus::contextMenuItems(), 9, QPoint(330, 140), path("contextmenu.png"), helpMenu);
     };
     auto hover = [window, path, contextMenu] {
         // The mouse resting on Convert (the hot plate and the tooltip); in the
