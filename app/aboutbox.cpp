@@ -53,13 +53,17 @@ AboutBox::AboutBox(QWidget *owner)
     icon->setGeometry(dluRect(11, 10, 22, 20));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *version = new QLabel(QStringLiteral("%1 v%2 build %3").arg(name, QLatin1String(siteaddresses::kVersion), QLatin1String(siteaddresses::kBuild)), this);
+    auto *version = new QLabel(QStringLiteral("%1 v%2 build %3")
+                                   .arg(name, QLatin1String(siteaddresses::kVersion),
+                                        QLatin1String(siteaddresses::kBuild)),
+                               this);
     version->setGeometry(dluRect(45, 17, 170, 9));
 
-    m_homePage = makeLink(this, QStringLiteral("Visit %1 Homepage").arg(name), QString::fromLatin1(siteaddresses::kHomePage), 45, 50);
-    m_support = makeLink(this, QStringLiteral("Feedback and Support"), siteaddresses::feedbackLink(), 45, 70);
-    m_encoder = makeLink(this, QStringLiteral("The program uses LAME MP3 encoder"), QString::fromLatin1(siteaddresses::kLameHomePage),
-                         45, 90);
+    m_homePage = makeLink(this, QStringLiteral("Visit %1 Homepage").arg(name),
+                          QString::fromLatin1(siteaddresses::kHomePage), 45, 56);
+    m_support = makeLink(this, QStringLiteral("Feedback and Support"), siteaddresses::feedbackLink(), 45, 80);
+    m_encoder = makeLink(this, QStringLiteral("The program uses LAME MP3 encoder"),
+                         QString::fromLatin1(siteaddresses::kLameHomePage), 45, 104);
 
     m_ok = makeButton(this, QStringLiteral("OK"), 7);
     m_ok->setDefault(true);
@@ -67,8 +71,10 @@ AboutBox::AboutBox(QWidget *owner)
     m_tellAFriend = makeButton(this, QStringLiteral("Tell a Friend"), 45);
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_checkUpdates, &QPushButton::clicked, this, [] { openCommandLink(siteaddresses::checkForUpdatesLink()); });
-    connect(m_tellAFriend, &QPushButton::clicked, this, [] { openCommandLink(siteaddresses::tellAFriendLink()); });
+    connect(m_checkUpdates, &QPushButton::clicked, this,
+            [] { openCommandLink(siteaddresses::checkForUpdatesLink()); });
+    connect(m_tellAFriend, &QPushButton::clicked, this,
+            [] { openCommandLink(siteaddresses::tellAFriendLink()); });
 
     m_ok->setFocus();
 }

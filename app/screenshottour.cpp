@@ -82,7 +82,8 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
         shootMenu(window, mainmenus::helpMenuItems(), 3, QPoint(624, 32), path("helpmenu.png"), finish);
     };
     auto contextMenu = [window, path, helpMenu] {
-        shootMenu(window, mainmenus::contextMenuItems(), 9, QPoint(330, 140), path("contextmenu.png"), helpMenu);
+        shootMenu(window, mainmenus::contextMenuItems(), 9, QPoint(330, 140), path("contextmenu.png"),
+                  helpMenu);
     };
     auto hover = [window, path, contextMenu] {
         // The mouse resting on Convert (the hot plate and the tooltip); in the
@@ -92,7 +93,7 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
         for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
             if (b->toolTip() == QStringLiteral("Convert all files"))
                 convert = b;
-            if (b->toolTip() == QStringLiteral("Convert all files") || b->toolTip() == QStringLiteral("Close"))
+            if (b == convert || b->toolTip() == QStringLiteral("Close"))
                 lit << b;
         }
         for (QAbstractButton *b : lit) {
@@ -121,8 +122,8 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
             window->addDropped({QFile::encodeName(addFolder).toStdString()});
             MediaListView *list = window->fileList();
             if (list->rowCount() > 1)
-                list->selectionModel()->select(list->model()->index(1, 0),
-                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect |
+                                                                               QItemSelectionModel::Rows);
         }
         QTimer::singleShot(kSettleMs, window, mainWindow);
     });

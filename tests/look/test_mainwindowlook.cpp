@@ -90,7 +90,8 @@ private slots:
     {
         auto w = makeWindow();
         const QImage shot = grabImage(w.get());
-        const QImage skin = QImage(QString::fromLatin1(mainwindowlook::kSkin)).convertToFormat(QImage::Format_RGB32);
+        const QImage skin =
+            QImage(QString::fromLatin1(mainwindowlook::kSkin)).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(skin.size(), QSize(699, 538));
         // Places no control covers: the title bar, the side panel, the bottom edge.
         for (const QPoint at : {QPoint(300, 20), QPoint(20, 50), QPoint(60, 480), QPoint(125, 400),
