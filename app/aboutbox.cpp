@@ -1,15 +1,86 @@
 #include "app/aboutbox.h"
 
-#include "app/siteaddresses.h"
-#include "ui/userprompts.h"
+#include <QLabel>
+#include <QPushButton>
 
-// A plain box with the version and the addresses until the dressed one lands.
+#include "app/mainwindowlook.h"
+#include "app/shellactions.h"
+#include "app/siteaddresses.h"
+#include "formats/widgets/dialogunits.h"
+#include "ui/hyperlinklabel.h"
+#include "ui/waitcursor.h"
+
+namespace {
+
+HyperlinkLabel *makeLink(QWidget *parent, const QString &text, const QString &link, int x, int y)
+{
+    auto *label = new HyperlinkLabel(text, link, parent);
+    label->setUnderline(HyperlinkLabel::UnderlineAlways);
+    label->move(dluRect(x, y, 0, 0).topLeft());
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &caption, int y)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setGeometry(dluRect(230, y, 60, 14));
+    return button;
+}
+
+// The open-link action of the help menu's commands: the result is not shown.
+void openCommandLink(const QString &link)
+{
+    WaitCursor wait;
+    openLink(link, true);
+}
+
+} // namespace
+
+AboutBox::AboutBox(QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("About"));
+    // The dialog face's 8-point size: 297 x 141 dialog units.
+    setFont(optionsFont());
+    setFixedSize(dluSize(297, 141));
+    setModal(true);
+
+    const QString name = QStringLiteral("Sonavert");
+
+    auto *icon = new QLabel(this);
+    icon->setPixmap(mainwindowlook::programIcon().pixmap(32, 32));
+    icon->setGeometry(dluRect(11, 10, 22, 20));
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *version = new QLabel(QStringLiteral("%1 v%2 build %3")
+                                   .arg(name, QLatin1String(siteaddresses::kVersion),
+                                        QLatin1String(siteaddresses::kBuild)),
+                               this);
+    version->setGeometry(dluRect(45, 17, 170, 9));
+
+    m_homePage = makeLink(this, QStringLiteral("Visit %1 Homepage").arg(name),
+                          QString::fromLatin1(siteaddresses::kHomePage), 45, 56);
+    m_support = makeLink(this, QStringLiteral("Feedback and Support"), siteaddresses::feedbackLink(), 45, 80);
+    m_encoder = makeLink(this, QStringLiteral("The program uses LAME MP3 encoder"),
+                         QString::fromLatin1(siteaddresses::kLameHomePage), 45, 104);
+
+    m_ok = makeButton(this, QStringLiteral("OK"), 7);
+    m_ok->setDefault(true);
+    m_checkUpdates = makeButton(this, QStringLiteral("&Check Updates"), 26);
+    m_tellAFriend = makeButton(this, QStringLiteral("Tell a Friend"), 45);
+
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_checkUpdates, &QPushButton::clicked, this,
+            [] { openCommandLink(siteaddresses::checkForUpdatesLink()); });
+    connect(m_tellAFriend, &QPushButton::clicked, this,
+            [] { openCommandLink(siteaddresses::tellAFriendLink()); });
+
+    m_ok->setFocus();
+}
+
 void showAboutBox(QWidget *owner)
 {
-    using namespace siteaddresses;
-    const QString text = QStringLiteral("%1 v%2\n\n%3\n%4\n\nThe program uses LAME MP3 encoder: %5")
-                             .arg(QStringLiteral("Sonavert"),
-                                  QStringLiteral("%1 build %2").arg(QLatin1String(kVersion), QLatin1String(kBuild)),
-                                  QLatin1String(kHomePage), feedbackLink(), QLatin1String(kLameHomePage));
-    userPrompts().message(owner, text, UserPrompts::Icon::Information, QStringLiteral("About"));
+    AboutBox box(owner);
+    box.exec();
 }

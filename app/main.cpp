@@ -2,6 +2,8 @@
 #include <QTimer>
 
 #include "app/mainwindow.h"
+#include "app/mainwindowlook.h"
+#include "app/screenshottour.h"
 
 int main(int argc, char **argv)
 {
@@ -11,6 +13,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sonavert"));
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));
+    QApplication::setWindowIcon(mainwindowlook::programIcon());
 
     MainWindow window;
     window.show();
@@ -23,5 +26,11 @@ int main(int argc, char **argv)
             window.close();
         });
     }
+    // Also for scripts/screenshot.sh: pictures of the window, its menus and its
+    // dialogs, with the files of a folder in the list.
+    const QByteArray tour = qgetenv("SONAVERT_SCREENSHOT_DIR");
+    if (!tour.isEmpty())
+        startScreenshotTour(&window, QString::fromLocal8Bit(tour),
+                            QString::fromLocal8Bit(qgetenv("SONAVERT_SCREENSHOT_ADD")));
     return app.exec();
 }

@@ -7,10 +7,9 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPushButton>
+#include <QPainter>
 #include <QScreen>
 #include <QUrl>
 #include <QWindow>
@@ -18,6 +17,7 @@
 #include "app/commandids.h"
 #include "app/helpviewer.h"
 #include "app/maincommands.h"
+#include "app/mainwindowlook.h"
 #include "app/shellactions.h"
 #include "app/siteaddresses.h"
 #include "batch/batchdriver.h"
@@ -35,6 +35,7 @@
 #include "platform/documentsfolder.h"
 #include "platform/programfolder.h"
 #include "platform/settingsstore.h"
+#include "ui/imagebutton.h"
 #include "ui/userprompts.h"
 #include "ui/waitcursor.h"
 
@@ -50,13 +51,12 @@ std::string bytes(const QString &path)
     return QFile::encodeName(path).toStdString();
 }
 
-QPushButton *makeButton(QWidget *parent, const QRect &rect, const QString &caption,
+ImageButton *makeButton(QWidget *parent, const QRect &rect, const QString &caption,
                         const QString &tip)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new ImageButton(caption, parent);
     button->setGeometry(rect);
     button->setToolTip(tip);
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -97,10 +97,6 @@ MainWindow::MainWindow(MainWindowSetup setup)
     // Initialisation, in the order the stored state expects.
     loadStoredState();
     setWindowTitle(QStringLiteral("Sonavert"));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/res/appicon_%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
     setFixedSize(kWidth, kHeight);
     buildControls();
     fillFormatSelector();
@@ -142,7 +138,8 @@ void MainWindow::buildControls()
 
     m_formatSelector = new QComboBox(this);
     m_formatSelector->setEditable(false);
-    m_formatSelector->setGeometry(14, 239, 98, m_formatSelector->sizeHint().height());
+    // 23 pixels high, so it sits inside the selector's frame drawn on the skin.
+    m_formatSelector->setGeometry(14, 239, 98, 23);
     m_formatSelector->setToolTip(QStringLiteral("Output format"));
     m_formatSelector->setMaxVisibleItems(kFormatCount);
 
@@ -150,11 +147,12 @@ void MainWindow::buildControls()
                                  QStringLiteral("Options"));
     m_linkButton = makeButton(this, {9, 507, 113, 20}, QString::fromLatin1(siteaddresses::kSiteHost),
                               QStringLiteral("Visit %1 Homepage").arg(QStringLiteral("Sonavert")));
-    m_linkButton->setFlat(true);
     m_helpButton = makeButton(this, {624, 11, 21, 21}, QStringLiteral("?"), QStringLiteral("Help"));
     m_minimizeButton =
         makeButton(this, {647, 11, 21, 21}, QStringLiteral("_"), QStringLiteral("Minimize"));
     m_closeButton = makeButton(this, {669, 11, 21, 21}, QStringLiteral("x"), QStringLiteral("Close"));
+
+    dressControls();
 
     QWidget *order[] = {m_list,           m_addFilesButton, m_addFolderButton, m_removeAllButton,
                         m_convertButton,  m_formatSelector, m_optionsButton,   m_linkButton,
@@ -173,6 +171,31 @@ void MainWindow::buildControls()
     };
     for (const auto &[button, command] : commands)
         m_commands->bindButton(button, command);
+}
+
+void MainWindow::dressControls()
+{
+    using namespace mainwindowlook;
+    m_skin = skin();
+    setWindowIcon(programIcon());
+    // The list and the selector in the 8-point dialog face, as the buttons.
+    setFont(dialogFont());
+    for (ImageButton *button : {m_addFilesButton, m_addFolderButton, m_removeAllButton, m_convertButton,
+                                m_optionsButton})
+        dressTextButton(button, m_skin);
+    dressLinkButton(m_linkButton, m_skin);
+    dressIconButton(m_helpButton, QString::fromLatin1(kHelpIcon), m_skin);
+    dressIconButton(m_minimizeButton, QString::fromLatin1(kMinimizeIcon), m_skin);
+    dressIconButton(m_closeButton, QString::fromLatin1(kCloseIcon), m_skin);
+    setToolTipDelay(this, {m_addFilesButton, m_addFolderButton, m_removeAllButton, m_convertButton,
+                           m_formatSelector, m_optionsButton, m_linkButton, m_helpButton,
+                           m_minimizeButton, m_closeButton});
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    // The skin is the whole background; the controls paint themselves.
+    QPainter(this).drawPixmap(QRect(0, 0, kWidth, kHeight), m_skin);
 }
 
 void MainWindow::fillFormatSelector()

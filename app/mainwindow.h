@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <QPixmap>
 #include <QWidget>
 
 #include "converter/converterrunner.h"
@@ -16,9 +17,9 @@
 class AddingProgressWindow;
 class MainCommands;
 class BatchProgressWindow;
+class ImageButton;
 class MediaListView;
 class QComboBox;
-class QPushButton;
 class SettingsStore;
 struct BatchEntry;
 
@@ -90,9 +91,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildControls();
+    void dressControls();
     void fillFormatSelector();
     void loadStoredState();
     void searchFolderWithProgress(const std::string &folder);
@@ -109,17 +112,18 @@ private:
     SettingsStore *m_store;
 
     QComboBox *m_formatSelector = nullptr;
-    QPushButton *m_linkButton = nullptr;
-    QPushButton *m_helpButton = nullptr;
-    QPushButton *m_closeButton = nullptr;
-    QPushButton *m_removeAllButton = nullptr;
-    QPushButton *m_optionsButton = nullptr;
-    QPushButton *m_minimizeButton = nullptr;
-    QPushButton *m_convertButton = nullptr;
-    QPushButton *m_addFilesButton = nullptr;
-    QPushButton *m_addFolderButton = nullptr;
+    ImageButton *m_linkButton = nullptr;
+    ImageButton *m_helpButton = nullptr;
+    ImageButton *m_closeButton = nullptr;
+    ImageButton *m_removeAllButton = nullptr;
+    ImageButton *m_optionsButton = nullptr;
+    ImageButton *m_minimizeButton = nullptr;
+    ImageButton *m_convertButton = nullptr;
+    ImageButton *m_addFilesButton = nullptr;
+    ImageButton *m_addFolderButton = nullptr;
     MediaListView *m_list = nullptr;
     MainCommands *m_commands = nullptr;
+    QPixmap m_skin;
 
     ProgramSettings m_settings;
     std::vector<std::string> m_extensionFilter;

@@ -1,13 +1,34 @@
 #!/usr/bin/env bash
-# Starts Sonavert under a virtual X server and writes a picture of its main
-# window to the PNG file given as $1 (default: build/mainwindow.png), so the
-# layout can be looked at without a desktop. Uses a throw-away settings folder.
+# Starts Sonavert under a virtual X server and writes pictures of its main
+# window (with a few generated files in the list), the context menu, the help
+# menu, the Options sheet and the About box into a folder (default:
+# build/screenshots), so the look can be checked without a desktop. Uses a
+# throw-away settings folder. Needs a build with sonavert and kescvt.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$here/build}"
-out="$(realpath -m "${1:-$build/mainwindow.png}")"
-config="$(mktemp -d)"
-trap 'rm -rf "$config"' EXIT
-XDG_CONFIG_HOME="$config" SONAVERT_SCREENSHOT="$out" \
+out="$(realpath -m "${1:-$build/screenshots}")"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$out" "$work/config" "$work/files"
+
+# A few short tone files for the list, made with the standard library only.
+python3 - "$work/files" <<'PY'
+import math, os, struct, sys, wave
+names = ["Morning Theme.wav", "interview_take2.wav", "Bells (live).wav",
+         "voice memo 0417.wav", "Ambient loop.wav"]
+for n, name in enumerate(names):
+    rate, seconds = 8000, 2 + 3 * n
+    with wave.open(os.path.join(sys.argv[1], name), "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(rate)
+        w.writeframes(b"".join(struct.pack("<h", int(8000 * math.sin(2 * math.pi * 440 * i / rate)))
+                               for i in range(rate * seconds)))
+PY
+
+XDG_CONFIG_HOME="$work/config" HOME="$work" \
+  SONAVERT_SCREENSHOT_DIR="$out" SONAVERT_SCREENSHOT_ADD="$work/files" \
   xvfb-run -a -s "-screen 0 1280x800x24" "$build/app/sonavert"
-echo "screenshot: $out"
+ls "$out"
+echo "screenshots: $out"

@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
@@ -161,14 +162,14 @@ private slots:
         QCOMPARE(selector->geometry().topLeft(), QPoint(14, 239));
         QCOMPARE(selector->view()->minimumWidth(), 160);
 
-        const auto buttons = w->findChildren<QPushButton *>();
-        auto find = [&](const QString &caption) -> QPushButton * {
-            for (QPushButton *b : buttons)
+        const auto buttons = w->findChildren<QAbstractButton *>();
+        auto find = [&](const QString &caption) -> QAbstractButton * {
+            for (QAbstractButton *b : buttons)
                 if (b->text() == caption)
                     return b;
             return nullptr;
         };
-        QPushButton *convert = find(QStringLiteral("&Convert"));
+        QAbstractButton *convert = find(QStringLiteral("&Convert"));
         QVERIFY(convert);
         QCOMPARE(convert->geometry(), QRect(11, 206, 107, 27));
         QCOMPARE(convert->toolTip(), QStringLiteral("Convert all files"));
@@ -177,7 +178,7 @@ private slots:
         QWidget *at = w->fileList();
         for (int guard = 0; guard < 200 && order.size() < 5; ++guard, at = at->nextInFocusChain()) {
             if (at->parentWidget() == w.get() && (at->focusPolicy() & Qt::TabFocus))
-                order << (qobject_cast<QPushButton *>(at) ? qobject_cast<QPushButton *>(at)->text()
+                order << (qobject_cast<QAbstractButton *>(at) ? qobject_cast<QAbstractButton *>(at)->text()
                                                           : QString::fromLatin1(at->metaObject()->className()));
         }
         QCOMPARE(order, (QStringList{"MediaListView", "&Add Files", "Add &Folder", "Remove A&ll", "&Convert"}));

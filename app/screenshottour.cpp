@@ -1,0 +1,130 @@
+#include "app/screenshottour.h"
+
+#include <functional>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QEnterEvent>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+#include <QToolTip>
+
+#include "app/aboutbox.h"
+#include "app/mainmenus.h"
+#include "app/mainwindow.h"
+#include "filelist/widgets/medialistview.h"
+
+namespace {
+
+constexpr int kSettleMs = 400;
+
+void saveWidget(QWidget *widget, const QString &file)
+{
+    if (widget)
+        widget->grab().save(file);
+}
+
+// What the screen shows around the window, so that popups over it are in the
+// picture too.
+void saveScreenArea(const QRect &area, const QString &file)
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
+}
+
+// Runs the modal dialog that open() starts, and pictures it once it shows.
+void shootModal(const std::function<void()> &open, const QString &file)
+{
+    QTimer::singleShot(kSettleMs, [file] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        saveWidget(dialog, file);
+        if (dialog)
+            dialog->close();
+    });
+    open();
+}
+
+// Pops the menu up with one item under the mouse, so the selected look is in
+// the picture too.
+void shootMenu(MainWindow *window, const QList<BCMenuItem> &items, int selected, const QPoint &at,
+               const QString &file, const std::function<void()> &next)
+{
+    QMenu *menu = mainmenus::createMenu(items, window);
+    menu->popup(window->mapToGlobal(at));
+    menu->setActiveAction(menu->actions().value(selected));
+    QTimer::singleShot(kSettleMs, window, [window, menu, file, next] {
+        const QRect area = window->frameGeometry().united(menu->geometry());
+        saveScreenArea(area, file);
+        menu->close();
+        menu->deleteLater();
+        QTimer::singleShot(kSettleMs, window, next);
+    });
+}
+
+} // namespace
+
+void startScreenshotTour(MainWindow *window, const QString &folder, const QString &addFolder)
+{
+    QDir().mkpath(folder);
+    const QDir out(folder);
+    auto path = [out](const char *name) { return out.filePath(QString::fromLatin1(name)); };
+
+    auto finish = [window, path] {
+        shootModal([window] { window->showOptions(); }, path("options.png"));
+        shootModal([window] { showAboutBox(window); }, path("about.png"));
+        window->close();
+    };
+    auto helpMenu = [window, path, finish] {
+        shootMenu(window, mainmenus::helpMenuItems(), 3, QPoint(624, 32), path("helpmenu.png"), finish);
+    };
+    auto contextMenu = [window, path, helpMenu] {
+        shootMenu(window, mainmenus::contextMenuItems(), 9, QPoint(330, 140), path("contextmenu.png"),
+                  helpMenu);
+    };
+    auto hover = [window, path, contextMenu] {
+        // The mouse resting on Convert (the hot plate and the tooltip); in the
+        // same picture, the frame that Close shows under the mouse.
+        QList<QAbstractButton *> lit;
+        QAbstractButton *convert = nullptr;
+        for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+            if (b->toolTip() == QStringLiteral("Convert all files"))
+                convert = b;
+            if (b == convert || b->toolTip() == QStringLiteral("Close"))
+                lit << b;
+        }
+        for (QAbstractButton *b : lit) {
+            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)));
+            QApplication::sendEvent(b, &enter);
+        }
+        if (convert)
+            QToolTip::showText(convert->mapToGlobal(QPoint(30, 30)), convert->toolTip(), convert);
+        QTimer::singleShot(kSettleMs, window, [window, lit, path, contextMenu] {
+            saveScreenArea(window->frameGeometry(), path("hover.png"));
+            QToolTip::hideText();
+            for (QAbstractButton *b : lit) {
+                QEvent leave(QEvent::Leave);
+                QApplication::sendEvent(b, &leave);
+            }
+            contextMenu();
+        });
+    };
+    auto mainWindow = [window, path, hover] {
+        saveWidget(window, path("mainwindow.png"));
+        hover();
+    };
+
+    QTimer::singleShot(kSettleMs, window, [window, addFolder, mainWindow] {
+        if (!addFolder.isEmpty()) {
+            window->addDropped({QFile::encodeName(addFolder).toStdString()});
+            MediaListView *list = window->fileList();
+            if (list->rowCount() > 1)
+                list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect |
+                                                                               QItemSelectionModel::Rows);
+        }
+        QTimer::singleShot(kSettleMs, window, mainWindow);
+    });
+}
