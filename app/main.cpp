@@ -1,13 +1,24 @@
 #include <QApplication>
-#include <QLabel>
+#include <QTimer>
+
+#include "app/mainwindow.h"
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sonavert"));
-    QLabel placeholder(QStringLiteral("Sonavert: the main window is being built."));
-    placeholder.resize(699, 538);
-    placeholder.setAlignment(Qt::AlignCenter);
-    placeholder.show();
+    QApplication::setOrganizationName(QStringLiteral("Kestrune"));
+
+    MainWindow window;
+    window.show();
+
+    // For scripts/screenshot.sh: write a picture of the window and end.
+    const QByteArray shot = qgetenv("SONAVERT_SCREENSHOT");
+    if (!shot.isEmpty()) {
+        QTimer::singleShot(1000, &window, [&window, shot] {
+            window.grab().save(QString::fromLocal8Bit(shot));
+            window.close();
+        });
+    }
     return app.exec();
 }

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include "converter/converterrunner.h"
+#include "filelist/mediaitemmap.h"
+#include "formats/encodingparams.h"
+#include "formats/programsettings.h"
+
+class AddingProgressWindow;
+class BatchProgressWindow;
+class MediaListView;
+class QComboBox;
+class QPushButton;
+class SettingsStore;
+struct BatchEntry;
+
+// What the main window takes from its surroundings. Every field has a working
+// default; tests replace them.
+struct MainWindowSetup {
+    // The settings store; nullptr: the user's own store, owned by the window.
+    SettingsStore *store = nullptr;
+    // The converter tool; empty: the one beside the executable.
+    std::string converterPath;
+    // The documents folder; unset: the user's XDG documents folder.
+    std::function<std::optional<std::string>()> documentsFolder;
+    // Opens the file manager with the file selected; unset: the shell action.
+    std::function<void(const std::string &path)> showInFolder;
+    // Opens the help maximised at a user's first start; unset: the help viewer.
+    std::function<void()> openFirstRunHelp;
+    // Closes the help window when the main window closes; unset: the help viewer.
+    std::function<void()> closeHelp;
+};
+
+// The program's one window: the file list, the buttons that add, remove and
+// convert files, the output-format selector. It owns the media items (through
+// the list), the item map, the settings, the encoding parameters of the 14
+// formats and the current output format. Long work keeps it alive through the
+// message pump while it stays disabled.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 699;
+    static constexpr int kHeight = 538;
+
+    explicit MainWindow(MainWindowSetup setup = {});
+    ~MainWindow() override;
+
+    MediaListView *fileList() const { return m_list; }
+    QComboBox *formatSelector() const { return m_formatSelector; }
+    int currentFormat() const { return m_currentFormat; }
+    void selectFormat(int index);
+    const ProgramSettings &settings() const { return m_settings; }
+    const std::vector<std::string> &extensionFilter() const { return m_extensionFilter; }
+    const EncodingParamsSet &encodingParams() const { return m_params; }
+    const MediaItemMap &itemMap() const { return m_map; }
+    const std::string &converterToolPath() const { return m_converterPath; }
+    bool isBusy() const { return m_busy; }
+
+public slots:
+    void addFiles();
+    void addFolder();
+    // Files and folders dropped on the window, as byte paths.
+    void addDropped(const std::vector<std::string> &names);
+    void removeSelected();
+    void removeAll();
+    void convertSelected();
+    void convertAll();
+    void showOptions();
+
+signals:
+    // A progress window has opened; lets tests watch and press Cancel.
+    void batchWindowOpened(BatchProgressWindow *window);
+    void addingWindowOpened(AddingProgressWindow *window);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void buildControls();
+    void fillFormatSelector();
+    void loadStoredState();
+    void searchFolderWithProgress(const std::string &folder);
+    void addWithProgress(const std::vector<std::string> &pending,
+                         std::unique_ptr<AddingProgressWindow> window);
+    std::unique_ptr<AddingProgressWindow> openAddingWindow();
+    void runBatch(const std::vector<int> &rows);
+    void setBusy(bool busy);
+    void clearList();
+    void shutDown();
+
+    MainWindowSetup m_setup;
+    std::unique_ptr<SettingsStore> m_ownStore;
+    SettingsStore *m_store;
+
+    QComboBox *m_formatSelector = nullptr;
+    QPushButton *m_linkButton = nullptr;
+    QPushButton *m_helpButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QPushButton *m_removeAllButton = nullptr;
+    QPushButton *m_optionsButton = nullptr;
+    QPushButton *m_minimizeButton = nullptr;
+    QPushButton *m_convertButton = nullptr;
+    QPushButton *m_addFilesButton = nullptr;
+    QPushButton *m_addFolderButton = nullptr;
+    MediaListView *m_list = nullptr;
+
+    ProgramSettings m_settings;
+    std::vector<std::string> m_extensionFilter;
+    int m_currentFormat = 0;
+    MediaItemMap m_map;
+    ConverterRunner m_runner;
+    std::string m_converterPath;
+    EncodingParamsSet m_params;
+
+    bool m_busy = false;
+    bool m_shutDown = false;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+// Where the batch loop shows each row's outcome: the file list.
+class BatchStatusSink {
+public:
+    virtual ~BatchStatusSink() = default;
+    // Scrolls the row fully into view.
+    virtual void ensureRowVisible(int row) = 0;
+    // Writes the row's Status cell.
+    virtual void setStatus(int row, const std::string &text) = 0;
+};

@@ -1,0 +1,36 @@
+#include "batch/widgets/addingprogresswindow.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+
+// 320 x 62 dialog units of an 8-point dialog font.
+AddingProgressWindow::AddingProgressWindow()
+    : ProgressWindow(QSize(480, 101), QRect(201, 63, 75, 26)),
+      m_text(makeText(this, QRect(10, 11, 459, 16))),
+      m_bar(makeBar(this, QRect(10, 29, 459, 21)))
+{
+    setWindowTitle(QStringLiteral("Adding files"));
+}
+
+void AddingProgressWindow::setText(const std::string &text)
+{
+    m_text->setText(QFile::decodeName(QByteArray::fromStdString(text)));
+    emit textChanged(m_text->text());
+}
+
+void AddingProgressWindow::startBar(int maximum)
+{
+    m_bar->setRange(0, maximum);
+    m_bar->setValue(0);
+}
+
+void AddingProgressWindow::stepBar()
+{
+    m_bar->setValue(std::min(m_bar->value() + 1, m_bar->maximum()));
+}
+
+QString AddingProgressWindow::text() const
+{
+    return m_text->text();
+}

@@ -1,0 +1,92 @@
+#include "batch/widgets/progresswindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+ProgressWindow::ProgressWindow(QSize size, QRect cancelRect)
+    : QFrame(nullptr, Qt::Dialog | Qt::FramelessWindowHint),
+      m_cancelButton(new QPushButton(QStringLiteral("Cancel"), this))
+{
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    setFixedSize(size);
+    m_cancelButton->setGeometry(cancelRect);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ProgressWindow::requestCancel);
+}
+
+QProgressBar *ProgressWindow::makeBar(QWidget *parent, QRect rect)
+{
+    auto *bar = new QProgressBar(parent);
+    bar->setGeometry(rect);
+    bar->setTextVisible(false);
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    return bar;
+}
+
+QLabel *ProgressWindow::makeText(QWidget *parent, QRect rect)
+{
+    auto *label = new QLabel(parent);
+    label->setGeometry(rect);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+void ProgressWindow::open(QWidget *owner)
+{
+    m_cancel = false;
+    m_finished = false;
+    winId();
+    if (owner && owner->window()->windowHandle())
+        windowHandle()->setTransientParent(owner->window()->windowHandle());
+    const QRect area = owner ? owner->window()->frameGeometry()
+                             : QGuiApplication::primaryScreen()->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+    show();
+}
+
+void ProgressWindow::finish()
+{
+    m_finished = true;
+    close();
+}
+
+void ProgressWindow::pump()
+{
+    QCoreApplication::processEvents();
+}
+
+void ProgressWindow::requestCancel()
+{
+    if (m_cancel)
+        return;
+    m_cancel = true;
+    emit cancelRequestedChanged();
+}
+
+void ProgressWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_finished) {
+        event->accept();
+        return;
+    }
+    // A close that does not come from the work itself is a Cancel.
+    requestCancel();
+    event->ignore();
+}
+
+void ProgressWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        requestCancel();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}

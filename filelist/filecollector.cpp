@@ -1,0 +1,142 @@
+#include "filelist/filecollector.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <strings.h>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include "filelist/shortcutreader.h"
+
+namespace {
+
+std::string joinPath(const std::string &folder, const char *name)
+{
+    if (!folder.empty() && folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+bool isDots(const char *name)
+{
+    return (name[0] == '.' && name[1] == '\0') || (name[0] == '.' && name[1] == '.' && name[2] == '\0');
+}
+
+// A directory by its own entry, not through a symbolic link.
+bool isRealDirectory(const std::string &path)
+{
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool isRegularFile(const std::string &path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// Entry names of a folder in the order the system gives them; none when it
+// cannot be read.
+std::vector<std::string> listEntries(const std::string &folder)
+{
+    std::vector<std::string> names;
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!isDots(entry->d_name))
+            names.emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+void collectFolders(const std::string &folder, std::vector<std::string> &folders)
+{
+    folders.push_back(folder);
+    for (const std::string &name : listEntries(folder)) {
+        const std::string path = joinPath(folder, name.c_str());
+        if (isRealDirectory(path))
+            collectFolders(path, folders);
+    }
+}
+
+} // namespace
+
+FileCollector::FileCollector(bool filterEnabled, std::vector<std::string> filterList)
+    : m_filterEnabled(filterEnabled), m_filterList(std::move(filterList))
+{
+}
+
+std::vector<std::string> FileCollector::takePending()
+{
+    return std::exchange(m_pending, {});
+}
+
+std::string FileCollector::extensionKey(const std::string &path)
+{
+    const auto slash = path.rfind('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const auto dot = path.rfind('.');
+    if (dot == std::string::npos || dot < nameStart)
+        return {};
+    std::string key = path.substr(dot + 1);
+    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return key;
+}
+
+bool FileCollector::passesFilter(const std::string &key) const
+{
+    return std::find(m_filterList.begin(), m_filterList.end(), key) != m_filterList.end();
+}
+
+void FileCollector::filterPath(const std::string &path)
+{
+    if (!m_filterEnabled) {
+        m_pending.push_back(path);
+        return;
+    }
+    std::string current = path;
+    for (int followed = 0;; ++followed) {
+        const std::string key = extensionKey(current);
+        if (passesFilter(key)) {
+            m_pending.push_back(current);
+            return;
+        }
+        if (strcasecmp(key.c_str(), "lnk") != 0 || followed >= kMaxShortcutChain)
+            return;
+        const auto target = ShortcutReader::resolve(current);
+        if (!target)
+            return;
+        current = *target;
+    }
+}
+
+void FileCollector::searchFolder(const std::string &folder)
+{
+    std::vector<std::string> folders;
+    collectFolders(folder, folders);
+    for (const std::string &dir : folders) {
+        for (const std::string &name : listEntries(dir)) {
+            const std::string path = joinPath(dir, name.c_str());
+            if (!isRealDirectory(path) && isRegularFile(path))
+                filterPath(path);
+        }
+    }
+}
+
+void FileCollector::addDropped(const std::string &name)
+{
+    // A dropped link to a folder was chosen by the user and is followed.
+    struct stat st;
+    if (name.empty() || ::stat(name.c_str(), &st) != 0)
+        return;
+    if (S_ISDIR(st.st_mode))
+        searchFolder(name);
+    else if (S_ISREG(st.st_mode))
+        filterPath(name);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Collects the pending list of one add operation: folders searched in depth,
+// dropped names, each file passed through the extension filter, shortcuts
+// followed. Only regular files (after following symbolic links) are collected:
+// a FIFO or a device would block the probe.
+class FileCollector {
+public:
+    // filterEnabled is EnableExtFilter; filterList the extension filter list
+    // (lower-case extensions without dots, empty entries kept).
+    FileCollector(bool filterEnabled, std::vector<std::string> filterList);
+
+    // Searches the folder and all its subfolders: each folder's files before
+    // its subfolders' files, in the order the system lists them. Symbolic
+    // links to folders are not entered, so a link cycle cannot loop.
+    void searchFolder(const std::string &folder);
+    // One dropped name: a folder is searched, a regular file filtered, anything
+    // else left out.
+    void addDropped(const std::string &name);
+    // The filter step for one file path.
+    void filterPath(const std::string &path);
+
+    const std::vector<std::string> &pending() const { return m_pending; }
+    std::vector<std::string> takePending();
+
+    // The text after the last "." of the file-name part, lower-cased; empty
+    // when the file name holds no ".".
+    static std::string extensionKey(const std::string &path);
+
+    // How many shortcuts in a row are followed before giving up.
+    static constexpr int kMaxShortcutChain = 8;
+
+private:
+    bool passesFilter(const std::string &key) const;
+
+    bool m_filterEnabled;
+    std::vector<std::string> m_filterList;
+    std::vector<std::string> m_pending;
+};

@@ -1,0 +1,218 @@
+#include "filelist/medialistmodel.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include <QFile>
+
+#include "converter/durationtext.h"
+#include "converter/pathparts.h"
+#include "filelist/celltexts.h"
+
+namespace {
+
+constexpr int kMaxSortColumns = 100;
+
+QString display(const std::string &bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+} // namespace
+
+MediaListModel::MediaListModel(QObject *parent)
+    : QAbstractTableModel(parent), m_sortTypes(kMaxSortColumns, SortType::Text)
+{
+    m_sortTypes[DurationColumn] = SortType::Duration;
+}
+
+MediaListModel::~MediaListModel() = default;
+
+int MediaListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int MediaListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString MediaListModel::cellText(int row, int column) const
+{
+    if (row < 0 || row >= rowCount())
+        return {};
+    const Row &r = m_rows[static_cast<size_t>(row)];
+    switch (column) {
+    case FileColumn:
+        return display(pathparts::fileNamePart(r.item->sourcePath));
+    case DurationColumn:
+        return QString::fromStdString(durationText(r.item->durationSeconds));
+    case StatusColumn:
+        return display(r.status);
+    default:
+        return {};
+    }
+}
+
+QVariant MediaListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        if (role == Qt::ToolTipRole && index.column() != FileColumn)
+            return {};
+        if (role == Qt::ToolTipRole)
+            return display(m_rows[static_cast<size_t>(index.row())].item->sourcePath);
+        return cellText(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignVCenter
+                                   | (index.column() == DurationColumn ? Qt::AlignRight
+                                                                       : Qt::AlignLeft));
+    case RawValueRole:
+        if (index.column() == DurationColumn)
+            return m_rows[static_cast<size_t>(index.row())].item->durationSeconds;
+        return cellText(index.row(), index.column());
+    default:
+        return {};
+    }
+}
+
+QVariant MediaListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::DisplayRole) {
+        switch (section) {
+        case FileColumn: return QStringLiteral("File");
+        case DurationColumn: return QStringLiteral("Duration");
+        case StatusColumn: return QStringLiteral("Status");
+        default: return {};
+        }
+    }
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignVCenter
+                                   | (section == DurationColumn ? Qt::AlignRight : Qt::AlignLeft));
+    return {};
+}
+
+int MediaListModel::appendItem(std::unique_ptr<MediaItem> item)
+{
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    m_rows.push_back(Row{std::move(item), {}});
+    endInsertRows();
+    return row;
+}
+
+MediaItem *MediaListModel::itemAt(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return nullptr;
+    return m_rows[static_cast<size_t>(row)].item.get();
+}
+
+void MediaListModel::setStatus(int row, const std::string &text)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_rows[static_cast<size_t>(row)].status = text;
+    const QModelIndex cell = index(row, StatusColumn);
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+std::string MediaListModel::statusAt(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return {};
+    return m_rows[static_cast<size_t>(row)].status;
+}
+
+std::unique_ptr<MediaItem> MediaListModel::takeRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return nullptr;
+    beginRemoveRows(QModelIndex(), row, row);
+    auto item = std::move(m_rows[static_cast<size_t>(row)].item);
+    m_rows.erase(m_rows.begin() + row);
+    endRemoveRows();
+    return item;
+}
+
+std::vector<std::unique_ptr<MediaItem>> MediaListModel::takeAll()
+{
+    std::vector<std::unique_ptr<MediaItem>> items;
+    if (m_rows.empty())
+        return items;
+    beginResetModel();
+    items.reserve(m_rows.size());
+    for (Row &r : m_rows)
+        items.push_back(std::move(r.item));
+    m_rows.clear();
+    endResetModel();
+    return items;
+}
+
+void MediaListModel::setColumnSortType(int column, SortType type)
+{
+    if (column < 0 || column >= kMaxSortColumns)
+        return;
+    m_sortTypes[static_cast<size_t>(column)] = type;
+}
+
+void MediaListModel::sortByHeaderClick(int column)
+{
+    const bool ascending = column != m_sortColumn || !m_ascending;
+    sortRows(column, ascending);
+}
+
+void MediaListModel::sortRows(int column, bool ascending)
+{
+    m_sortColumn = column;
+    m_ascending = ascending;
+    const size_t n = m_rows.size();
+    if (n < 2)
+        return;
+
+    // Keys are taken from the cells as they stood when the sort began.
+    std::vector<size_t> order(n);
+    std::iota(order.begin(), order.end(), size_t{0});
+    const SortType type = column >= 0 && column < kMaxSortColumns
+                              ? m_sortTypes[static_cast<size_t>(column)]
+                              : SortType::Text;
+    if (type == SortType::Duration) {
+        std::vector<long long> keys(n);
+        for (size_t i = 0; i < n; ++i)
+            keys[i] = durationTextSeconds(cellText(static_cast<int>(i), column).toStdString());
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            return ascending ? keys[a] < keys[b] : keys[b] < keys[a];
+        });
+    } else {
+        std::vector<QString> keys(n);
+        for (size_t i = 0; i < n; ++i)
+            keys[i] = cellText(static_cast<int>(i), column);
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            const int c = QString::localeAwareCompare(keys[a], keys[b]);
+            return ascending ? c < 0 : c > 0;
+        });
+    }
+
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> newRowOf(n);
+    std::vector<Row> sorted;
+    sorted.reserve(n);
+    for (size_t to = 0; to < n; ++to) {
+        newRowOf[order[to]] = static_cast<int>(to);
+        sorted.push_back(std::move(m_rows[order[to]]));
+    }
+    m_rows = std::move(sorted);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &idx : before)
+        after.append(index(newRowOf[static_cast<size_t>(idx.row())], idx.column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}

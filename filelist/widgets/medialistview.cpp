@@ -1,0 +1,61 @@
+#include "filelist/widgets/medialistview.h"
+
+#include <algorithm>
+
+#include <QHeaderView>
+
+MediaListView::MediaListView(QWidget *parent) : QTreeView(parent), m_model(new MediaListModel(this))
+{
+    setModel(m_model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTextElideMode(Qt::ElideRight);
+
+    QHeaderView *head = header();
+    head->setStretchLastSection(false);
+    head->setSectionsMovable(false);
+    head->setSectionsClickable(true);
+    head->setSectionResizeMode(QHeaderView::Interactive);
+    head->resizeSection(MediaListModel::FileColumn, 250);
+    head->resizeSection(MediaListModel::DurationColumn, 80);
+    head->resizeSection(MediaListModel::StatusColumn, 220);
+    connect(head, &QHeaderView::sectionClicked, m_model, &MediaListModel::sortByHeaderClick);
+
+    // The selection stays visible while another control has the focus.
+    QPalette pal = palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        pal.setColor(QPalette::Inactive, role, pal.color(QPalette::Active, role));
+    setPalette(pal);
+}
+
+int MediaListView::selectedCount() const
+{
+    return static_cast<int>(selectionModel()->selectedRows().size());
+}
+
+std::vector<int> MediaListView::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex &idx : selectionModel()->selectedRows())
+        rows.push_back(idx.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void MediaListView::ensureRowVisible(int row)
+{
+    if (row >= 0 && row < rowCount())
+        scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
+}
+
+int MediaListView::addRowForItem(std::unique_ptr<MediaItem> item)
+{
+    const int row = m_model->appendItem(std::move(item));
+    ensureRowVisible(row);
+    return row;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QTreeView>
+
+#include "batch/batchstatussink.h"
+#include "converter/medialistsink.h"
+#include "filelist/mediaitem.h"
+#include "filelist/medialistmodel.h"
+
+// The report-style file list: three columns, several rows selectable, whole
+// rows selected, the selection visible without the focus, sorting by a click
+// on a column header. The list owns the rows' media items through its model.
+class MediaListView : public QTreeView, public MediaListSink, public BatchStatusSink {
+    Q_OBJECT
+public:
+    explicit MediaListView(QWidget *parent = nullptr);
+
+    MediaListModel *listModel() const { return m_model; }
+
+    // Appends a row, scrolls it fully into view and returns its index.
+    int addRowForItem(std::unique_ptr<MediaItem> item) override;
+    MediaItem *itemOfRow(int row) const { return m_model->itemAt(row); }
+    void setStatus(int row, const std::string &text) override { m_model->setStatus(row, text); }
+    int rowCount() const { return m_model->rowCount(); }
+    int selectedCount() const;
+    // The selected rows, top to bottom in display order.
+    std::vector<int> selectedRows() const;
+    void ensureRowVisible(int row) override;
+    std::unique_ptr<MediaItem> takeRow(int row) { return m_model->takeRow(row); }
+    std::vector<std::unique_ptr<MediaItem>> takeAll() { return m_model->takeAll(); }
+
+private:
+    MediaListModel *m_model;
+};

@@ -1,0 +1,511 @@
+#include <map>
+
+#include <sys/wait.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QPointer>
+#include <QUrl>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/mainwindow.h"
+#include "batch/widgets/addingprogresswindow.h"
+#include "batch/widgets/batchprogresswindow.h"
+#include "filelist/widgets/medialistview.h"
+#include "platform/settingsstore.h"
+#include "scratchfolder.h"
+#include "shortcutfile.h"
+#include "sinewav.h"
+#include "ui/userprompts.h"
+
+namespace {
+
+class ScriptedPrompts : public UserPrompts {
+public:
+    struct Message {
+        QString text;
+        Icon icon;
+    };
+    void message(QWidget *, const QString &text, Icon icon, const QString &) override
+    {
+        messages.push_back({text, icon});
+    }
+    QStringList openFiles(QWidget *, const QStringList &filters) override
+    {
+        lastFilters = filters;
+        return files;
+    }
+    QString chooseFolder(QWidget *, const QString &title, const QString &start) override
+    {
+        lastTitle = title;
+        lastStart = start;
+        return folder;
+    }
+
+    std::vector<Message> messages;
+    QStringList files;
+    QString folder;
+    QStringList lastFilters;
+    QString lastTitle;
+    QString lastStart;
+};
+
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+std::string audio(int seconds, const std::string &extra = "")
+{
+    return "FAKEAUDIO " + std::to_string(seconds) + "\n" + extra;
+}
+
+bool hasChildProcess()
+{
+    int status = 0;
+    return !(::waitpid(-1, &status, WNOHANG) == -1 && errno == ECHILD);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ScratchFolder> m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    ScriptedPrompts m_prompts;
+    std::vector<std::string> m_shown;
+    int m_helpOpened = 0;
+
+    std::string settingsFile() const { return m_dir->file("settings.ini"); }
+
+    std::unique_ptr<MainWindow> makeWindow(const std::string &tool = FAKE_TOOL)
+    {
+        m_store = std::make_unique<SettingsStore>(settingsFile());
+        MainWindowSetup setup;
+        setup.store = m_store.get();
+        setup.converterPath = tool;
+        setup.documentsFolder = [this] { return std::optional<std::string>(m_dir->file("docs")); };
+        setup.showInFolder = [this](const std::string &p) { m_shown.push_back(p); };
+        setup.openFirstRunHelp = [this] { ++m_helpOpened; };
+        setup.closeHelp = [] {};
+        return std::make_unique<MainWindow>(setup);
+    }
+
+    void storeOptions(const std::map<std::string, std::uint32_t> &numbers,
+                      const std::map<std::string, std::string> &texts = {})
+    {
+        SettingsStore store(settingsFile());
+        for (const auto &[name, value] : numbers)
+            store.writeNumber("Options", name, value);
+        for (const auto &[name, value] : texts)
+            store.writeText("Options", name, value);
+        store.sync();
+    }
+
+    static QStringList fileColumn(MainWindow &w)
+    {
+        QStringList names;
+        for (int r = 0; r < w.fileList()->rowCount(); ++r)
+            names << w.fileList()->listModel()->cellText(r, 0);
+        return names;
+    }
+
+    static QStringList statuses(MainWindow &w)
+    {
+        QStringList texts;
+        for (int r = 0; r < w.fileList()->rowCount(); ++r)
+            texts << w.fileList()->listModel()->cellText(r, 2);
+        return texts;
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<ScratchFolder>();
+        m_prompts.messages.clear();
+        m_prompts.files.clear();
+        m_prompts.folder.clear();
+        m_shown.clear();
+        m_helpOpened = 0;
+        setUserPrompts(&m_prompts);
+    }
+
+    void cleanup()
+    {
+        setUserPrompts(nullptr);
+        m_store.reset();
+        m_dir.reset();
+    }
+
+    void layoutCaptionsAndFormatSelector()
+    {
+        auto w = makeWindow();
+        QCOMPARE(w->size(), QSize(699, 538));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Sonavert"));
+        QCOMPARE(w->fileList()->geometry(), QRect(137, 63, 552, 465));
+        QCOMPARE(w->currentFormat(), 0);
+        QComboBox *selector = w->formatSelector();
+        QCOMPARE(selector->count(), 14);
+        QCOMPARE(selector->itemText(0), QStringLiteral(" to MP3"));
+        QCOMPARE(selector->itemText(12), QStringLiteral(" to AMR (NB)"));
+        QCOMPARE(selector->currentIndex(), 0);
+        QCOMPARE(selector->geometry().topLeft(), QPoint(14, 239));
+
+        const auto buttons = w->findChildren<QPushButton *>();
+        auto find = [&](const QString &caption) -> QPushButton * {
+            for (QPushButton *b : buttons)
+                if (b->text() == caption)
+                    return b;
+            return nullptr;
+        };
+        QPushButton *convert = find(QStringLiteral("&Convert"));
+        QVERIFY(convert);
+        QCOMPARE(convert->geometry(), QRect(11, 206, 107, 27));
+        QCOMPARE(convert->toolTip(), QStringLiteral("Convert all files"));
+        // Tab order: the window's own controls, from the file list on.
+        QStringList order;
+        QWidget *at = w->fileList();
+        for (int guard = 0; guard < 200 && order.size() < 5; ++guard, at = at->nextInFocusChain()) {
+            if (at->parentWidget() == w.get() && (at->focusPolicy() & Qt::TabFocus))
+                order << (qobject_cast<QPushButton *>(at) ? qobject_cast<QPushButton *>(at)->text()
+                                                          : QString::fromLatin1(at->metaObject()->className()));
+        }
+        QCOMPARE(order, (QStringList{"MediaListView", "&Add Files", "Add &Folder", "Remove A&ll", "&Convert"}));
+
+        QCOMPARE(m_helpOpened, 1); // the first start offers the help
+        QCOMPARE(w->fileList()->header()->sectionSize(0), 250);
+        QCOMPARE(w->fileList()->listModel()->headerData(1, Qt::Horizontal).toString(),
+                 QStringLiteral("Duration"));
+    }
+
+    void escapeAndEnterDoNothing()
+    {
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTest::keyClick(w->fileList(), Qt::Key_Escape);
+        QTest::keyClick(w->fileList(), Qt::Key_Return);
+        QVERIFY(w->isVisible());
+        QVERIFY(m_prompts.messages.empty());
+    }
+
+    void pressingOnAFreePartMovesTheWindow()
+    {
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const QPoint before = w->pos();
+        QTest::mousePress(w.get(), Qt::LeftButton, {}, QPoint(300, 20));
+        QTest::mouseMove(w.get(), QPoint(340, 50));
+        QTest::mouseRelease(w.get(), Qt::LeftButton, {}, QPoint(340, 50));
+        QCOMPARE(w->pos(), before + QPoint(40, 30));
+    }
+
+    void closingWritesFormatAndPageAndNextStartShowsMp3()
+    {
+        storeOptions({{"OptStartPageIndex", 1}});
+        {
+            auto w = makeWindow();
+            w->formatSelector()->setCurrentIndex(4);
+            QCOMPARE(w->currentFormat(), 4);
+            QVERIFY(w->close());
+        }
+        SettingsStore readBack(settingsFile());
+        QCOMPARE(readBack.readNumber("Options", "OutputFormat").value_or(99), 4u);
+        QCOMPARE(readBack.readNumber("Options", "OptStartPageIndex").value_or(99), 1u);
+        QCOMPARE(readBack.readNumber("Options", "FirstRun").value_or(99), 0u);
+        auto again = makeWindow();
+        QCOMPARE(again->currentFormat(), 0);
+        QCOMPARE(m_helpOpened, 1); // not offered a second time
+    }
+
+    void addFolderWithFilterOn()
+    {
+        const std::string in = m_dir->file("in");
+        m_dir->write("in/a.WAV", audio(5));
+        m_dir->write("in/b.mp3", audio(6));
+        m_dir->write("in/c.ogg", audio(7));
+        m_dir->write("in/noext", audio(8));
+        const std::string target = m_dir->write("far/e.mp3", audio(9));
+        shortcutfile::write(m_dir->file("in/d.lnk"), "..\\far\\e.mp3", "");
+        storeOptions({{"EnableExtFilter", 1}}, {{"FilterExts", "WAV,mp3"}, {"Folder", "/start/"}});
+
+        auto w = makeWindow();
+        m_prompts.folder = qs(in);
+        w->addFolder();
+        QCOMPARE(m_prompts.lastTitle, QStringLiteral("Please choose a folder:"));
+        QCOMPARE(m_prompts.lastStart, QStringLiteral("/start"));
+        QStringList names = fileColumn(*w);
+        names.sort();
+        QCOMPARE(names, (QStringList{"a.WAV", "b.mp3", "e.mp3"}));
+        QVERIFY(m_prompts.messages.empty());
+        QVERIFY(w->isEnabled());
+        // The folder is kept at once, with a trailing "/".
+        SettingsStore readBack(settingsFile());
+        QCOMPARE(readBack.readText("Options", "Folder").value_or(""), in + "/");
+    }
+
+    void addFolderWithFilterOffAndDuplicates()
+    {
+        m_dir->write("in/a.WAV", audio(5));
+        m_dir->write("in/noext", audio(8));
+        m_dir->write("in/d.lnk", "not audio");
+        auto w = makeWindow();
+        m_prompts.folder = qs(m_dir->file("in"));
+        w->addFolder();
+        QStringList names = fileColumn(*w);
+        names.sort();
+        QCOMPARE(names, (QStringList{"a.WAV", "noext"}));
+        QCOMPARE(m_prompts.messages.size(), size_t(1));
+        QCOMPARE(m_prompts.messages[0].text, QStringLiteral("Failed to load the following files.\n\n")
+                                                 + qs(m_dir->file("in/d.lnk")) + "\n");
+        QCOMPARE(m_prompts.messages[0].icon, UserPrompts::Icon::Warning);
+
+        // A file given twice, and again in another letter case, is listed once.
+        const std::string extra = m_dir->write("more/x.wav", audio(3));
+        w->addDropped({extra, extra, m_dir->file("more")});
+        QCOMPARE(w->fileList()->rowCount(), 3);
+        QCOMPARE(m_prompts.messages.size(), size_t(1));
+        QCOMPARE(w->fileList()->listModel()->cellText(2, 1), QStringLiteral("00:03"));
+    }
+
+    void droppedNamesKeepTheirBytes()
+    {
+        // A Latin-1 name is not UTF-8; it must reach the probe unchanged.
+        const std::string odd = m_dir->write("caf\xe9.wav", audio(7));
+        auto w = makeWindow();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromEncoded("file://" + QByteArray::fromStdString(odd).toPercentEncoding("/"))});
+        // A drop reaches the widget that accepted the drag's entry.
+        QDragEnterEvent enter(QPoint(5, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.get(), &drop);
+        QTRY_COMPARE(w->fileList()->rowCount(), 1);
+        QCOMPARE(w->fileList()->itemOfRow(0)->sourcePath, odd);
+    }
+
+    void headerClickSorts()
+    {
+        auto w = makeWindow();
+        m_prompts.files << qs(m_dir->write("long.wav", audio(3725)))
+                        << qs(m_dir->write("short.wav", audio(3599)));
+        w->addFiles();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QHeaderView *header = w->fileList()->header();
+        const QPoint duration(header->sectionViewportPosition(1) + 10, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, duration);
+        QCOMPARE(fileColumn(*w), (QStringList{"short.wav", "long.wav"}));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, duration);
+        QCOMPARE(fileColumn(*w), (QStringList{"long.wav", "short.wav"}));
+    }
+
+    void twelveUnreadableFilesGiveOneShortMessage()
+    {
+        auto w = makeWindow();
+        QString expected;
+        for (int i = 1; i <= 12; ++i) {
+            const std::string p = m_dir->write("bad" + std::to_string(i) + ".wav", "garbage");
+            m_prompts.files << qs(p);
+            if (i <= 10)
+                expected += qs(p) + "\n";
+        }
+        expected += "<more files>...\n";
+        w->addFiles();
+        QCOMPARE(m_prompts.lastFilters.size(), 48);
+        QCOMPARE(m_prompts.lastFilters.front(), QStringLiteral("All Files (*)"));
+        QCOMPARE(m_prompts.lastFilters.back(), QStringLiteral("YUV Video File (*.yuv)"));
+        QCOMPARE(w->fileList()->rowCount(), 0);
+        QCOMPARE(m_prompts.messages.size(), size_t(1));
+        QCOMPARE(m_prompts.messages[0].text,
+                 QStringLiteral("Failed to load the following files.\n\n") + expected);
+    }
+
+    void removeSelectedAndRemoveAll()
+    {
+        auto w = makeWindow();
+        for (const char *name : {"1.wav", "2.wav", "3.wav", "4.wav"})
+            m_prompts.files << qs(m_dir->write(name, audio(2)));
+        w->addFiles();
+        QCOMPARE(w->fileList()->rowCount(), 4);
+
+        w->removeSelected();
+        QCOMPARE(m_prompts.messages.back().text, QStringLiteral("You should select a file at least."));
+        QCOMPARE(w->fileList()->rowCount(), 4);
+
+        auto *sel = w->fileList()->selectionModel();
+        for (int r : {3, 0, 2})
+            sel->select(w->fileList()->model()->index(r, 0),
+                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        w->removeSelected();
+        QCOMPARE(fileColumn(*w), QStringList{"2.wav"});
+        QCOMPARE(w->itemMap().size(), size_t(1));
+        w->addFiles(); // the removed files come back; 2.wav stays single
+        QCOMPARE(w->fileList()->rowCount(), 4);
+
+        w->removeAll();
+        QCOMPARE(w->fileList()->rowCount(), 0);
+        QCOMPARE(w->itemMap().size(), size_t(0));
+        const size_t before = m_prompts.messages.size();
+        w->removeAll();
+        QCOMPARE(m_prompts.messages.size(), before + 1);
+        QCOMPARE(m_prompts.messages.back().text, QStringLiteral("There aren't files in list."));
+        w->convertAll();
+        QCOMPARE(m_prompts.messages.back().text, QStringLiteral("There aren't files in list."));
+        w->convertSelected();
+        QCOMPARE(m_prompts.messages.back().text, QStringLiteral("You should select a file at least."));
+    }
+
+    void convertAllWithSkippedMiddleTarget()
+    {
+        storeOptions({{"DestOutputFolderOpt", 199}, {"TargetExistsOpt", 33}, {"BrowseOutputFolder", 1}});
+        auto w = makeWindow();
+        for (const char *name : {"one.wav", "two.wav", "three.wav"})
+            m_prompts.files << qs(m_dir->write(name, audio(4)));
+        m_dir->write("two.mp3", "already here");
+        w->addFiles();
+        QCOMPARE(w->fileList()->rowCount(), 3);
+
+        QStringList lowerTexts;
+        connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
+            connect(bw, &BatchProgressWindow::upperTextChanged, this, [&lowerTexts, bw] {
+                if (!lowerTexts.contains(bw->lowerText()))
+                    lowerTexts << bw->lowerText();
+            });
+        });
+        w->convertAll();
+        QCOMPARE(statuses(*w), (QStringList{"one.mp3", "Target exists and skipped", "three.mp3"}));
+        QCOMPARE(lowerTexts, (QStringList{"Converting 1 of 3 file(s) to MP3...",
+                                          "Converting 2 of 3 file(s) to MP3...",
+                                          "Converting 3 of 3 file(s) to MP3..."}));
+        QVERIFY(w->isEnabled());
+        QCOMPARE(m_shown, std::vector<std::string>{m_dir->file("one.mp3")});
+        QVERIFY(w->fileList()->itemOfRow(1)->outputPath.empty());
+    }
+
+    void cancelDuringSecondFile()
+    {
+        storeOptions({{"DestOutputFolderOpt", 199}, {"BrowseOutputFolder", 1}});
+        auto w = makeWindow();
+        m_prompts.files << qs(m_dir->write("one.wav", audio(4)))
+                        << qs(m_dir->write("slow.wav", audio(50, "SLOW")))
+                        << qs(m_dir->write("three.wav", audio(4)));
+        w->addFiles();
+        w->fileList()->setStatus(2, "earlier");
+
+        bool sawDisabled = false;
+        connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
+            sawDisabled = !w->isEnabled();
+            connect(bw, &BatchProgressWindow::upperTextChanged, this, [bw](const QString &text) {
+                // Pressed once the slow conversion has written and reported something.
+                if (text.startsWith(QStringLiteral("Converting slow.wav...")) && text.endsWith('%'))
+                    bw->cancelButton()->click();
+            });
+        });
+        w->convertAll();
+        QVERIFY(sawDisabled);
+        QCOMPARE(statuses(*w), (QStringList{"one.mp3", "Cancelled", "earlier"}));
+        QVERIFY(w->isEnabled());
+        QVERIFY(!QFile::exists(qs(m_dir->file("slow.mp3"))));
+        // Nothing of the interrupted output is left, under any name.
+        const QStringList left = QDir(qs(m_dir->path())).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left.filter(QStringLiteral("slow")), QStringList{"slow.wav"});
+        QVERIFY(QFile::exists(qs(m_dir->file("one.mp3"))));
+        QVERIFY(!hasChildProcess());
+        QVERIFY(m_shown.empty());
+    }
+
+    void closingTheProgressWindowActsAsCancel_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("window manager close") << false;
+        QTest::newRow("Esc key") << true;
+    }
+
+    void closingTheProgressWindowActsAsCancel()
+    {
+        QFETCH(bool, byKey);
+        storeOptions({{"DestOutputFolderOpt", 199}});
+        auto w = makeWindow();
+        m_prompts.files << qs(m_dir->write("slow.wav", audio(50, "SLOW")));
+        w->addFiles();
+        QPointer<BatchProgressWindow> seen;
+        connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
+            seen = bw;
+            connect(bw, &BatchProgressWindow::upperTextChanged, this, [bw, byKey](const QString &text) {
+                if (!text.endsWith('%'))
+                    return;
+                if (byKey)
+                    QTest::keyClick(bw, Qt::Key_Escape);
+                else
+                    bw->close();
+                // The window stays until the work lets it go.
+                QVERIFY(bw->isVisible());
+            });
+        });
+        w->convertAll();
+        QCOMPARE(statuses(*w), QStringList{"Cancelled"});
+        QVERIFY(!hasChildProcess());
+        QVERIFY(seen.isNull()); // freed once the batch was over
+        QVERIFY(w->isEnabled());
+    }
+
+    void sortedListConvertsInDisplayOrder()
+    {
+        storeOptions({{"DestOutputFolderOpt", 199}, {"BrowseOutputFolder", 0}});
+        auto w = makeWindow();
+        m_prompts.files << qs(m_dir->write("b.wav", audio(20))) << qs(m_dir->write("a.wav", audio(10)))
+                        << qs(m_dir->write("c.wav", audio(30)));
+        w->addFiles();
+        // Duration, twice: descending.
+        w->fileList()->listModel()->sortByHeaderClick(1);
+        w->fileList()->listModel()->sortByHeaderClick(1);
+        QCOMPARE(fileColumn(*w), (QStringList{"c.wav", "b.wav", "a.wav"}));
+        auto *sel = w->fileList()->selectionModel();
+        for (int r : {2, 0})
+            sel->select(w->fileList()->model()->index(r, 0),
+                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+
+        QStringList order;
+        connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
+            connect(bw, &BatchProgressWindow::upperTextChanged, this, [&order](const QString &text) {
+                if (!text.contains('%'))
+                    order << text;
+            });
+        });
+        w->convertSelected();
+        QCOMPARE(order, (QStringList{"Converting c.wav...", "Converting a.wav..."}));
+        QCOMPARE(statuses(*w), (QStringList{"c.mp3", "", "a.mp3"}));
+    }
+
+#ifdef REAL_TOOL
+    void endToEndWithTheRealConverter()
+    {
+        storeOptions({{"DestOutputFolderOpt", 399}, {"BrowseOutputFolder", 0}},
+                     {{"DestSpecifiedFolder", m_dir->file("out")}});
+        auto w = makeWindow(REAL_TOOL);
+        writeSineWav(m_dir->file("sine.wav"), 2.0);
+        m_prompts.files << qs(m_dir->file("sine.wav"));
+        w->addFiles();
+        QVERIFY2(m_prompts.messages.empty(),
+                 m_prompts.messages.empty() ? "" : qPrintable(m_prompts.messages[0].text));
+        QCOMPARE(w->fileList()->listModel()->cellText(0, 1), QStringLiteral("00:02"));
+        w->convertAll();
+        QCOMPARE(statuses(*w), QStringList{"sine.mp3"});
+        QVERIFY(QFileInfo(qs(m_dir->file("out/sine.mp3"))).size() > 0);
+    }
+#endif
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
