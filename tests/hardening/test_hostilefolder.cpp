@@ -169,6 +169,8 @@ TEST_F(HostileFolder, EveryFileIsConvertedOrReportedAndNothingElseChanges)
     expected.added.insert(source("link.mp3"));
     ASSERT_EQ(::symlink("nowhere.wav", source("dangling.wav").c_str()), 0);
     ASSERT_EQ(::symlink("loop.wav", source("loop.wav").c_str()), 0);
+    // A device never ends: read, it would hold the probe until its time-out.
+    ASSERT_EQ(::symlink("/dev/zero", source("zero.wav").c_str()), 0);
     shortcutfile::write(source("deep.lnk"), "sub\\deep.wav", "");
     shortcutfile::write(source("self.lnk"), "self.lnk", "");
     shortcutfile::write(source("gone.lnk"), "gone.wav", "/no/such/file.wav");
@@ -196,12 +198,13 @@ TEST_F(HostileFolder, EveryFileIsConvertedOrReportedAndNothingElseChanges)
     FileCollector collector(true, {"wav", "mp3", "ogg", "m4a", "ra", "rm"});
     collector.searchFolder(in);
     std::vector<std::string> pending = collector.takePending();
-    for (const char *name : {"stream.wav", "album.mp3", "missing.wav", "dangling.wav", "loop.wav"}) {
+    for (const char *name : {"stream.wav", "album.mp3", "missing.wav", "dangling.wav", "loop.wav", "zero.wav"}) {
         pending.push_back(source(name));
         expected.refused.insert(source(name));
     }
-    // The folder search takes neither the FIFO nor the folder.
+    // The folder search takes neither the FIFO, nor the device, nor the folder.
     EXPECT_EQ(std::count(pending.begin(), pending.end(), source("stream.wav")), 1);
+    EXPECT_EQ(std::count(pending.begin(), pending.end(), source("zero.wav")), 1);
     EXPECT_EQ(std::count(pending.begin(), pending.end(), source("album.mp3")), 1);
     // The good shortcut gives its target, which the search also found itself.
     EXPECT_EQ(std::count(pending.begin(), pending.end(), source("sub/deep.wav")), 2);
