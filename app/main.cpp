@@ -5,6 +5,9 @@
 
 int main(int argc, char **argv)
 {
+    // The artwork lives in a static library, whose resources are not
+    // registered unless asked for.
+    Q_INIT_RESOURCE(sonavert);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sonavert"));
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));

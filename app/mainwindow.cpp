@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -93,6 +94,10 @@ MainWindow::MainWindow(MainWindowSetup setup)
     // Initialisation, in the order the stored state expects.
     loadStoredState();
     setWindowTitle(QStringLiteral("Sonavert"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/res/appicon_%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     setFixedSize(kWidth, kHeight);
     buildControls();
     fillFormatSelector();

@@ -79,36 +79,6 @@ struct Fixture {
 
 } // namespace
 
-TEST(BatchDriver, SkippedMiddleFileKeepsTheOthersGoing)
-{
-    Fixture f(3);
-    BatchSteps steps = f.steps();
-    auto resolve = steps.resolveOutputPath;
-    steps.resolveOutputPath = [&](MediaItem &item, std::string &status) {
-        if (&item == &f.items[1]) {
-            status = "Target exists and skipped";
-            return false;
-        }
-        return resolve(item, status);
-    };
-    BatchDriver driver(f.list, f.display, steps);
-    EXPECT_FALSE(driver.run(f.batch, "MP3"));
-
-    EXPECT_EQ(f.list.status[0], "1.mp3");
-    EXPECT_EQ(f.list.status[1], "Target exists and skipped");
-    EXPECT_EQ(f.list.status[2], "3.mp3");
-    EXPECT_EQ(f.display.lowerTexts,
-              (std::vector<std::string>{"Converting 1 of 3 file(s) to MP3...",
-                                        "Converting 2 of 3 file(s) to MP3...",
-                                        "Converting 3 of 3 file(s) to MP3..."}));
-    EXPECT_EQ(f.display.upperTexts.front(), "Converting in1.wav...");
-    EXPECT_EQ(f.display.lowerMaximum, 3);
-    EXPECT_EQ(f.display.lowerSteps, 3);
-    EXPECT_EQ(f.list.shown, (std::vector<int>{0, 1, 2}));
-    EXPECT_TRUE(f.items[1].outputPath.empty());
-    EXPECT_EQ(BatchDriver::firstExistingOutput(f.batch), f.items[0].outputPath);
-}
-
 TEST(BatchDriver, EmptyOutputOrFailedRunIsAConversionFailure)
 {
     Fixture f(2);
@@ -124,26 +94,6 @@ TEST(BatchDriver, EmptyOutputOrFailedRunIsAConversionFailure)
     EXPECT_EQ(f.list.status[1], "Conversion Failure");
     EXPECT_TRUE(f.items[0].outputPath.empty());
     EXPECT_EQ(BatchDriver::firstExistingOutput(f.batch), "");
-}
-
-TEST(BatchDriver, CancelDuringSecondFileStopsThereAndLeavesTheRest)
-{
-    Fixture f(3);
-    BatchSteps steps = f.steps();
-    auto convert = steps.convert;
-    steps.convert = [&](MediaItem &item, ProgressDisplay &display) {
-        if (&item == &f.items[1]) {
-            f.display.cancel = true; // pressed while the tool runs
-            return 0;
-        }
-        return convert(item, display);
-    };
-    BatchDriver driver(f.list, f.display, steps);
-    EXPECT_TRUE(driver.run(f.batch, "MP3"));
-    EXPECT_EQ(f.list.status[0], "1.mp3");
-    EXPECT_EQ(f.list.status[1], "Cancelled");
-    EXPECT_EQ(f.list.status[2], "before");
-    EXPECT_TRUE(f.items[1].outputPath.empty());
 }
 
 TEST(BatchDriver, CancelSeenAfterASuccessKeepsTheOutputName)

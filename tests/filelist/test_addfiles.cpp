@@ -22,28 +22,6 @@ public:
 
 } // namespace
 
-TEST(AddFiles, TwelveFailuresListTenPathsAndOneMoreLine)
-{
-    std::vector<std::string> pending;
-    for (int i = 1; i <= 12; ++i)
-        pending.push_back("/bad/" + std::to_string(i) + ".wav");
-    pending.push_back("/good.wav");
-    RecordingProgress progress;
-    const std::string failures = addFilesWithProgress(pending, progress, [](const std::string &p) {
-        return p == "/good.wav" ? 3 : -1;
-    });
-    std::string expected;
-    for (int i = 1; i <= 10; ++i)
-        expected += "/bad/" + std::to_string(i) + ".wav\n";
-    expected += "<more files>...\n";
-    EXPECT_EQ(failures, expected);
-    EXPECT_EQ(failedFilesMessage(failures), "Failed to load the following files.\n\n" + expected);
-    EXPECT_EQ(progress.barMaximum, 13);
-    EXPECT_EQ(progress.steps, 13);
-    EXPECT_EQ(progress.texts.front(), "Adding file 1 of 13...");
-    EXPECT_EQ(progress.texts.back(), "Adding file 13 of 13...");
-}
-
 TEST(AddFiles, DuplicatesAreNoFailureAndCancelStopsAtTheNextFile)
 {
     RecordingProgress progress;

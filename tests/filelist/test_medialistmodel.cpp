@@ -87,17 +87,3 @@ TEST(MediaListModel, ItemsStatusesAndSelectionMoveWithTheirRows)
     EXPECT_EQ(model.rowCount(), 0);
 }
 
-TEST(MediaListModel, TenThousandRowsSortWithoutLosingAny)
-{
-    MediaListModel model;
-    for (int i = 0; i < 10000; ++i)
-        model.appendItem(item("/m/" + std::to_string(i) + ".mp3", (i * 7919) % 9000));
-    model.sortRows(MediaListModel::DurationColumn, true);
-    long long last = -1;
-    for (int r = 0; r < model.rowCount(); ++r) {
-        const long long now = model.itemAt(r)->durationSeconds;
-        ASSERT_LE(last, now);
-        last = now;
-    }
-    EXPECT_EQ(model.rowCount(), 10000);
-}

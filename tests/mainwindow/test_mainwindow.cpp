@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -158,6 +159,7 @@ private slots:
         QCOMPARE(selector->itemText(12), QStringLiteral(" to AMR (NB)"));
         QCOMPARE(selector->currentIndex(), 0);
         QCOMPARE(selector->geometry().topLeft(), QPoint(14, 239));
+        QCOMPARE(selector->view()->minimumWidth(), 160);
 
         const auto buttons = w->findChildren<QPushButton *>();
         auto find = [&](const QString &caption) -> QPushButton * {
@@ -404,16 +406,20 @@ private slots:
         w->fileList()->setStatus(2, "earlier");
 
         bool sawDisabled = false;
+        bool refusedToClose = false;
         connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
             sawDisabled = !w->isEnabled();
-            connect(bw, &BatchProgressWindow::upperTextChanged, this, [bw](const QString &text) {
+            connect(bw, &BatchProgressWindow::upperTextChanged, this, [&, bw](const QString &text) {
                 // Pressed once the slow conversion has written and reported something.
-                if (text.startsWith(QStringLiteral("Converting slow.wav...")) && text.endsWith('%'))
+                if (text.startsWith(QStringLiteral("Converting slow.wav...")) && text.endsWith('%')) {
+                    refusedToClose = !w->close();
                     bw->cancelButton()->click();
+                }
             });
         });
         w->convertAll();
         QVERIFY(sawDisabled);
+        QVERIFY(refusedToClose); // the main window does not close under running work
         QCOMPARE(statuses(*w), (QStringList{"one.mp3", "Cancelled", "earlier"}));
         QVERIFY(w->isEnabled());
         QVERIFY(!QFile::exists(qs(m_dir->file("slow.mp3"))));
