@@ -31,8 +31,10 @@ HelpViewer *HelpViewer::find()
 HelpViewer *HelpViewer::showHelp(const QString &helpFile, bool maximized)
 {
     if (HelpViewer *viewer = find()) {
+        // Back to the state it had before it was minimised, maximised included.
         if (viewer->isMinimized())
-            viewer->showNormal();
+            viewer->setWindowState(viewer->windowState() & ~Qt::WindowMinimized);
+        viewer->show();
         viewer->raise();
         viewer->activateWindow();
         return viewer;

@@ -1,6 +1,10 @@
 #include "app/mainmenus.h"
 
+#include "app/commandids.h"
+
 namespace mainmenus {
+
+using namespace commandid;
 
 namespace {
 
@@ -11,39 +15,40 @@ const BCMenuItem kSeparator{0, QString()};
 QList<BCMenuItem> contextMenuItems()
 {
     return {
-        {32775, QStringLiteral("&Play Source")},
-        {32781, QStringLiteral("Play &Destination")},
+        {kPlaySource, QStringLiteral("&Play Source")},
+        {kPlayDestination, QStringLiteral("Play &Destination")},
         kSeparator,
-        {32786, QStringLiteral("&Convert Selected")},
-        {32787, QStringLiteral("Convert All")},
+        {kConvertSelected, QStringLiteral("&Convert Selected")},
+        {kConvertAll, QStringLiteral("Convert All")},
         kSeparator,
-        {32777, QStringLiteral("Browse &Source Folder")},
-        {32780, QStringLiteral("Browse Destination &Folder")},
+        {kBrowseSourceFolder, QStringLiteral("Browse &Source Folder")},
+        {kBrowseDestinationFolder, QStringLiteral("Browse Destination &Folder")},
         kSeparator,
-        {32773, QStringLiteral("&Add Files...\tCtrl+O")},
-        {1024, QStringLiteral("Add F&older")},
-        {32772, QStringLiteral("&Remove\tDel")},
-        {1005, QStringLiteral("Remove Al&l")},
+        {kAddFiles, QStringLiteral("&Add Files...\tCtrl+O")},
+        {kAddFolder, QStringLiteral("Add F&older")},
+        {kRemove, QStringLiteral("&Remove\tDel")},
+        {kRemoveAll, QStringLiteral("Remove Al&l")},
     };
 }
 
 QList<BCMenuItem> helpMenuItems()
 {
     return {
-        {57670, QStringLiteral("&Help Topics\tF1")},
+        {kHelpTopics, QStringLiteral("&Help Topics\tF1")},
         kSeparator,
-        {32782, QStringLiteral("&Tell A Friend")},
-        {32783, QStringLiteral("&Feedback and Support")},
-        {32784, QStringLiteral("Home&page")},
-        {32785, QStringLiteral("&Check Latest Version")},
+        {kTellAFriend, QStringLiteral("&Tell A Friend")},
+        {kFeedbackAndSupport, QStringLiteral("&Feedback and Support")},
+        {kHomepage, QStringLiteral("Home&page")},
+        {kCheckLatestVersion, QStringLiteral("&Check Latest Version")},
         kSeparator,
-        {1017, QStringLiteral("&About...")},
+        {kAbout, QStringLiteral("&About...")},
     };
 }
 
 QList<int> pictureCommands()
 {
-    return {32773, 32772, 32775, 32781, 57670, 32784, 32782, 32783, 32785, 1017};
+    return {kAddFiles, kRemove, kPlaySource, kPlayDestination, kHelpTopics,
+            kHomepage, kTellAFriend, kFeedbackAndSupport, kCheckLatestVersion, kAbout};
 }
 
 BCMenu *createMenu(const QList<BCMenuItem> &items, QWidget *parent)

@@ -12,12 +12,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QUrl>
 #include <QWindow>
 
+#include "app/commandids.h"
 #include "app/helpviewer.h"
+#include "app/maincommands.h"
 #include "app/shellactions.h"
+#include "app/siteaddresses.h"
 #include "batch/batchdriver.h"
 #include "batch/outputpathresolver.h"
 #include "batch/widgets/addingprogresswindow.h"
@@ -37,8 +39,6 @@
 #include "ui/waitcursor.h"
 
 namespace {
-
-const char *const kSiteHost = "www.kestrune.com";
 
 QString qs(const std::string &bytes)
 {
@@ -70,11 +70,14 @@ MainWindow::MainWindow(MainWindowSetup setup)
         m_setup.documentsFolder = [] { return documentsFolder(); };
     if (!m_setup.showInFolder)
         m_setup.showInFolder = [](const std::string &path) { showInFolder(path); };
+    if (m_setup.helpFile.empty()) {
+        const std::string folder = programFolder();
+        if (!folder.empty())
+            m_setup.helpFile = folder + "snvc.html";
+    }
     if (!m_setup.openFirstRunHelp) {
-        m_setup.openFirstRunHelp = [] {
-            const std::string folder = programFolder();
-            if (!folder.empty())
-                HelpViewer::showHelp(qs(folder + "snvc.html"), true);
+        m_setup.openFirstRunHelp = [help = qs(m_setup.helpFile)] {
+            HelpViewer::showHelp(help, true);
         };
     }
     if (!m_setup.closeHelp)
@@ -145,7 +148,7 @@ void MainWindow::buildControls()
 
     m_optionsButton = makeButton(this, {11, 278, 107, 27}, QStringLiteral("&Options"),
                                  QStringLiteral("Options"));
-    m_linkButton = makeButton(this, {9, 507, 113, 20}, QString::fromLatin1(kSiteHost),
+    m_linkButton = makeButton(this, {9, 507, 113, 20}, QString::fromLatin1(siteaddresses::kSiteHost),
                               QStringLiteral("Visit %1 Homepage").arg(QStringLiteral("Sonavert")));
     m_linkButton->setFlat(true);
     m_helpButton = makeButton(this, {624, 11, 21, 21}, QStringLiteral("?"), QStringLiteral("Help"));
@@ -159,23 +162,17 @@ void MainWindow::buildControls()
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(m_addFilesButton, &QPushButton::clicked, this, &MainWindow::addFiles);
-    connect(m_addFolderButton, &QPushButton::clicked, this, &MainWindow::addFolder);
-    connect(m_removeAllButton, &QPushButton::clicked, this, &MainWindow::removeAll);
-    connect(m_convertButton, &QPushButton::clicked, this, &MainWindow::convertAll);
-    connect(m_optionsButton, &QPushButton::clicked, this, &MainWindow::showOptions);
-    connect(m_helpButton, &QPushButton::clicked, this, [] {
-        const std::string folder = programFolder();
-        if (!folder.empty())
-            HelpViewer::showHelp(qs(folder + "snvc.html"));
-    });
-    connect(m_minimizeButton, &QPushButton::clicked, this, &QWidget::showMinimized);
-    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
-
-    auto *addShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-    connect(addShortcut, &QShortcut::activated, this, &MainWindow::addFiles);
-    auto *removeShortcut = new QShortcut(QKeySequence(Qt::Key_Delete), this);
-    connect(removeShortcut, &QShortcut::activated, this, &MainWindow::removeSelected);
+    // Buttons, menus and keys all reach their commands through one dispatcher.
+    m_commands = new MainCommands(*this, qs(m_setup.helpFile));
+    const std::pair<QAbstractButton *, int> commands[] = {
+        {m_addFilesButton, commandid::kAddFiles},   {m_addFolderButton, commandid::kAddFolder},
+        {m_removeAllButton, commandid::kRemoveAll}, {m_convertButton, commandid::kConvertAll},
+        {m_optionsButton, commandid::kOptions},     {m_linkButton, commandid::kHomepage},
+        {m_helpButton, commandid::kShowHelpMenu},   {m_minimizeButton, commandid::kMinimize},
+        {m_closeButton, commandid::kClose},
+    };
+    for (const auto &[button, command] : commands)
+        m_commands->bindButton(button, command);
 }
 
 void MainWindow::fillFormatSelector()

@@ -14,6 +14,7 @@
 #include "formats/programsettings.h"
 
 class AddingProgressWindow;
+class MainCommands;
 class BatchProgressWindow;
 class MediaListView;
 class QComboBox;
@@ -32,6 +33,8 @@ struct MainWindowSetup {
     std::function<std::optional<std::string>()> documentsFolder;
     // Opens the file manager with the file selected; unset: the shell action.
     std::function<void(const std::string &path)> showInFolder;
+    // The help page; empty: snvc.html in the program folder.
+    std::string helpFile;
     // Opens the help maximised at a user's first start; unset: the help viewer.
     std::function<void()> openFirstRunHelp;
     // Closes the help window when the main window closes; unset: the help viewer.
@@ -53,6 +56,7 @@ public:
     ~MainWindow() override;
 
     MediaListView *fileList() const { return m_list; }
+    MainCommands *commands() const { return m_commands; }
     QComboBox *formatSelector() const { return m_formatSelector; }
     int currentFormat() const { return m_currentFormat; }
     void selectFormat(int index);
@@ -115,6 +119,7 @@ private:
     QPushButton *m_addFilesButton = nullptr;
     QPushButton *m_addFolderButton = nullptr;
     MediaListView *m_list = nullptr;
+    MainCommands *m_commands = nullptr;
 
     ProgramSettings m_settings;
     std::vector<std::string> m_extensionFilter;

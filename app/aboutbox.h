@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Shows the About box modally over owner.
+void showAboutBox(QWidget *owner);
