@@ -194,12 +194,21 @@ std::optional<std::string> ShortcutReader::resolve(const std::string &shortcutPa
             const auto slash = shortcutPath.rfind('/');
             const std::string folder =
                 slash == std::string::npos ? std::string() : shortcutPath.substr(0, slash + 1);
-            candidate = std::filesystem::path(folder + candidate).lexically_normal().string();
+            candidate = folder + candidate;
         }
+        // One plain name per file, so the list's duplicate check knows it.
+        candidate = std::filesystem::path(candidate).lexically_normal().string();
         if (isRegularFile(candidate))
             return candidate;
     }
-    if (isRegularFile(targets->localBasePath))
-        return targets->localBasePath;
+    // A base path that is not absolute ("C:/Music/a.mp3" from a Windows
+    // machine) names nothing here; read against the current folder, it would
+    // depend on where the program was started.
+    const std::string &base = targets->localBasePath;
+    if (!base.empty() && base.front() == '/') {
+        const std::string candidate = std::filesystem::path(base).lexically_normal().string();
+        if (isRegularFile(candidate))
+            return candidate;
+    }
     return std::nullopt;
 }

@@ -18,7 +18,8 @@ public:
     static std::optional<Targets> parse(const std::string &bytes);
 
     // The file a shortcut points at: the relative path resolved against the
-    // shortcut's folder, else the local base path. Only a target that exists as
+    // shortcut's folder, else the local base path when it is absolute. "." and
+    // ".." are resolved by text, as Windows does. Only a target that exists as
     // a regular file (after following symbolic links) is accepted.
     static std::optional<std::string> resolve(const std::string &shortcutPath);
 };

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs the converter tool under valgrind's memcheck: one conversion into each
+# of the 14 formats with the command lines the program builds, the probe, and
+# the error paths; any memory error or lost block fails. These tests are part
+# of the ordinary suite (label "memcheck"); this runs them alone.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$here/build}"
+cmake -S "$here" -B "$build" -G Ninja >/dev/null
+cmake --build "$build" -j "$(nproc)" --target test_memcheck kescvt
+cd "$build"
+ctest --output-on-failure -j "$(nproc)" -L memcheck

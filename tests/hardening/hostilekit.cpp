@@ -1,0 +1,188 @@
+#include "hostilekit.h"
+
+#include <cmath>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace hostile {
+
+namespace fs = std::filesystem;
+
+Scratch::Scratch()
+{
+    const char *tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/snvt-hostile-XXXXXX";
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (!::mkdtemp(buffer.data()))
+        throw std::runtime_error("mkdtemp failed");
+    m_path = buffer.data();
+}
+
+Scratch::~Scratch()
+{
+    std::error_code ignored;
+    for (auto it = fs::recursive_directory_iterator(m_path, fs::directory_options::skip_permission_denied, ignored);
+         it != fs::recursive_directory_iterator(); it.increment(ignored)) {
+        if (!it->is_symlink(ignored))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+    fs::remove_all(m_path, ignored);
+}
+
+namespace {
+
+void put(std::string &out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
+}
+
+std::uint64_t fnv1a(const std::string &bytes)
+{
+    std::uint64_t hash = 1469598103934665603ull;
+    for (unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+} // namespace
+
+std::string sineWav(double seconds, int rate, int channels)
+{
+    const auto frames = static_cast<std::uint32_t>(seconds * rate);
+    const std::uint32_t dataBytes = frames * static_cast<std::uint32_t>(channels) * 2;
+    std::string wav = "RIFF";
+    put(wav, 36 + dataBytes, 4);
+    wav += "WAVEfmt ";
+    put(wav, 16, 4);
+    put(wav, 1, 2);
+    put(wav, static_cast<std::uint32_t>(channels), 2);
+    put(wav, static_cast<std::uint32_t>(rate), 4);
+    put(wav, static_cast<std::uint32_t>(rate * channels * 2), 4);
+    put(wav, static_cast<std::uint32_t>(channels * 2), 2);
+    put(wav, 16, 2);
+    wav += "data";
+    put(wav, dataBytes, 4);
+    wav.reserve(wav.size() + dataBytes);
+    for (std::uint32_t i = 0; i < frames; ++i) {
+        const auto sample = static_cast<std::int16_t>(8000.0 * std::sin(2.0 * M_PI * 440.0 * i / rate));
+        for (int c = 0; c < channels; ++c)
+            put(wav, static_cast<std::uint16_t>(sample), 2);
+    }
+    return wav;
+}
+
+std::string randomBytes(std::size_t count, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    std::string bytes(count, '\0');
+    for (char &c : bytes)
+        c = static_cast<char>(generator() & 0xff);
+    return bytes;
+}
+
+void writeFile(const std::string &path, const std::string &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
+std::string readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool exists(const std::string &path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+Tree snapshot(const std::string &root)
+{
+    Tree tree;
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied, error);
+         it != fs::recursive_directory_iterator(); it.increment(error)) {
+        const std::string path = it->path().string();
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0)
+            continue;
+        Entry entry;
+        entry.type = S_ISREG(st.st_mode) ? 'f' : S_ISDIR(st.st_mode) ? 'd' : S_ISFIFO(st.st_mode) ? 'p'
+                   : S_ISLNK(st.st_mode) ? 'l' : '?';
+        if (entry.type == 'f') {
+            entry.size = static_cast<std::uint64_t>(st.st_size);
+            if (::access(path.c_str(), R_OK) == 0)
+                entry.checksum = fnv1a(readFile(path));
+        }
+        tree[path.substr(root.size())] = entry;
+    }
+    return tree;
+}
+
+std::vector<pid_t> childProcesses()
+{
+    std::vector<pid_t> children;
+    const pid_t self = ::getpid();
+    DIR *proc = ::opendir("/proc");
+    if (!proc)
+        return children;
+    while (const dirent *entry = ::readdir(proc)) {
+        const pid_t pid = static_cast<pid_t>(std::atoi(entry->d_name));
+        if (pid <= 0)
+            continue;
+        const std::string stat = readFile("/proc/" + std::string(entry->d_name) + "/stat");
+        // "pid (comm) state ppid ...": comm may hold anything, so read after its last ")".
+        const std::size_t close = stat.rfind(')');
+        if (close == std::string::npos || close + 4 >= stat.size())
+            continue;
+        const pid_t parent = static_cast<pid_t>(std::atoi(stat.c_str() + close + 4));
+        if (parent == self)
+            children.push_back(pid);
+    }
+    ::closedir(proc);
+    return children;
+}
+
+int openDescriptorCount()
+{
+    int count = 0;
+    DIR *fds = ::opendir("/proc/self/fd");
+    if (!fds)
+        return -1;
+    while (const dirent *entry = ::readdir(fds)) {
+        if (entry->d_name[0] != '.')
+            ++count;
+    }
+    ::closedir(fds);
+    return count - 1; // the descriptor of the listing itself
+}
+
+Watchdog::Watchdog(unsigned seconds)
+{
+    std::signal(SIGALRM, SIG_DFL);
+    ::alarm(seconds);
+}
+
+Watchdog::~Watchdog()
+{
+    ::alarm(0);
+}
+
+} // namespace hostile

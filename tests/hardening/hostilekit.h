@@ -1,0 +1,93 @@
+// Shared pieces of the hardening tests: a scratch tree, generated media, and
+// the observations they make of the program from outside (file checksums, a
+// snapshot of a tree, the test process's children and open descriptors).
+#pragma once
+
+#include "converter/progressdisplay.h"
+#include "filelist/mediaitem.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+namespace hostile {
+
+// A fresh folder under $TMPDIR or /tmp, removed with all it holds (permissions
+// given back first) when the object goes.
+class Scratch {
+public:
+    Scratch();
+    ~Scratch();
+    Scratch(const Scratch &) = delete;
+    Scratch &operator=(const Scratch &) = delete;
+    const std::string &path() const { return m_path; }
+    std::string operator/(const std::string &name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+// 16-bit PCM WAV of a 440 Hz sine.
+std::string sineWav(double seconds, int rate, int channels);
+std::string randomBytes(std::size_t count, unsigned seed);
+void writeFile(const std::string &path, const std::string &bytes);
+std::string readFile(const std::string &path);
+bool exists(const std::string &path);
+
+// Every entry below root (not following symbolic links), by path relative to
+// root, with its type and, for regular files, a checksum of the contents.
+// Entries that cannot be read count by type and size only.
+struct Entry {
+    char type = '?';          // f file, d directory, p FIFO, l link, ? other
+    std::uint64_t size = 0;
+    std::uint64_t checksum = 0;
+    bool operator==(const Entry &) const = default;
+};
+using Tree = std::map<std::string, Entry>;
+Tree snapshot(const std::string &root);
+
+// The processes whose parent is this process, zombies included.
+std::vector<pid_t> childProcesses();
+// The number of descriptors this process holds open.
+int openDescriptorCount();
+
+// Kills the test process if a step takes longer than the given seconds: a hang
+// fails the test instead of holding the suite.
+class Watchdog {
+public:
+    explicit Watchdog(unsigned seconds);
+    ~Watchdog();
+    Watchdog(const Watchdog &) = delete;
+    Watchdog &operator=(const Watchdog &) = delete;
+};
+
+// The batch progress window in memory. Each pass of the runner's read loop
+// pumps once; onPump, when set, runs there with the pass number (from 1).
+class ScriptedProgress : public ProgressDisplay {
+public:
+    void setUpperText(const std::string &text) override { upperText = text; }
+    void setUpperRange(int, int) override {}
+    void setUpperPosition(int p) override { position = p; }
+    void stepUpper() override {}
+    int upperBarWidth() const override { return 300; }
+    bool cancelRequested() const override { return cancel; }
+    void pumpMessages() override
+    {
+        ++pumps;
+        if (onPump)
+            onPump(*this);
+    }
+
+    std::string upperText;
+    int position = 0;
+    int pumps = 0;
+    bool cancel = false;
+    std::function<void(ScriptedProgress &)> onPump;
+};
+
+} // namespace hostile
