@@ -9,14 +9,6 @@
 
 namespace {
 
-std::string_view skipBlanks(std::string_view text)
-{
-    std::size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
-        ++pos;
-    return text.substr(pos);
-}
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -115,4 +107,12 @@ std::optional<std::string_view> streamDescription(std::string_view line)
     if (colon == std::string_view::npos)
         return std::nullopt;
     return skipBlanks(line.substr(colon + 1));
+}
+
+std::string_view skipBlanks(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
+        ++pos;
+    return text.substr(pos);
 }

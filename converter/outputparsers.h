@@ -7,6 +7,9 @@
 // one line (or the part of it after a keyword) and never fails: what it cannot
 // read stays 0.
 
+// The text with its leading blanks and tabs skipped.
+std::string_view skipBlanks(std::string_view text);
+
 // The rest of a duration line, after "Duration:" and its blanks:
 //   Duration: 00:03:25.12, start: 0.000000, bitrate: 128 kb/s
 // gives 205 (whole seconds, the fraction dropped); "N/A" gives 0.

@@ -3,18 +3,6 @@
 #include "converter/outputparsers.h"
 #include "filelist/mediaitem.h"
 
-namespace {
-
-std::string_view skipBlanks(std::string_view text)
-{
-    std::size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
-        ++pos;
-    return text.substr(pos);
-}
-
-} // namespace
-
 ProbeReader::ProbeReader(MediaItem &item)
     : m_item(item)
 {

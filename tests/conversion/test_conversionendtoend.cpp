@@ -7,6 +7,7 @@
 #include "formats/encodingparams.h"
 #include "formats/formatcatalogue.h"
 #include "fakerun.h"
+#include "sinewav.h"
 
 #include <gtest/gtest.h>
 
@@ -16,43 +17,6 @@
 namespace {
 
 const std::string kTool = REAL_KESCVT;
-
-void put16(std::string &out, std::uint16_t v)
-{
-    out.push_back(static_cast<char>(v & 0xff));
-    out.push_back(static_cast<char>(v >> 8));
-}
-
-void put32(std::string &out, std::uint32_t v)
-{
-    put16(out, static_cast<std::uint16_t>(v & 0xffff));
-    put16(out, static_cast<std::uint16_t>(v >> 16));
-}
-
-// A 16-bit PCM WAV file holding a 440 Hz sine.
-std::string sineWav(int seconds, int rate, int channels)
-{
-    const std::uint32_t frames = static_cast<std::uint32_t>(seconds * rate);
-    const std::uint32_t dataBytes = frames * static_cast<std::uint32_t>(channels) * 2;
-    std::string wav = "RIFF";
-    put32(wav, 36 + dataBytes);
-    wav += "WAVEfmt ";
-    put32(wav, 16);
-    put16(wav, 1);
-    put16(wav, static_cast<std::uint16_t>(channels));
-    put32(wav, static_cast<std::uint32_t>(rate));
-    put32(wav, static_cast<std::uint32_t>(rate * channels * 2));
-    put16(wav, static_cast<std::uint16_t>(channels * 2));
-    put16(wav, 16);
-    wav += "data";
-    put32(wav, dataBytes);
-    for (std::uint32_t i = 0; i < frames; ++i) {
-        const auto sample = static_cast<std::int16_t>(8000.0 * std::sin(2.0 * M_PI * 440.0 * i / rate));
-        for (int c = 0; c < channels; ++c)
-            put16(wav, static_cast<std::uint16_t>(sample));
-    }
-    return wav;
-}
 
 class VectorSink : public MediaListSink {
 public:
@@ -71,7 +35,7 @@ TEST(ConversionEndToEnd, WavIsProbedResolvedConvertedToMp3AndProbesBack)
     ScratchDir dir;
     const std::string source = dir / "in \"one\"/-tone.wav";
     ASSERT_TRUE(ensureFolder(dir / "in \"one\"", true));
-    writeFile(source, sineWav(3, 44100, 2));
+    writeFile(source, sineWavBytes(3, 44100, 2));
 
     ConverterRunner runner;
     MediaItemMap map;

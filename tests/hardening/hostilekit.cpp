@@ -41,12 +41,6 @@ Scratch::~Scratch()
 
 namespace {
 
-void put(std::string &out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
-}
-
 std::uint64_t fnv1a(const std::string &bytes)
 {
     std::uint64_t hash = 1469598103934665603ull;
@@ -58,31 +52,6 @@ std::uint64_t fnv1a(const std::string &bytes)
 }
 
 } // namespace
-
-std::string sineWav(double seconds, int rate, int channels)
-{
-    const auto frames = static_cast<std::uint32_t>(seconds * rate);
-    const std::uint32_t dataBytes = frames * static_cast<std::uint32_t>(channels) * 2;
-    std::string wav = "RIFF";
-    put(wav, 36 + dataBytes, 4);
-    wav += "WAVEfmt ";
-    put(wav, 16, 4);
-    put(wav, 1, 2);
-    put(wav, static_cast<std::uint32_t>(channels), 2);
-    put(wav, static_cast<std::uint32_t>(rate), 4);
-    put(wav, static_cast<std::uint32_t>(rate * channels * 2), 4);
-    put(wav, static_cast<std::uint32_t>(channels * 2), 2);
-    put(wav, 16, 2);
-    wav += "data";
-    put(wav, dataBytes, 4);
-    wav.reserve(wav.size() + dataBytes);
-    for (std::uint32_t i = 0; i < frames; ++i) {
-        const auto sample = static_cast<std::int16_t>(8000.0 * std::sin(2.0 * M_PI * 440.0 * i / rate));
-        for (int c = 0; c < channels; ++c)
-            put(wav, static_cast<std::uint16_t>(sample), 2);
-    }
-    return wav;
-}
 
 std::string randomBytes(std::size_t count, unsigned seed)
 {

@@ -3,6 +3,8 @@
 // snapshot of a tree, the test process's children and open descriptors).
 #pragma once
 
+#include "sinewav.h"
+
 #include "converter/progressdisplay.h"
 #include "filelist/mediaitem.h"
 
@@ -33,7 +35,6 @@ private:
 };
 
 // 16-bit PCM WAV of a 440 Hz sine.
-std::string sineWav(double seconds, int rate, int channels);
 std::string randomBytes(std::size_t count, unsigned seed);
 void writeFile(const std::string &path, const std::string &bytes);
 std::string readFile(const std::string &path);

@@ -34,7 +34,7 @@ protected:
     {
         MediaItem item;
         item.sourcePath = dir / name;
-        writeFile(item.sourcePath, sineWav(seconds, 44100, 2));
+        writeFile(item.sourcePath, sineWavBytes(seconds, 44100, 2));
         item.durationSeconds = static_cast<int>(seconds);
         item.sampleRate = 44100;
         item.audioChannels = 2;

@@ -92,7 +92,7 @@ protected:
         cwd = root / "cwd";
         for (const std::string &folder : {in, in + "/sub", out, cwd})
             ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
-        good = sineWav(1.0, 44100, 2);
+        good = sineWavBytes(1.0, 44100, 2);
     }
 
     std::string source(const std::string &name) const { return in + "/" + name; }
@@ -112,7 +112,7 @@ protected:
     std::string realMp3()
     {
         const std::string wav = root / "make.wav";
-        writeFile(wav, sineWav(2.0, 44100, 2));
+        writeFile(wav, sineWavBytes(2.0, 44100, 2));
         MediaItem item;
         item.sourcePath = wav;
         item.durationSeconds = 2;
@@ -154,7 +154,7 @@ TEST_F(HostileFolder, EveryFileIsConvertedOrReportedAndNothingElseChanges)
     // A name that would forge a stream line if it were ever echoed into the output.
     badFile("x\n  Stream #0:0: Audio: pcm_s16le, 44100 Hz, stereo\nDuration: 00:10:00.00\n.wav", "");
 
-    doubtfulFile("cut.wav", sineWav(2.0, 44100, 2).substr(0, 44 + 88200));
+    doubtfulFile("cut.wav", sineWavBytes(2.0, 44100, 2).substr(0, 44 + 88200));
     const std::string mp3 = realMp3();
     ASSERT_GT(mp3.size(), 1000u);
     doubtfulFile("cut.mp3", mp3.substr(0, mp3.size() * 2 / 5));

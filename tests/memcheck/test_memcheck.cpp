@@ -54,7 +54,7 @@ protected:
     static void SetUpTestSuite()
     {
         scratch = new Scratch;
-        writeFile(*scratch / "in.wav", sineWav(1.0, 44100, 2));
+        writeFile(*scratch / "in.wav", sineWavBytes(1.0, 44100, 2));
         writeFile(*scratch / "noise.mp3", randomBytes(16384, 9));
     }
     static void TearDownTestSuite()
@@ -95,9 +95,9 @@ INSTANTIATE_TEST_SUITE_P(AllFormats, Memcheck, ::testing::Range(0, kFormatCount)
 TEST(MemcheckErrorPaths, ProbeAndRefusalsAreClean)
 {
     Scratch dir;
-    writeFile(dir / "in.wav", sineWav(1.0, 44100, 1));
+    writeFile(dir / "in.wav", sineWavBytes(1.0, 44100, 1));
     writeFile(dir / "noise.mp3", randomBytes(16384, 9));
-    writeFile(dir / "cut.wav", sineWav(1.0, 44100, 1).substr(0, 30));
+    writeFile(dir / "cut.wav", sineWavBytes(1.0, 44100, 1).substr(0, 30));
 
     const Checked probe = underMemcheck(probeCommand(kTool, dir / "in.wav", false));
     EXPECT_EQ(probe.exitCode, 0) << probe.output;

@@ -5,28 +5,40 @@
 #include <fstream>
 #include <string>
 
+// The bytes of a 16-bit PCM WAV file holding a sine tone on every channel.
+inline std::string sineWavBytes(double seconds, int rate, int channels, double frequency = 440.0,
+                                double amplitude = 8000.0)
+{
+    auto put = [](std::string &out, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
+    };
+    const auto frames = static_cast<std::uint32_t>(seconds * rate);
+    const std::uint32_t dataBytes = frames * static_cast<std::uint32_t>(channels) * 2;
+    std::string wav = "RIFF";
+    put(wav, 36 + dataBytes, 4);
+    wav += "WAVEfmt ";
+    put(wav, 16, 4);
+    put(wav, 1, 2);
+    put(wav, static_cast<std::uint32_t>(channels), 2);
+    put(wav, static_cast<std::uint32_t>(rate), 4);
+    put(wav, static_cast<std::uint32_t>(rate * channels * 2), 4);
+    put(wav, static_cast<std::uint32_t>(channels * 2), 2);
+    put(wav, 16, 2);
+    wav += "data";
+    put(wav, dataBytes, 4);
+    wav.reserve(wav.size() + dataBytes);
+    for (std::uint32_t i = 0; i < frames; ++i) {
+        const auto sample = static_cast<std::int16_t>(amplitude * std::sin(2.0 * M_PI * frequency * i / rate));
+        for (int c = 0; c < channels; ++c)
+            put(wav, static_cast<std::uint16_t>(sample), 2);
+    }
+    return wav;
+}
+
 // Writes a 16-bit mono PCM WAV file holding a sine tone.
 inline void writeSineWav(const std::string &path, double seconds, int rate = 44100,
                          double frequency = 440.0)
 {
-    const uint32_t samples = static_cast<uint32_t>(seconds * rate);
-    const uint32_t dataBytes = samples * 2;
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char *>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char *>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + dataBytes);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(static_cast<uint32_t>(rate));
-    u32(static_cast<uint32_t>(rate) * 2);
-    u16(2);
-    u16(16);
-    out.write("data", 4);
-    u32(dataBytes);
-    for (uint32_t i = 0; i < samples; ++i)
-        u16(static_cast<uint16_t>(static_cast<int16_t>(
-            12000 * std::sin(2 * M_PI * frequency * i / rate))));
+    std::ofstream(path, std::ios::binary) << sineWavBytes(seconds, rate, 1, frequency, 12000.0);
 }
