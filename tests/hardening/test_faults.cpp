@@ -81,7 +81,9 @@ void killWhenProgressShows(ScriptedProgress &progress, bool &killed)
 
 TEST_F(Faults, ToolKilledHalfWayIsAFailureAndLeavesTargetsAlone)
 {
-    MediaItem item = source("long.wav", 30);
+    // Long enough that the tool is still at work when the first progress shows,
+    // however fast the machine.
+    MediaItem item = source("long.wav", 180);
     const std::string sourceBytes = readFile(item.sourcePath);
 
     // Without a target: nothing under the final name afterwards.
@@ -114,7 +116,9 @@ TEST_F(Faults, ToolKilledHalfWayIsAFailureAndLeavesTargetsAlone)
 // fail; both must read as a failure, never as a shorter success.
 TEST_F(Faults, FullDiskIsAFailureAndAnExistingTargetSurvives)
 {
-    MediaItem item = source("long.wav", 30);
+    // Long enough that the tool is still at work when the first progress shows,
+    // however fast the machine.
+    MediaItem item = source("long.wav", 180);
     const std::string sourceBytes = readFile(item.sourcePath);
     constexpr rlim_t kLimit = 256 * 1024;
 
