@@ -38,8 +38,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The platform plugins are a package of their own; without them no window opens.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Files, folders and links are handed to other programs through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Desktop audio converter
  Sonavert converts audio and video files into MP3, MP2, WAV, WMA, OGG, AAC,
  M4A, M4B, AC3, AIFF, AU, RA and AMR, with per-file status, a progress window

@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 deb="$(ls "$work"/sonavert_*.deb)"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for lib in libqt6core6 libqt6widgets6 qt6-qpa-plugins; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 xdg-utils; do
   grep -q "$lib" <<<"$depends" || { echo "Depends lacks $lib: $depends"; exit 1; }
 done
 if [ -x "$build/app/kescvt" ]; then
