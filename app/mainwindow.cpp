@@ -358,8 +358,7 @@ void MainWindow::removeSelected()
         return;
     std::vector<int> rows = m_list->selectedRows();
     if (rows.empty()) {
-        userPrompts().message(this, QStringLiteral("You should select a file at least."),
-                              UserPrompts::Icon::Information);
+        tellNoSelection();
         return;
     }
     // Bottom to top, so the indices of the rows still to go stay valid.
@@ -375,8 +374,7 @@ void MainWindow::removeAll()
     if (m_busy)
         return;
     if (m_list->rowCount() == 0) {
-        userPrompts().message(this, QStringLiteral("There aren't files in list."),
-                              UserPrompts::Icon::Information);
+        tellEmptyList();
         return;
     }
     clearList();
@@ -388,6 +386,18 @@ void MainWindow::clearList()
     m_map.clear();
 }
 
+void MainWindow::tellNoSelection()
+{
+    userPrompts().message(this, QStringLiteral("You should select a file at least."),
+                          UserPrompts::Icon::Information);
+}
+
+void MainWindow::tellEmptyList()
+{
+    userPrompts().message(this, QStringLiteral("There aren't files in list."),
+                          UserPrompts::Icon::Information);
+}
+
 // --- Converting ------------------------------------------------------------
 
 void MainWindow::convertAll()
@@ -395,8 +405,7 @@ void MainWindow::convertAll()
     if (m_busy)
         return;
     if (m_list->rowCount() == 0) {
-        userPrompts().message(this, QStringLiteral("There aren't files in list."),
-                              UserPrompts::Icon::Information);
+        tellEmptyList();
         return;
     }
     std::vector<int> rows(static_cast<size_t>(m_list->rowCount()));
@@ -411,8 +420,7 @@ void MainWindow::convertSelected()
         return;
     const std::vector<int> rows = m_list->selectedRows();
     if (rows.empty()) {
-        userPrompts().message(this, QStringLiteral("You should select a file at least."),
-                              UserPrompts::Icon::Information);
+        tellNoSelection();
         return;
     }
     runBatch(rows);

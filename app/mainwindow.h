@@ -105,6 +105,9 @@ private:
     void runBatch(const std::vector<int> &rows);
     void setBusy(bool busy);
     void clearList();
+    // The guards of the list commands.
+    void tellNoSelection();
+    void tellEmptyList();
     void shutDown();
 
     MainWindowSetup m_setup;

@@ -1,5 +1,7 @@
 #include "formats/widgets/coptoutputpage.h"
 
+#include "formats/widgets/pagecontrols.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +17,9 @@
 
 namespace {
 
+using pagecontrols::label;
+using pagecontrols::place;
+
 const char *const kExample =
     "For example: original file is \"C:\\Music\\pop\\1.mp3\" and output folder is "
     "\"D:\\Output.\" If the option is checked, the output folder will be "
@@ -28,21 +33,6 @@ QString fromBytes(const std::string &text)
 std::string toBytes(const QString &text)
 {
     return text.toStdString();
-}
-
-template <typename T>
-T *place(T *widget, const char *name, const QRect &rect)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
-QLabel *label(QWidget *parent, const char *text, const char *name, const QRect &rect)
-{
-    auto *result = place(new QLabel(QString::fromUtf8(text), parent), name, rect);
-    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return result;
 }
 
 void etchedLine(QWidget *parent, const QRect &rect)

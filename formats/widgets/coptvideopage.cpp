@@ -1,5 +1,7 @@
 #include "formats/widgets/coptvideopage.h"
 
+#include "formats/widgets/pagecontrols.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
@@ -16,23 +18,11 @@
 
 namespace {
 
+using pagecontrols::label;
+using pagecontrols::place;
+
 // Width of the spin buttons, taken from the right end of the volume box's rectangle.
 constexpr int kSpinWidth = 16;
-
-template <typename T>
-T *place(T *widget, const char *name, const QRect &rect)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
-QLabel *label(QWidget *parent, const char *text, const char *name, const QRect &rect)
-{
-    auto *result = place(new QLabel(QString::fromUtf8(text), parent), name, rect);
-    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return result;
-}
 
 QComboBox *selector(QWidget *parent, bool editable, const char *name, const QRect &rect)
 {
