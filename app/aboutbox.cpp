@@ -7,6 +7,7 @@
 #include "app/shellactions.h"
 #include "app/siteaddresses.h"
 #include "formats/widgets/dialogunits.h"
+#include "platform/programversion.h"
 #include "ui/hyperlinklabel.h"
 #include "ui/waitcursor.h"
 
@@ -54,8 +55,8 @@ AboutBox::AboutBox(QWidget *owner)
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto *version = new QLabel(QStringLiteral("%1 v%2 build %3")
-                                   .arg(name, QLatin1String(siteaddresses::kVersion),
-                                        QLatin1String(siteaddresses::kBuild)),
+                                   .arg(name, QLatin1String(programversion::version()),
+                                        QLatin1String(programversion::build())),
                                this);
     version->setGeometry(dluRect(45, 17, 170, 9));
 

@@ -1,5 +1,9 @@
 #include "app/mainwindow.h"
 
+#include <algorithm>
+#include <utility>
+
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -97,13 +101,21 @@ MainWindow::MainWindow(MainWindowSetup setup)
     // Initialisation, in the order the stored state expects.
     loadStoredState();
     setWindowTitle(QStringLiteral("Sonavert"));
-    setFixedSize(kWidth, kHeight);
+    setMinimumSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
     buildControls();
     fillFormatSelector();
     setAcceptDrops(true);
+    // The cursor shows where an edge can be dragged to resize.
+    setMouseTracking(true);
+    m_openRetry.setSingleShot(true);
+    m_openRetry.setInterval(250);
+    connect(&m_openRetry, &QTimer::timeout, this, &MainWindow::openPendingFiles);
 
+    restoreWindowSize();
+    layoutControls();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
     runFirstRunCheck(*m_store, m_setup.openFirstRunHelp);
     m_list->setFocus();
@@ -125,7 +137,6 @@ void MainWindow::loadStoredState()
 void MainWindow::buildControls()
 {
     m_list = new MediaListView(this);
-    m_list->setGeometry(137, 63, 552, 465);
 
     m_addFilesButton = makeButton(this, {11, 72, 107, 27}, QStringLiteral("&Add Files"),
                                   QStringLiteral("Add files"));
@@ -153,6 +164,7 @@ void MainWindow::buildControls()
     m_closeButton = makeButton(this, {669, 11, 21, 21}, QStringLiteral("x"), QStringLiteral("Close"));
 
     dressControls();
+    layoutControls();
 
     QWidget *order[] = {m_list,           m_addFilesButton, m_addFolderButton, m_removeAllButton,
                         m_convertButton,  m_formatSelector, m_optionsButton,   m_linkButton,
@@ -192,10 +204,67 @@ void MainWindow::dressControls()
                            m_minimizeButton, m_closeButton});
 }
 
+void MainWindow::layoutControls()
+{
+    if (!m_list)
+        return;
+    const int w = width();
+    const int h = height();
+    const int right = w - kWidth;
+    const int bottom = h - kHeight;
+    m_list->setGeometry(137, 63, 552 + right, 465 + bottom);
+    m_linkButton->move(9, 507 + bottom);
+    m_helpButton->move(624 + right, 11);
+    m_minimizeButton->move(647 + right, 11);
+    m_closeButton->move(669 + right, 11);
+    refreshBackground();
+    update();
+}
+
+void MainWindow::refreshBackground()
+{
+    m_background = mainwindowlook::stretchedSkin(m_skin, size(), devicePixelRatioF());
+    for (ImageButton *button : findChildren<ImageButton *>(Qt::FindDirectChildrenOnly))
+        button->setParentBackground(m_background);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutControls();
+}
+
 void MainWindow::paintEvent(QPaintEvent *)
 {
     // The skin is the whole background; the controls paint themselves.
-    QPainter(this).drawPixmap(QRect(0, 0, kWidth, kHeight), m_skin);
+    // Moved to a screen of another scale, or resized before the first show.
+    if (m_background.deviceIndependentSize().toSize() != size() ||
+        !qFuzzyCompare(m_background.devicePixelRatio(), devicePixelRatioF()))
+        refreshBackground();
+    QPainter(this).drawPixmap(0, 0, m_background);
+}
+
+void MainWindow::restoreWindowSize()
+{
+    const int w = int(m_store->readNumber("Window", "Width").value_or(kWidth));
+    const int h = int(m_store->readNumber("Window", "Height").value_or(kHeight));
+    QSize size(std::max(w, kWidth), std::max(h, kHeight));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size()).expandedTo(QSize(kWidth, kHeight));
+    resize(size);
+    if (m_store->readNumber("Window", "Maximized").value_or(0) != 0)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::saveWindowSize()
+{
+    // The size to come back to: the normal one, also when closed maximised.
+    const QSize normal = isMaximized() || isFullScreen() ? normalGeometry().size() : size();
+    if (normal.isValid()) {
+        m_store->writeNumber("Window", "Width", std::uint32_t(std::max(normal.width(), kWidth)));
+        m_store->writeNumber("Window", "Height", std::uint32_t(std::max(normal.height(), kHeight)));
+    }
+    m_store->writeNumber("Window", "Maximized", isMaximized() ? 1 : 0);
 }
 
 void MainWindow::fillFormatSelector()
@@ -306,6 +375,38 @@ void MainWindow::addDropped(const std::vector<std::string> &names)
         return;
     }
     addWithProgress(pending, std::move(window));
+}
+
+void MainWindow::openFiles(const std::vector<std::string> &names)
+{
+    m_pendingOpen.insert(m_pendingOpen.end(), names.begin(), names.end());
+    openPendingFiles();
+}
+
+void MainWindow::openPendingFiles()
+{
+    if (m_pendingOpen.empty() || m_shutDown)
+        return;
+    // Files arriving during a batch, an add or a dialog wait for it to end,
+    // rather than being refused as a drop on a busy window would be.
+    if (m_busy || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        m_openRetry.start();
+        return;
+    }
+    addDropped(std::exchange(m_pendingOpen, {}));
+}
+
+void MainWindow::bringToFront(const QString &token)
+{
+    // Wayland lets a window take the focus only with the token of the start
+    // that asked for it.
+    if (!token.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::addWithProgress(const std::vector<std::string> &pending,
@@ -470,29 +571,88 @@ void MainWindow::setBusy(bool busy)
 
 // --- Window behaviour ------------------------------------------------------
 
+Qt::Edges MainWindow::resizeEdgesAt(const QPoint &pos) const
+{
+    // The window has no frame of its own: a thin band along its edges resizes it.
+    constexpr int kBand = 5;
+    Qt::Edges edges;
+    if (isMaximized() || isFullScreen())
+        return edges;
+    if (pos.x() < kBand)
+        edges |= Qt::LeftEdge;
+    if (pos.x() >= width() - kBand)
+        edges |= Qt::RightEdge;
+    if (pos.y() < kBand)
+        edges |= Qt::TopEdge;
+    if (pos.y() >= height() - kBand)
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
 void MainWindow::mousePressEvent(QMouseEvent *event)
 {
-    // A press on a free part of the window moves it.
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
-    if (windowHandle() && windowHandle()->startSystemMove())
+    const Qt::Edges edges = resizeEdgesAt(event->position().toPoint());
+    if (edges && windowHandle() && windowHandle()->startSystemResize(edges))
         return;
-    m_dragging = true;
-    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    // A press on a free part of the window moves it once the mouse moves, so
+    // that a double click still reaches the window.
+    m_pressed = true;
+    m_pressPos = event->position().toPoint();
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging && (event->buttons() & Qt::LeftButton))
+    const QPoint pos = event->position().toPoint();
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
         move(event->globalPosition().toPoint() - m_dragOffset);
+        return;
+    }
+    if (m_pressed && (event->buttons() & Qt::LeftButton)) {
+        if ((pos - m_pressPos).manhattanLength() < QApplication::startDragDistance())
+            return;
+        m_pressed = false;
+        // The compositor moves the window where it can (Wayland knows no
+        // global positions); elsewhere the window follows the mouse itself.
+        if (windowHandle() && windowHandle()->startSystemMove())
+            return;
+        m_dragging = true;
+        m_dragOffset = mapToGlobal(m_pressPos) - frameGeometry().topLeft();
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        return;
+    }
+    const Qt::Edges edges = resizeEdgesAt(pos);
+    if (edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeFDiagCursor);
+    else if (edges == (Qt::RightEdge | Qt::TopEdge) || edges == (Qt::LeftEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeBDiagCursor);
+    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
+        setCursor(Qt::SizeHorCursor);
+    else if (edges)
+        setCursor(Qt::SizeVerCursor);
     else
-        QWidget::mouseMoveEvent(event);
+        unsetCursor();
+    QWidget::mouseMoveEvent(event);
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     m_dragging = false;
+    m_pressed = false;
     QWidget::mouseReleaseEvent(event);
+}
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A double click on the title strip of the skin maximises and restores.
+    constexpr int kTitleHeight = 46;
+    if (event->button() == Qt::LeftButton && event->position().y() < kTitleHeight) {
+        m_pressed = false;
+        setWindowState(windowState() ^ Qt::WindowMaximized);
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -516,5 +676,6 @@ void MainWindow::shutDown()
     clearList();
     m_settings.OutputFormat = m_currentFormat;
     writeProgramSettings(*m_store, m_settings, ClosingGroup);
+    saveWindowSize();
     m_store->sync();
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 #include "converter/converterrunner.h"
@@ -50,6 +51,7 @@ struct MainWindowSetup {
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
+    // The default and the smallest size; the list takes any room beyond it.
     static constexpr int kWidth = 699;
     static constexpr int kHeight = 538;
 
@@ -73,6 +75,12 @@ public slots:
     void addFolder();
     // Files and folders dropped on the window, as byte paths.
     void addDropped(const std::vector<std::string> &names);
+    // Files and folders named on a command line: added as a drop, or kept
+    // until the work or the dialog that runs now has ended.
+    void openFiles(const std::vector<std::string> &names);
+    // Shows the window in front, restored if minimised; token is the desktop's
+    // activation token for the start that asks (may be empty).
+    void bringToFront(const QString &token);
     void removeSelected();
     void removeAll();
     void convertSelected();
@@ -91,11 +99,20 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildControls();
-    void dressControls();
+    // Places the controls for the window's size: the left pane keeps its
+    // rectangles, the title buttons follow the right edge, the link the bottom.
+    void layoutControls();
+    void refreshBackground();
+    void restoreWindowSize();
+    void saveWindowSize();
+    void openPendingFiles();
+    Qt::Edges resizeEdgesAt(const QPoint &pos) const;    void dressControls();
     void fillFormatSelector();
     void loadStoredState();
     void searchFolderWithProgress(const std::string &folder);
@@ -127,6 +144,9 @@ private:
     MediaListView *m_list = nullptr;
     MainCommands *m_commands = nullptr;
     QPixmap m_skin;
+    // The skin stretched to the window's size: what the window and the
+    // buttons over it paint.
+    QPixmap m_background;
 
     ProgramSettings m_settings;
     std::vector<std::string> m_extensionFilter;
@@ -139,5 +159,9 @@ private:
     bool m_busy = false;
     bool m_shutDown = false;
     bool m_dragging = false;
+    bool m_pressed = false;
+    QPoint m_pressPos;
     QPoint m_dragOffset;
+    std::vector<std::string> m_pendingOpen;
+    QTimer m_openRetry;
 };

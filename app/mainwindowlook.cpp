@@ -1,9 +1,11 @@
 #include "app/mainwindowlook.h"
 
 #include <QCursor>
+#include <QPainter>
 
 #include "app/tooltipdelaystyle.h"
 #include "formats/widgets/dialogunits.h"
+#include "ui/artwork.h"
 #include "ui/imagebutton.h"
 
 // Outside any namespace: the macro declares the resource's init function.
@@ -38,7 +40,40 @@ void loadArtwork()
 QPixmap skin()
 {
     loadArtwork();
-    return QPixmap(QString::fromLatin1(kSkin));
+    return artwork::pixmap(QString::fromLatin1(kSkin));
+}
+
+QPixmap stretchedSkin(const QPixmap &skin, const QSize &size, qreal ratio)
+{
+    QPixmap out(size * ratio);
+    out.setDevicePixelRatio(ratio);
+    if (skin.isNull()) {
+        out.fill(Qt::white);
+        return out;
+    }
+    // Three columns and three rows of the skin; the corners keep their size,
+    // the middle pieces stretch over the extra room. The middle column and row
+    // cross only plain gradients and straight borders, so stretching keeps them
+    // clean.
+    const QSize base = skin.deviceIndependentSize().toSize();
+    const int xs[] = {0, kSkinFixedLeft, base.width() - kSkinFixedRight, base.width()};
+    const int ys[] = {0, kSkinFixedTop, base.height() - kSkinFixedBottom, base.height()};
+    const int xt[] = {0, kSkinFixedLeft, size.width() - kSkinFixedRight, size.width()};
+    const int yt[] = {0, kSkinFixedTop, size.height() - kSkinFixedBottom, size.height()};
+    const qreal sourceRatio = skin.devicePixelRatio();
+    QPainter p(&out);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const QRectF target(xt[column], yt[row], xt[column + 1] - xt[column], yt[row + 1] - yt[row]);
+            const QRectF source(xs[column] * sourceRatio, ys[row] * sourceRatio,
+                                (xs[column + 1] - xs[column]) * sourceRatio,
+                                (ys[row + 1] - ys[row]) * sourceRatio);
+            if (!target.isEmpty())
+                p.drawPixmap(target, skin, source);
+        }
+    }
+    return out;
 }
 
 QIcon programIcon()

@@ -27,8 +27,18 @@ inline constexpr int kToolTipDelayMs = 300;
 // it again does no harm.
 void loadArtwork();
 
-// The background skin, 699 x 538.
+// The background skin, 699 x 538, at the screen's pixel ratio.
 QPixmap skin();
+
+// The parts of the skin that keep their size when it is stretched: the title
+// with its logo and the left pane on one side, the title buttons' plate, the
+// link strip and the borders on the other.
+inline constexpr int kSkinFixedLeft = 260;
+inline constexpr int kSkinFixedRight = 89;
+inline constexpr int kSkinFixedTop = 300;
+inline constexpr int kSkinFixedBottom = 48;
+// The skin drawn at a window size of at least 699 x 538, at the given pixel ratio.
+QPixmap stretchedSkin(const QPixmap &skin, const QSize &size, qreal ratio);
 // The program icon at every size it is drawn in.
 QIcon programIcon();
 

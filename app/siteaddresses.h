@@ -2,7 +2,9 @@
 
 #include <QString>
 
-// The program's addresses on the web and its version, in one place: the link
+#include "platform/programversion.h"
+
+// The program's addresses on the web, in one place: the link
 // button, the help menu's commands and the About box all take them from here.
 namespace siteaddresses {
 
@@ -11,8 +13,6 @@ inline constexpr const char *kHomePage = "https://www.kestrune.com/";
 inline constexpr const char *kSupportAddress = "support@kestrune.com";
 inline constexpr const char *kLameHomePage = "https://lame.sourceforge.io/";
 
-inline constexpr const char *kVersion = "2.7";
-inline constexpr const char *kBuild = "719";
 
 // "mailto:" and the support address.
 inline QString feedbackLink()
@@ -31,8 +31,9 @@ inline QString tellAFriendLink()
 // The site's page that compares the running version with the latest one.
 inline QString checkForUpdatesLink()
 {
-    return QLatin1String(kHomePage) + QStringLiteral("checkforupdates/?ver=") + QLatin1String(kVersion)
-        + QStringLiteral("&build=") + QLatin1String(kBuild);
+    return QLatin1String(kHomePage) + QStringLiteral("checkforupdates/?ver=")
+        + QLatin1String(programversion::version()) + QStringLiteral("&build=")
+        + QLatin1String(programversion::build());
 }
 
 } // namespace siteaddresses

@@ -9,5 +9,5 @@ launcher=()
 if command -v ccache >/dev/null 2>&1; then
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S "$here" -B "$build" -G Ninja "${launcher[@]}" "$@" >/dev/null
+cmake -S "$here" -B "$build" -G Ninja -DSONAVERT_WERROR=ON "${launcher[@]}" "$@" >/dev/null
 cmake --build "$build" -j "$(nproc)"

@@ -3,7 +3,8 @@
 # window (with a few generated files in the list), the context menu, the help
 # menu, the Options sheet and the About box into a folder (default:
 # build/screenshots), so the look can be checked without a desktop. Uses a
-# throw-away settings folder. Needs a build with sonavert and kescvt.
+# throw-away settings folder. Needs a build with sonavert-screenshots and kescvt.
+# QT_SCALE_FACTOR=2 in the environment gives the pictures at 200 %.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$here/build}"
@@ -27,8 +28,11 @@ for n, name in enumerate(names):
                                for i in range(rate * seconds)))
 PY
 
+# A screen with room for the window at its larger size, scaled.
+scale="${QT_SCALE_FACTOR:-1}"
+width=$(awk -v s="$scale" 'BEGIN { printf "%d", 1280 * s }')
+height=$(awk -v s="$scale" 'BEGIN { printf "%d", 900 * s }')
 XDG_CONFIG_HOME="$work/config" HOME="$work" \
-  SONAVERT_SCREENSHOT_DIR="$out" SONAVERT_SCREENSHOT_ADD="$work/files" \
-  xvfb-run -a -s "-screen 0 1280x800x24" "$build/app/sonavert"
+  xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$build/app/sonavert-screenshots" "$out" "$work/files"
 ls "$out"
 echo "screenshots: $out"

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools
-  libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libavfilter-dev
+  libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
   libopencore-amrnb-dev libvo-amrwbenc-dev
   libgtest-dev
   ffmpeg xvfb xauth
@@ -14,6 +14,8 @@ packages=(
   valgrind
   desktop-file-utils appstream dpkg-dev file
   librsvg2-bin
+  dbus-daemon xdotool lintian
+  weston qt6-wayland
 )
 
 missing=()

@@ -1,7 +1,10 @@
 #include "ui/bcmenu.h"
 
+#include "ui/artwork.h"
 #include "ui/bcmenustyle.h"
 #include "ui/menuimagelist.h"
+
+#include <algorithm>
 
 #include <QApplication>
 #include <QImage>
@@ -84,7 +87,7 @@ QAction *BCMenu::findCommand(int command) const
 
 int BCMenu::loadToolbarImages(const QString &stripFile, const QList<int> &commands)
 {
-    return loadToolbarImages(QImage(stripFile), commands);
+    return loadToolbarImages(artwork::image(stripFile), commands);
 }
 
 int BCMenu::loadToolbarImages(const QImage &strip, const QList<int> &commands)
@@ -95,11 +98,16 @@ int BCMenu::loadToolbarImages(const QImage &strip, const QList<int> &commands)
     const QColor buttonFace = pal.color(QPalette::Active, QPalette::Button);
     const QColor shadow = pal.color(QPalette::Active, QPalette::Dark);
     int taken = 0;
+    // A strip drawn for a scaled screen holds its pictures at that ratio.
+    const int ratio = std::max(1, qRound(strip.devicePixelRatio()));
     for (int i = 0; i < commands.size(); ++i) {
-        const QRect cell(i * MenuImageList::kWidth, 0, MenuImageList::kWidth, MenuImageList::kHeight);
+        const QRect cell(i * MenuImageList::kWidth * ratio, 0, MenuImageList::kWidth * ratio,
+                         MenuImageList::kHeight * ratio);
         if (!strip.rect().contains(cell) || !findCommand(commands[i]))
             continue;
-        MenuImageList::instance().setPicture(commands[i], strip.copy(cell), buttonFace, shadow, isXpLook());
+        QImage picture = strip.copy(cell);
+        picture.setDevicePixelRatio(ratio);
+        MenuImageList::instance().setPicture(commands[i], picture, buttonFace, shadow, isXpLook());
         ++taken;
     }
     if (taken)

@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include "ui/artwork.h"
+
 ImageButton::ImageButton(QWidget *parent)
     : ImageButton(QString(), parent)
 {
@@ -126,7 +128,8 @@ bool ImageButton::setBitmaps(const QPixmap &normal, const QPixmap &hot, bool res
 
 bool ImageButton::setBitmaps(const QString &normalFile, const QString &hotFile, bool resize, bool redraw)
 {
-    return setBitmaps(QPixmap(normalFile), hotFile.isEmpty() ? QPixmap() : QPixmap(hotFile), resize, redraw);
+    return setBitmaps(artwork::pixmap(normalFile), hotFile.isEmpty() ? QPixmap() : artwork::pixmap(hotFile), resize,
+                      redraw);
 }
 
 bool ImageButton::setIcons(const QPixmap &normal, const QPixmap &hot, bool resize, bool redraw)
@@ -147,7 +150,8 @@ bool ImageButton::setIcons(const QPixmap &normal, const QPixmap &hot, bool resiz
 
 bool ImageButton::setIcons(const QString &normalFile, const QString &hotFile, bool resize, bool redraw)
 {
-    return setIcons(QPixmap(normalFile), hotFile.isEmpty() ? QPixmap() : QPixmap(hotFile), resize, redraw);
+    return setIcons(artwork::pixmap(normalFile), hotFile.isEmpty() ? QPixmap() : artwork::pixmap(hotFile), resize,
+                    redraw);
 }
 
 QSize ImageButton::sizeHint() const
@@ -241,6 +245,8 @@ void ImageButton::paintEvent(QPaintEvent *)
     QPixmap buffer(size() * ratio);
     buffer.setDevicePixelRatio(ratio);
     QPainter p(&buffer);
+    // Pictures made for another pixel ratio are scaled smoothly.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
 
     // Background.
     if (m_transparent) {

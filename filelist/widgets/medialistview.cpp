@@ -17,7 +17,8 @@ MediaListView::MediaListView(QWidget *parent) : QTreeView(parent), m_model(new M
     setTextElideMode(Qt::ElideRight);
 
     QHeaderView *head = header();
-    head->setStretchLastSection(false);
+    // The status, the last column, takes the room a wider window gives.
+    head->setStretchLastSection(true);
     head->setSectionsMovable(false);
     head->setSectionsClickable(true);
     head->setSectionResizeMode(QHeaderView::Interactive);

@@ -32,7 +32,14 @@ PY
   grep -q "Audio: pcm_s16le, 44100 Hz, stereo" <<<"$out" || { echo "kescvt -i said: $out"; exit 1; }
 fi
 
-desktop-file-validate "$prefix/share/applications/com.kestrune.Sonavert.desktop"
+entry="$prefix/share/applications/com.kestrune.Sonavert.desktop"
+desktop-file-validate "$entry"
+# File managers offer "Open With Sonavert" for the types it reads.
+grep -qx 'Exec=sonavert %F' "$entry" || { echo "the desktop entry takes no files"; exit 1; }
+for type in audio/mpeg audio/x-wav audio/flac video/mp4; do
+  grep -q "^MimeType=.*$type;" "$entry" || { echo "the desktop entry lacks $type"; exit 1; }
+done
+[ -f "$prefix/share/man/man1/sonavert.1.gz" ] || { echo "no manual page"; exit 1; }
 appstreamcli validate --no-net "$prefix/share/metainfo/com.kestrune.Sonavert.metainfo.xml" >/dev/null
 for size in 16 32 48 128 256; do
   icon="$source_dir/res/icons/sonavert-$size.png"

@@ -19,7 +19,9 @@ fi
 contents="$(dpkg-deb -c "$deb")"
 for path in ./usr/lib/sonavert/sonavert ./usr/lib/sonavert/snvc.html \
             ./usr/share/applications/com.kestrune.Sonavert.desktop \
-            ./usr/share/metainfo/com.kestrune.Sonavert.metainfo.xml; do
+            ./usr/share/metainfo/com.kestrune.Sonavert.metainfo.xml \
+            ./usr/share/man/man1/sonavert.1.gz ./usr/share/man/man1/kescvt.1.gz \
+            ./usr/share/doc/sonavert/copyright ./usr/share/doc/sonavert/changelog.gz; do
   grep -q " $path\$" <<<"$contents" || { echo "package lacks $path"; exit 1; }
 done
 grep -q "./usr/bin/sonavert -> ../lib/sonavert/sonavert" <<<"$contents" || { echo "no launcher link"; exit 1; }
@@ -30,4 +32,12 @@ dpkg-deb -x "$deb" "$work/root"
 if [ -x "$build/app/kescvt" ]; then
   "$work/root/usr/lib/sonavert/kescvt" -i /nonexistent >/dev/null 2>&1 && { echo "kescvt accepted a missing file"; exit 1; }
 fi
+# The package's version is the program's.
+version="$(dpkg-deb -f "$deb" Version)"
+"$work/root/usr/lib/sonavert/sonavert" --version | grep -qx "Sonavert $version" \
+  || { echo "sonavert --version does not say $version"; exit 1; }
+
+# What Debian's own checker holds against the package: no error.
+lintian --fail-on error "$deb" >"$work/lintian.txt" 2>&1 \
+  || { cat "$work/lintian.txt"; echo "lintian found errors"; exit 1; }
 echo "package ok: $(basename "$deb")"

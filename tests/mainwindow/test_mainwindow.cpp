@@ -212,6 +212,46 @@ private slots:
         QCOMPARE(w->pos(), before + QPoint(40, 30));
     }
 
+    void largerWindowKeepsTheLeftPaneAndGrowsTheList()
+    {
+        {
+            auto w = makeWindow();
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            QCOMPARE(w->minimumSize(), QSize(699, 538));
+            const QImage small = w->grab().toImage();
+            const int statusWidth = w->fileList()->header()->sectionSize(2);
+            w->resize(1000, 700);
+            QTRY_COMPARE(w->size(), QSize(1000, 700));
+            QCOMPARE(w->fileList()->geometry(), QRect(137, 63, 853, 627));
+            QCOMPARE(w->fileList()->header()->sectionSize(0), 250);
+            QCOMPARE(w->fileList()->header()->sectionSize(2), statusWidth + 301);
+            for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
+                if (b->text() == QStringLiteral("&Convert"))
+                    QCOMPARE(b->geometry(), QRect(11, 206, 107, 27));
+                if (b->toolTip() == QStringLiteral("Close"))
+                    QCOMPARE(b->geometry(), QRect(970, 11, 21, 21));
+                if (b->toolTip().startsWith(QStringLiteral("Visit")))
+                    QCOMPARE(b->geometry().topLeft(), QPoint(9, 669));
+            }
+            // The skin's corners keep their pictures; the middle stretches.
+            const QImage large = w->grab().toImage();
+            for (const QPoint &at : {QPoint(5, 5), QPoint(60, 200), QPoint(3, 520), QPoint(695, 30), QPoint(698, 537)}) {
+                const QPoint moved(at.x() >= 610 ? at.x() + 301 : at.x(), at.y() >= 490 ? at.y() + 162 : at.y());
+                QCOMPARE(large.pixel(moved), small.pixel(at));
+            }
+            w->resize(300, 200); // never below the default size
+            QTRY_COMPARE(w->size(), QSize(699, 538));
+            // Within the offscreen screen's 800 x 600, which bounds the size restored.
+            w->resize(750, 560);
+            QTRY_COMPARE(w->size(), QSize(750, 560));
+            QVERIFY(w->close());
+        }
+        auto again = makeWindow();
+        QCOMPARE(again->size(), QSize(750, 560));
+        QCOMPARE(again->fileList()->geometry(), QRect(137, 63, 603, 487));
+    }
+
     void closingWritesFormatAndPageAndNextStartShowsMp3()
     {
         storeOptions({{"OptStartPageIndex", 1}});

@@ -1,4 +1,4 @@
-#include "app/screenshottour.h"
+#include "screenshottour.h"
 
 #include <functional>
 

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs the screenshot tour (see scripts/screenshot.sh) under a headless Wayland
+# compositor, weston, with Qt's Wayland plugin: the frameless window, its menus,
+# the progress window of an add, the Options sheet and the About box all open
+# there, and the pictures the tour takes of them land in a folder (default:
+# build/screenshots-wayland). Needs weston and qt6-wayland (scripts/setup.sh)
+# and a build.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$here/build}"
+out="$(realpath -m "${1:-$build/screenshots-wayland}")"
+work="$(mktemp -d)"
+compositor=""
+cleanup() {
+  [ -n "$compositor" ] && kill "$compositor" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$out" "$work/runtime" "$work/config" "$work/files"
+chmod 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+
+weston --backend=headless-backend.so --socket=sonavert-wayland --width=1280 --height=900 \
+  --idle-time=0 --no-config >"$work/weston.log" 2>&1 &
+compositor=$!
+for _ in $(seq 100); do
+  [ -S "$XDG_RUNTIME_DIR/sonavert-wayland" ] && break
+  sleep 0.1
+done
+[ -S "$XDG_RUNTIME_DIR/sonavert-wayland" ] || { cat "$work/weston.log"; echo "weston did not start"; exit 1; }
+
+python3 - "$work/files" <<'PY'
+import math, os, struct, sys, wave
+for n, name in enumerate(["Morning Theme.wav", "interview_take2.wav"]):
+    with wave.open(os.path.join(sys.argv[1], name), "wb") as w:
+        w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000)
+        w.writeframes(b"".join(struct.pack("<h", int(8000 * math.sin(i / 3.0))) for i in range(8000 * (2 + n))))
+PY
+
+# Logs of Qt's Wayland plugin show whether the compositor took the window.
+WAYLAND_DISPLAY=sonavert-wayland QT_QPA_PLATFORM=wayland XDG_CONFIG_HOME="$work/config" HOME="$work" \
+  QT_LOGGING_RULES="qt.qpa.wayland*=true" \
+  timeout 120 "$build/app/sonavert-screenshots" "$out" "$work/files" 2>"$work/client.log" \
+  || { tail -n 40 "$work/client.log"; echo "the tour failed under Wayland"; exit 1; }
+grep -q "xdg-shell\|xdg_wm_base\|XdgShell" "$work/client.log" && echo "wayland: the window used xdg-shell"
+ls "$out"
+echo "screenshots: $out"

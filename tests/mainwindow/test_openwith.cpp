@@ -1,0 +1,124 @@
+#include <chrono>
+
+#include <unistd.h>
+
+#include <QDBusConnection>
+#include <QDialog>
+#include <QTest>
+
+#include "app/mainwindow.h"
+#include "app/singleinstance.h"
+#include "filelist/widgets/medialistview.h"
+#include "platform/childprocess.h"
+#include "platform/settingsstore.h"
+#include "privatebus.h"
+#include "scratchfolder.h"
+
+using namespace std::chrono_literals;
+
+// Files named on the command line: a second start hands them to the running
+// window over the session bus, and the window takes them as a drop.
+class TestOpenWith : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScratchFolder> m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+
+    std::unique_ptr<MainWindow> makeWindow()
+    {
+        m_store = std::make_unique<SettingsStore>(m_dir->file("settings.ini"));
+        MainWindowSetup setup;
+        setup.store = m_store.get();
+        setup.converterPath = FAKE_TOOL;
+        setup.documentsFolder = [this] { return std::optional<std::string>(m_dir->file("docs")); };
+        setup.showInFolder = [](const std::string &) {};
+        setup.openFirstRunHelp = [] {};
+        setup.closeHelp = [] {};
+        return std::make_unique<MainWindow>(setup);
+    }
+
+    static std::vector<std::string> sources(MainWindow &w)
+    {
+        std::vector<std::string> paths;
+        for (int r = 0; r < w.fileList()->rowCount(); ++r)
+            paths.push_back(w.fileList()->itemOfRow(r)->sourcePath);
+        return paths;
+    }
+
+private slots:
+    void init() { m_dir = std::make_unique<ScratchFolder>(); }
+    void cleanup() { m_dir.reset(); }
+
+    void secondStartHandsItsFilesToTheRunningWindow()
+    {
+        PrivateBus bus(QString::fromStdString(m_dir->path()));
+        QVERIFY2(!bus.address().isEmpty(), "dbus-daemon did not start");
+        QDBusConnection connection = QDBusConnection::connectToBus(bus.address(), QStringLiteral("first"));
+        QVERIFY(connection.isConnected());
+
+        auto w = makeWindow();
+        w->show();
+        SingleInstance first(connection);
+        QCOMPARE(first.start({}, QString()), SingleInstance::Role::First);
+        int calls = 0;
+        first.setReceiver([&](const std::vector<std::string> &files, const QString &) {
+            ++calls;
+            w->openFiles(files);
+        });
+
+        const std::string odd = "caf\xE9.wav"; // a name that is not UTF-8
+        m_dir->write("a.wav", "FAKEAUDIO 2\n");
+        m_dir->write(odd, "FAKEAUDIO 3\n");
+        m_dir->write("sub/c.wav", "FAKEAUDIO 4\n");
+
+        // The second start: relative names from its own working folder.
+        const std::string here = m_dir->path();
+        char previous[4096];
+        QVERIFY(::getcwd(previous, sizeof previous));
+        QCOMPARE(::chdir(here.c_str()), 0);
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_dir->file("config")));
+        platform::ChildProcess second;
+        const bool started = second.start({SONAVERT_PROGRAM, "a.wav", here + "/" + odd, "sub"});
+        QCOMPARE(::chdir(previous), 0);
+        QVERIFY(started);
+
+        // It ends by itself, having opened no window of its own.
+        QTRY_VERIFY_WITH_TIMEOUT(second.waitForEnd(0ms), 60000);
+        QCOMPARE(second.outcome(), platform::ChildOutcome::Exited);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(calls, 1);
+        QTRY_COMPARE(w->fileList()->rowCount(), 3);
+        QCOMPARE(sources(*w), (std::vector<std::string>{here + "/a.wav", here + "/" + odd, here + "/sub/c.wav"}));
+
+        QDBusConnection::disconnectFromBus(QStringLiteral("first"));
+    }
+
+    void withoutABusEachStartIsAlone()
+    {
+        QDBusConnection none =
+            QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("none"));
+        SingleInstance instance(none);
+        QCOMPARE(instance.start({"/x.wav"}, QString()), SingleInstance::Role::Alone);
+        QDBusConnection::disconnectFromBus(QStringLiteral("none"));
+    }
+
+    void filesArrivingDuringADialogWaitForIt()
+    {
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QDialog dialog(w.get());
+        dialog.setModal(true);
+        dialog.show();
+        w->openFiles({m_dir->write("a.wav", "FAKEAUDIO 2\n")});
+        // Untouched while the dialog stays, however long that is.
+        QTest::qWait(300);
+        QCOMPARE(w->fileList()->rowCount(), 0);
+        dialog.close();
+        QTRY_COMPARE(w->fileList()->rowCount(), 1);
+    }
+};
+
+QTEST_MAIN(TestOpenWith)
+#include "test_openwith.moc"
