@@ -10,7 +10,11 @@
 #include "app/mainwindowlook.h"
 #include "platform/settingsstore.h"
 #include "scratchfolder.h"
+#include "app/mainmenus.h"
+#include "ui/artwork.h"
+#include "ui/bcmenu.h"
 #include "ui/imagebutton.h"
+#include "ui/menuimagelist.h"
 
 namespace {
 
@@ -220,6 +224,33 @@ private slots:
         controls << w->formatSelector();
         for (QWidget *control : controls)
             QCOMPARE(control->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, control), 300);
+    }
+
+    void everyPictureHasATwinForScaledScreens()
+    {
+        mainwindowlook::loadArtwork();
+        const QString strip = QStringLiteral(":/res/menupictures.png");
+        using namespace mainwindowlook;
+        for (const char *name : {kSkin, kButton, kButtonHot, kHelpIcon, kMinimizeIcon, kCloseIcon}) {
+            const QString file = QString::fromLatin1(name);
+            const QImage plain = artwork::image(file, 1.0);
+            const QImage sharp = artwork::image(file, 2.0);
+            QVERIFY2(!plain.isNull(), qPrintable(file));
+            QCOMPARE(sharp.size(), plain.size() * 2);
+            QCOMPARE(sharp.deviceIndependentSize(), QSizeF(plain.size()));
+        }
+        QCOMPARE(artwork::image(strip, 2.0).size(), QSize(320, 30));
+        // The menu's pictures cut from the larger strip keep their 16 x 15.
+        BCMenu menu;
+        menu.addItems(mainmenus::contextMenuItems());
+        QVERIFY(menu.loadToolbarImages(artwork::image(strip, 2.0), mainmenus::pictureCommands()) > 0);
+        const QImage picture = MenuImageList::instance().picture(mainmenus::pictureCommands().first(),
+                                                                 MenuImageList::Faded);
+        QCOMPARE(picture.size(), QSize(32, 30));
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(16, 15));
+        // The skin stretched for a larger window at 200 %.
+        const QPixmap stretched = stretchedSkin(skin(), QSize(1000, 700), 2.0);
+        QCOMPARE(stretched.size(), QSize(2000, 1400));
     }
 
     void windowCarriesTheProgramIcon()

@@ -114,7 +114,14 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
     };
     auto mainWindow = [window, path, hover] {
         saveWidget(window, path("mainwindow.png"));
-        hover();
+        // Larger, as after a drag on its edge: the list and its status take the room.
+        const QSize normal = window->size();
+        window->resize(1000, 700);
+        QTimer::singleShot(kSettleMs, window, [window, path, hover, normal] {
+            saveWidget(window, path("resized.png"));
+            window->resize(normal);
+            QTimer::singleShot(kSettleMs, window, hover);
+        });
     };
 
     QTimer::singleShot(kSettleMs, window, [window, addFolder, mainWindow] {
