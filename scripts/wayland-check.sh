@@ -20,8 +20,10 @@ mkdir -p "$out" "$work/runtime" "$work/config" "$work/files"
 chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 
-weston --backend=headless-backend.so --socket=sonavert-wayland --width=1280 --height=900 \
-  --idle-time=0 --no-config >"$work/weston.log" 2>&1 &
+# --debug and a renderer (pixman) let weston-screenshooter take a picture of what the
+# compositor shows.
+weston --backend=headless-backend.so --use-pixman --socket=sonavert-wayland --width=1280 --height=900 \
+  --idle-time=0 --no-config --debug >"$work/weston.log" 2>&1 &
 compositor=$!
 for _ in $(seq 100); do
   [ -S "$XDG_RUNTIME_DIR/sonavert-wayland" ] && break
@@ -43,5 +45,23 @@ WAYLAND_DISPLAY=sonavert-wayland QT_QPA_PLATFORM=wayland XDG_CONFIG_HOME="$work/
   timeout 120 "$build/app/sonavert-screenshots" "$out" "$work/files" 2>"$work/client.log" \
   || { tail -n 40 "$work/client.log"; echo "the tour failed under Wayland"; exit 1; }
 grep -q "xdg-shell\|xdg_wm_base\|XdgShell" "$work/client.log" && echo "wayland: the window used xdg-shell"
+
+# The program itself, with the files as arguments, as the compositor shows it.
+program=""
+WAYLAND_DISPLAY=sonavert-wayland QT_QPA_PLATFORM=wayland XDG_CONFIG_HOME="$work/config" HOME="$work" \
+  DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" \
+  "$build/app/sonavert" "$work/files/Morning Theme.wav" "$work/files/interview_take2.wav" \
+  2>>"$work/client.log" &
+program=$!
+sleep 4
+(cd "$work" && WAYLAND_DISPLAY=sonavert-wayland timeout 30 weston-screenshooter >/dev/null 2>&1) || true
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+shot="$(ls "$work"/wayland-screenshot-*.png 2>/dev/null | head -n 1 || true)"
+if [ -n "$shot" ]; then
+  cp "$shot" "$out/compositor.png"
+else
+  echo "weston-screenshooter took no picture"
+fi
 ls "$out"
 echo "screenshots: $out"
