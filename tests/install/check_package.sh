@@ -15,6 +15,8 @@ done
 if [ -x "$build/app/kescvt" ]; then
   grep -q "libavcodec" <<<"$depends" || { echo "Depends lacks libavcodec: $depends"; exit 1; }
 fi
+# Nothing uses the filter library: it is neither linked nor a dependency.
+if grep -q "libavfilter" <<<"$depends"; then echo "Depends has libavfilter: $depends"; exit 1; fi
 
 contents="$(dpkg-deb -c "$deb")"
 for path in ./usr/lib/sonavert/sonavert ./usr/lib/sonavert/snvc.html \

@@ -242,6 +242,11 @@ private slots:
             }
             w->resize(300, 200); // never below the default size
             QTRY_COMPARE(w->size(), QSize(699, 538));
+            // A double click on the title strip maximises, another restores.
+            QTest::mouseDClick(w.get(), Qt::LeftButton, {}, QPoint(300, 20));
+            QTRY_VERIFY(w->isMaximized());
+            QTest::mouseDClick(w.get(), Qt::LeftButton, {}, QPoint(300, 20));
+            QTRY_VERIFY(!w->isMaximized());
             // Within the offscreen screen's 800 x 600, which bounds the size restored.
             w->resize(750, 560);
             QTRY_COMPARE(w->size(), QSize(750, 560));
