@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -234,7 +235,13 @@ void MainWindow::addFiles()
     QStringList filters;
     for (const std::string &filter : openFileFiltersForDialog())
         filters << QString::fromStdString(filter);
-    const QStringList picked = userPrompts().openFiles(this, filters);
+    // The dialog opens where files were last picked, as the system's own dialog
+    // remembers it; the first time in the home folder.
+    std::string start = m_settings.FilesFolder;
+    if (start.size() > 1 && start.back() == '/')
+        start.pop_back();
+    const QStringList picked = userPrompts().openFiles(
+        this, filters, start.empty() ? QDir::homePath() : qs(start));
     if (picked.isEmpty())
         return;
     WaitCursor wait;
@@ -242,6 +249,9 @@ void MainWindow::addFiles()
     std::vector<std::string> pending;
     for (const QString &path : picked)
         pending.push_back(bytes(path));
+    const std::string &first = pending.front();
+    m_settings.FilesFolder = first.substr(0, first.rfind('/') + 1);
+    writeProgramSettings(*m_store, m_settings, FilesFolderGroup);
     // Picked files pass neither the extension filter nor shortcut resolution.
     addWithProgress(pending, nullptr);
 }

@@ -14,9 +14,9 @@ public:
         box.exec();
     }
 
-    QStringList openFiles(QWidget *owner, const QStringList &filters) override
+    QStringList openFiles(QWidget *owner, const QStringList &filters, const QString &start) override
     {
-        return QFileDialog::getOpenFileNames(owner, QString(), QString(),
+        return QFileDialog::getOpenFileNames(owner, QString(), start,
                                              filters.join(QStringLiteral(";;")));
     }
 

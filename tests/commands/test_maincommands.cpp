@@ -37,7 +37,7 @@ public:
 class CountingPrompts final : public UserPrompts {
 public:
     void message(QWidget *, const QString &text, Icon, const QString &) override { messages << text; }
-    QStringList openFiles(QWidget *, const QStringList &) override
+    QStringList openFiles(QWidget *, const QStringList &, const QString &) override
     {
         ++fileDialogs;
         return {};

@@ -46,7 +46,7 @@ public:
     {
         messages.append({text, icon, caption});
     }
-    QStringList openFiles(QWidget *, const QStringList &) override { return {}; }
+    QStringList openFiles(QWidget *, const QStringList &, const QString &) override { return {}; }
     QString chooseFolder(QWidget *, const QString &title, const QString &start) override
     {
         folderTitle = title;
