@@ -374,8 +374,7 @@ void MainWindow::removeSelected()
     // Bottom to top, so the indices of the rows still to go stay valid.
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
         std::unique_ptr<MediaItem> item = m_list->takeRow(*it);
-        if (item)
-            m_map.removeKey(MediaItemMap::keyOfPath(item->sourcePath));
+        m_map.removeItem(item.get());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "converter/pathparts.h"
 #include "converter/temporaryoutput.h"
+#include "platform/fileidentity.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,15 +39,6 @@ bool isDirectory(const std::string &path, bool &exists)
     struct stat st {};
     exists = ::stat(path.c_str(), &st) == 0;
     return exists && S_ISDIR(st.st_mode);
-}
-
-// Two names of one file (a symbolic link, "." or ".." in a custom folder) are
-// as much "the source" as the same text.
-bool sameFile(const std::string &a, const std::string &b)
-{
-    struct stat sa {}, sb {};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev
-        && sa.st_ino == sb.st_ino;
 }
 
 bool makeDirectory(const std::string &path)
@@ -181,7 +173,9 @@ bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const s
                     return false;
                 }
                 if (settings.TargetExistsOpt == kOverwrite) {
-                    if (pathparts::equalsIgnoreCase(target, source) || sameFile(target, source)) {
+                    // The file itself decides: a link to the source is the source,
+                    // while a.MP3 beside a.mp3 is another file.
+                    if (sameFile(target, source)) {
                         status = "Target file name is same as original file that can't be overwritten. "
                                  "Please output files to a custom folder.";
                         return false;

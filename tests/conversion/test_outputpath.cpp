@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -143,8 +144,12 @@ TEST(ResolveOutputPath, OverwriteRefusesTheSourceUnderAnyName)
     ProgramSettings settings = customFolder(dir / ".", 0);
     settings.TargetExistsOpt = 22;
     EXPECT_EQ(resolve(dir / "a.mp3", settings), refusal);
-    // Letter case alone makes it the same name.
-    EXPECT_EQ(resolve(dir / "a.MP3", besideSource(22)), refusal);
+    ASSERT_EQ(::symlink(dir.path().c_str(), (dir / "link").c_str()), 0);
+    settings.DestSpecifiedFolder = dir / "link";
+    EXPECT_EQ(resolve(dir / "a.mp3", settings), refusal);
+    // Letter case alone makes another file, which may be overwritten.
+    writeFile(dir / "a.MP3", "another source");
+    EXPECT_EQ(resolve(dir / "a.MP3", besideSource(22)), dir / "a.mp3");
     EXPECT_EQ(readFile(dir / "a.mp3"), "source");
 }
 
