@@ -275,7 +275,7 @@ private slots:
                                                  + qs(m_dir->file("in/d.lnk")) + "\n");
         QCOMPARE(m_prompts.messages[0].icon, UserPrompts::Icon::Warning);
 
-        // A file given twice, and again in another letter case, is listed once.
+        // A file given twice, and again inside its dropped folder, is listed once.
         const std::string extra = m_dir->write("more/x.wav", audio(3));
         w->addDropped({extra, extra, m_dir->file("more")});
         QCOMPARE(w->fileList()->rowCount(), 3);
