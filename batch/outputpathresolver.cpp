@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <vector>
 
 namespace {
@@ -90,11 +91,23 @@ bool mayReplace(const std::string &target)
     return ::access(target.c_str(), W_OK) == 0;
 }
 
+// The temporary file of a conversion has a shortened name of its own, so a
+// target name longer than its file system takes must be found here, before
+// the conversion, and not by the final rename.
+bool nameFits(const std::string &target)
+{
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::size_t nameBytes = target.size() - (slash == std::string::npos ? 0 : slash + 1);
+    const long nameMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return target.size() < PATH_MAX && nameBytes <= static_cast<std::size_t>(nameMax > 0 ? nameMax : NAME_MAX);
+}
+
 // Proves that the target's folder takes a new file by creating and removing a
 // fresh temporary name; an existing target is never opened or truncated here.
 bool proveTarget(const std::string &target)
 {
-    if (!mayReplace(target))
+    if (!nameFits(target) || !mayReplace(target))
         return false;
     const auto probe = temporaryoutput::createBeside(target);
     if (!probe)

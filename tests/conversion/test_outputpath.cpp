@@ -222,3 +222,22 @@ TEST(ResolveOutputPath, SkipNeverFallsBack)
               "!Target exists and skipped");
     EXPECT_EQ(asked, 0);
 }
+
+TEST(ResolveOutputPath, ANameTooLongForTheFileSystemFailsBeforeConverting)
+{
+    ScratchDir dir;
+    // A 255-byte source name; its target, with a longer extension, is 256 bytes.
+    const std::string stem(252, 'n');
+    writeFile(dir / (stem + ".au"), "x");
+    ProgramSettings settings = besideSource(11);
+    int asked = 0;
+    const DocumentsFolderFn documents = [&] { ++asked; return std::optional<std::string>(dir / "Docs"); };
+    EXPECT_EQ(resolve(dir / (stem + ".au"), settings, documents),
+              "!Failed to create file \"" + dir / (stem + ".mp3\""));
+    EXPECT_EQ(asked, 0);
+    settings.OutputFiles2MyDocuments = 1;
+    EXPECT_EQ(resolve(dir / (stem + ".au"), settings, documents),
+              "!Failed to create file \"" + dir / ("Docs/" + stem + ".mp3\""));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(folderEntries(dir.path()), (std::set<std::string>{stem + ".au", "Docs"}));
+}
