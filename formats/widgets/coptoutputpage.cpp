@@ -21,13 +21,14 @@ using pagecontrols::label;
 using pagecontrols::place;
 
 const char *const kExample =
-    "For example: original file is \"C:\\Music\\pop\\1.mp3\" and output folder is "
-    "\"D:\\Output.\" If the option is checked, the output folder will be "
-    "\"D:\\Output\\C\\Music\\pop.\"";
+    "For example: original file is \"/home/user/Music/pop/1.mp3\" and output folder is "
+    "\"/media/output.\" If the option is checked, the output folder will be "
+    "\"/media/output/home/user/Music/pop.\"";
 
+// The edit boxes carry bytes that are not UTF-8 unchanged.
 QString fromBytes(const std::string &text)
 {
-    return QString::fromStdString(text);
+    return textFromBytes(text);
 }
 
 std::string toBytes(const QString &text)
@@ -115,8 +116,8 @@ void COptOutputPage::createControls()
     targetLabel->setBuddy(m_targetExistsList);
 
     m_myDocumentsCheck = place(
-        new QCheckBox(QStringLiteral("Output files to M&y Documents if creating file failure"),
-                      this),
+        new QCheckBox(
+            QStringLiteral("Output files to the &Documents folder if creating file failure"), this),
         "myDocumentsCheck", dluRect(44, 197, 308, 10));
     m_browseOutputCheck = place(
         new QCheckBox(QStringLiteral("&Browse output folder while conversion completes"), this),

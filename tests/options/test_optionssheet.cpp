@@ -207,9 +207,9 @@ void TestOptionsSheet::generalPageLayout()
     page.setUpOnce();
     checkLayout(&page);
     QCOMPARE(child<QLabel>(&page, "exampleLabel")->text(),
-             QStringLiteral("For example: original file is \"C:\\Music\\pop\\1.mp3\" and output "
-                            "folder is \"D:\\Output.\" If the option is checked, the output folder "
-                            "will be \"D:\\Output\\C\\Music\\pop.\""));
+             QStringLiteral("For example: original file is \"/home/user/Music/pop/1.mp3\" and output "
+                            "folder is \"/media/output.\" If the option is checked, the output folder "
+                            "will be \"/media/output/home/user/Music/pop.\""));
     // Creation order is the tab order.
     const QList<QWidget *> chain = {
         child<QWidget>(&page, "filterCheck"),      child<QWidget>(&page, "filterEdit"),
