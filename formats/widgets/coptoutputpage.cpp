@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QStyle>
 
 #include "formats/widgets/dialogunits.h"
+#include "platform/bytetext.h"
 #include "ui/userprompts.h"
 #include "ui/waitcursor.h"
 
@@ -33,7 +35,7 @@ QString fromBytes(const std::string &text)
 
 std::string toBytes(const QString &text)
 {
-    return text.toStdString();
+    return bytesFromText(text);
 }
 
 void etchedLine(QWidget *parent, const QRect &rect)
@@ -210,11 +212,15 @@ void COptOutputPage::onBrowse()
     readControls();
     // The chooser is a window of its own and gets the ordinary cursor; the wait
     // cursor covers the work around it.
+    // The chooser sees the file system's names as Qt decodes them; a start
+    // folder picked as it stands keeps its own bytes.
+    const std::string start = chooserStartFolder(m_options.DestSpecifiedFolder);
+    const QString shownStart = QFile::decodeName(QByteArray::fromStdString(start));
     const QString picked = userPrompts().chooseFolder(
-        this, QStringLiteral("Please choose an output folder:"),
-        fromBytes(chooserStartFolder(m_options.DestSpecifiedFolder)));
+        this, QStringLiteral("Please choose an output folder:"), shownStart);
     WaitCursor wait;
-    const std::string folder = customFolderFromChoice(toBytes(picked));
+    const std::string folder = customFolderFromChoice(
+        !picked.isEmpty() && picked == shownStart ? start : QFile::encodeName(picked).toStdString());
     if (folder.empty())
         return;
     m_options.DestSpecifiedFolder = folder;
@@ -237,7 +243,7 @@ bool COptOutputPage::leave()
 
     userPrompts().message(this, QString::fromUtf8(generalLeaveMessage(check)),
                           UserPrompts::Icon::Warning);
-    if (check == GeneralLeaveCheck::NeedOutputFolder)
+    if (check == GeneralLeaveCheck::NeedOutputFolder || check == GeneralLeaveCheck::FolderTooLong)
         m_customFolderEdit->setFocus();
     else
         m_filterEdit->setFocus();

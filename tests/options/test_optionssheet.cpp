@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 
@@ -300,6 +301,26 @@ void TestOptionsSheet::generalPageBrowse()
     QCOMPARE(custom->text(), QStringLiteral("/picked/here/"));
     QVERIFY(page.leave());
     QCOMPARE(page.options().DestSpecifiedFolder, std::string("/picked/here/"));
+
+    // Texts that are not UTF-8 come back byte for byte: through OK, through an
+    // edit, and through the chooser picking the folder it started in.
+    options.DestSpecifiedFolder = "/m\xe9lodie/\xff/";
+    options.FilterExts = "mp3,\xe9t\xe9";
+    options.EnableExtFilter = 1;
+    COptOutputPage odd;
+    odd.setOptions(options);
+    odd.setUpOnce();
+    QVERIFY(odd.leave());
+    QCOMPARE(odd.options().DestSpecifiedFolder, options.DestSpecifiedFolder);
+    QCOMPARE(odd.options().FilterExts, options.FilterExts);
+    child<QLineEdit>(&odd, "filterEdit")->end(false);
+    QTest::keyClicks(child<QLineEdit>(&odd, "filterEdit"), QStringLiteral(",wav"));
+    m_prompts.folderAnswer = QFile::decodeName("/m\xe9lodie/\xff");
+    child<QPushButton>(&odd, "browseButton")->click();
+    QCOMPARE(m_prompts.folderStart, m_prompts.folderAnswer);
+    QVERIFY(odd.leave());
+    QCOMPARE(odd.options().DestSpecifiedFolder, options.DestSpecifiedFolder);
+    QCOMPARE(odd.options().FilterExts, options.FilterExts + ",wav");
 }
 
 void TestOptionsSheet::generalPageLeavingChecks_data()
