@@ -29,9 +29,10 @@ public:
     int openLink(const QString &link, bool showNormal) override
     {
         calls << (showNormal ? "link " : "link(show) ") + link;
-        return kOpened;
+        return result;
     }
     QStringList calls;
+    int result = kOpened;
 };
 
 class CountingPrompts final : public UserPrompts {
@@ -305,6 +306,12 @@ private slots:
                      "link https://www.kestrune.com/checkforupdates/?ver=2.7&build=719",
                      "link https://www.kestrune.com/",
                  }));
+        QVERIFY(m_prompts.messages.isEmpty());
+        // A link that nothing takes is reported.
+        m_shell.result = ShellActions::kNoAssociation;
+        help->findCommand(kCheckLatestVersion)->trigger();
+        m_shell.result = ShellActions::kOpened;
+        QCOMPARE(m_prompts.messages, QStringList{linkFailureMessage(ShellActions::kNoAssociation)});
     }
 
     void helpButtonOpensItsMenuBelowIt()
