@@ -77,8 +77,11 @@ MainWindow::MainWindow(MainWindowSetup setup)
             m_setup.helpFile = folder + "snvc.html";
     }
     if (!m_setup.openFirstRunHelp) {
-        m_setup.openFirstRunHelp = [help = qs(m_setup.helpFile)] {
-            HelpViewer::showHelp(help, true);
+        // Opened from the event loop, once the main window is on the screen, so
+        // the help comes up in front of it.
+        m_setup.openFirstRunHelp = [this, help = qs(m_setup.helpFile)] {
+            QMetaObject::invokeMethod(
+                this, [help] { HelpViewer::showHelp(help, true); }, Qt::QueuedConnection);
         };
     }
     if (!m_setup.closeHelp)

@@ -248,6 +248,8 @@ private slots:
         QVERIFY(viewer);
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Sonavert Help"));
         QVERIFY(!viewer->isMaximized());
+        // The whole window on the screen, which is smaller than its usual size here.
+        QVERIFY(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
 
         viewer->showMinimized();
         w->commands()->run(kHelpTopics);
@@ -266,9 +268,14 @@ private slots:
     void firstRunHelpOpensMaximisedAndComesBackMaximised()
     {
         auto w = makeWindow(true);
+        // It opens once the main window is shown, in front of it.
+        QVERIFY(!HelpViewer::find());
+        w->show();
+        QCoreApplication::processEvents();
         QPointer<HelpViewer> viewer = HelpViewer::find();
         QVERIFY(viewer);
         QVERIFY(viewer->isMaximized());
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
         viewer->showMinimized();
         w->commands()->run(kHelpTopics);
         QVERIFY(!viewer->isMinimized());
@@ -283,6 +290,8 @@ private slots:
 
         // The next start offers no help.
         auto again = makeWindow(true);
+        again->show();
+        QCoreApplication::processEvents();
         QCOMPARE(viewerCount(), 0);
     }
 
