@@ -90,6 +90,12 @@ private slots:
             QCOMPARE(seen.typeOfPdf,
                      QMimeDatabase().mimeTypeForFile(pdf, QMimeDatabase::MatchExtension).comment());
         }
+        // An ordinary start folder is where the dialog opens.
+        Seen seen;
+        answerNextDialog(seen, pdf);
+        QVERIFY(userPrompts().openFiles(nullptr, {QStringLiteral("All Files (*)")}, files.path()).isEmpty());
+        QCOMPARE(seen.directory, files.path());
+
         QSettings qt(QSettings::UserScope, QStringLiteral("QtProject"));
         QVERIFY(!qt.value(QStringLiteral("FileDialog/lastVisited")).toString().contains(QLatin1String("/proc")));
         QVERIFY(!qt.value(QStringLiteral("FileDialog/history")).toStringList().join(' ').contains(QLatin1String("/proc")));
