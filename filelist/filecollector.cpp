@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "filelist/shortcutreader.h"
+#include "platform/pseudofolder.h"
 
 namespace {
 
@@ -58,11 +59,14 @@ std::vector<std::string> listEntries(const std::string &folder)
 using FolderId = std::pair<dev_t, ino_t>;
 
 // Folders are entered through symbolic links too; each is searched once, so
-// a link back up the tree ends there.
+// a link back up the tree ends there. The kernel's pseudo folders (a link to
+// "/" leads into /proc) hold no media, and some of their files never end.
 void collectFolders(const std::string &folder, std::vector<std::string> &folders, std::set<FolderId> &seen)
 {
     struct stat st;
     if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || !seen.insert({st.st_dev, st.st_ino}).second)
+        return;
+    if (isPseudoFileSystemPath(folder))
         return;
     folders.push_back(folder);
     for (const std::string &name : listEntries(folder))

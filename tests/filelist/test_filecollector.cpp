@@ -134,6 +134,7 @@ TEST(FileCollector, OnlyRegularFilesAreCollectedAndLinkedFoldersSearchedOnce)
     std::filesystem::create_directory_symlink(dir.file("elsewhere"), dir.file("music/linked"));
     std::filesystem::create_directory_symlink(dir.path(), dir.file("music/loop"));
     std::filesystem::create_directory_symlink(dir.file("music"), dir.file("elsewhere/back"));
+    std::filesystem::create_directory_symlink("/proc/self", dir.file("music/proc"));
     std::filesystem::create_symlink(song, dir.file("music/alias.wav"));
 
     FileCollector collector(false, {});
