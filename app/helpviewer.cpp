@@ -1,8 +1,8 @@
 #include "app/helpviewer.h"
 
-#include <QApplication>
-
 #include <algorithm>
+
+#include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
