@@ -155,7 +155,9 @@ private slots:
         QCOMPARE(w->fileList()->geometry(), QRect(137, 63, 552, 465));
         QCOMPARE(w->currentFormat(), 0);
         QComboBox *selector = w->formatSelector();
-        QCOMPARE(selector->count(), 14);
+        QCOMPARE(selector->count(), 16);
+        QCOMPARE(selector->itemText(14), QStringLiteral(" to FLAC"));
+        QCOMPARE(selector->itemText(15), QStringLiteral(" to OPUS"));
         QCOMPARE(selector->itemText(0), QStringLiteral(" to MP3"));
         QCOMPARE(selector->itemText(12), QStringLiteral(" to AMR (NB)"));
         QCOMPARE(selector->currentIndex(), 0);
