@@ -327,7 +327,7 @@ private slots:
         }
         expected += "<more files>...\n";
         w->addFiles();
-        QCOMPARE(m_prompts.lastFilters.size(), 48);
+        QCOMPARE(m_prompts.lastFilters.size(), 49);
         QCOMPARE(m_prompts.lastFilters.front(), QStringLiteral("All Files (*)"));
         QCOMPARE(m_prompts.lastFilters.back(), QStringLiteral("YUV Video File (*.yuv)"));
         QCOMPARE(w->fileList()->rowCount(), 0);
