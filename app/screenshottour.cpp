@@ -3,7 +3,9 @@
 #include <functional>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
@@ -112,9 +114,22 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
             contextMenu();
         });
     };
-    auto mainWindow = [window, path, hover] {
+    auto formatSelector = [window, path, hover] {
+        // The output-format selector dropped down, every format in view.
+        QComboBox *selector = window->formatSelector();
+        selector->showPopup();
+        QTimer::singleShot(kSettleMs, window, [window, selector, path, hover] {
+            QRect area = window->frameGeometry();
+            if (QWidget *popup = selector->view()->window())
+                area = area.united(popup->frameGeometry());
+            saveScreenArea(area, path("formatselector.png"));
+            selector->hidePopup();
+            QTimer::singleShot(kSettleMs, window, hover);
+        });
+    };
+    auto mainWindow = [window, path, formatSelector] {
         saveWidget(window, path("mainwindow.png"));
-        hover();
+        formatSelector();
     };
 
     QTimer::singleShot(kSettleMs, window, [window, addFolder, mainWindow] {
