@@ -1,5 +1,6 @@
-// An ID3v2.4 tag written by the tool itself, for the containers whose FFmpeg muxer writes
-// none (MPEG audio layer 2). Text is UTF-8, which version 2.4 allows.
+// An ID3v2.4 tag written by the tool itself in front of MPEG audio and ADTS files, with
+// the comment in a COMM frame where players look for it. Text is UTF-8, which version 2.4
+// allows.
 #pragma once
 
 #include "coverart.h"

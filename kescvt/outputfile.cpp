@@ -28,13 +28,21 @@ bool isOgg(const AVFormatContext *context)
     return isNamed(context, "ogg") || isNamed(context, "oga") || isNamed(context, "opus") || isNamed(context, "spx");
 }
 
-// Muxers that take a picture as a stream with the attached-picture mark: ID3v2 APIC,
-// MP4 covr, FLAC PICTURE. MP4 knows only JPEG, PNG and BMP covers.
+// MPEG audio files and ADTS get an ID3v2 tag written by the tool in front of the audio:
+// the MP2 and ADTS muxers write none of their own, and FFmpeg's ID3 writer puts the
+// comment in a user-defined frame (TXXX) that players do not show instead of COMM.
+bool takesOwnId3Tag(const AVFormatContext *context)
+{
+    return isNamed(context, "mp3") || isNamed(context, "mp2") || isNamed(context, "adts");
+}
+
+// Muxers that take a picture as a stream with the attached-picture mark: MP4 covr, FLAC
+// PICTURE, the ID3 chunk of AIFF. MP4 knows only JPEG, PNG and BMP covers.
 bool takesPictureStream(const AVFormatContext *context, AVCodecID codecId)
 {
     if (isNamed(context, "mp4") || isNamed(context, "ipod") || isNamed(context, "mov"))
         return codecId == AV_CODEC_ID_MJPEG || codecId == AV_CODEC_ID_PNG || codecId == AV_CODEC_ID_BMP;
-    return isNamed(context, "mp3") || isNamed(context, "flac") || isNamed(context, "aiff");
+    return isNamed(context, "flac") || isNamed(context, "aiff");
 }
 
 } // namespace
@@ -112,15 +120,15 @@ void OutputFile::open(const AudioEncoder &encoder, const AVDictionary *tags, con
             writeError("cannot create", ret);
     }
     m_created = true;
-    // The MP2 muxer writes raw frames and no tag: the tag goes in front of them.
-    if (isNamed(m_context.get(), "mp2") && m_context->pb) {
+    AVDictionary *options = nullptr;
+    if (takesOwnId3Tag(m_context.get()) && m_context->pb) {
         const std::string tag = id3v2Tag(tags, cover);
         avio_write(m_context->pb, reinterpret_cast<const unsigned char *>(tag.data()), static_cast<int>(tag.size()));
+        if (isNamed(m_context.get(), "mp3"))
+            av_dict_set(&options, "id3v2_version", "0", 0);
     }
-    AVDictionary *options = nullptr;
-    // AIFF keeps the full set of tags, and the picture, only in its ID3 chunk; ADTS has
-    // no tags but an ID3v2 tag in front, which readers of .aac files expect.
-    if (isNamed(m_context.get(), "aiff") || isNamed(m_context.get(), "adts"))
+    // AIFF keeps the full set of tags, and the picture, only in its ID3 chunk.
+    if (isNamed(m_context.get(), "aiff"))
         av_dict_set(&options, "write_id3v2", "1", 0);
     const int ret = avformat_write_header(m_context.get(), &options);
     av_dict_free(&options);
@@ -161,7 +169,7 @@ void OutputFile::addPictureStream(const CoverArt &cover)
         av_dict_set(&m_pictureStream->metadata, "title", cover.description.c_str(), 0);
 }
 
-// Written before any audio: the MP3 and FLAC muxers hold audio back until the picture came.
+// Written before any audio: the FLAC muxer holds audio back until the picture came.
 void OutputFile::writePicture(const CoverArt &cover)
 {
     PacketPtr packet = makePacket();
