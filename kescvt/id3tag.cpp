@@ -15,6 +15,8 @@ constexpr TextFrame textFrames[] = {
 };
 
 constexpr char utf8Encoding = 3;
+// The largest size 28 bits of a synchsafe integer can state.
+constexpr size_t maxId3Size = 0x0fffffff;
 
 // Sizes in ID3v2.4 headers use seven bits of each byte.
 void appendSyncSafe(std::string &out, size_t value)
@@ -25,6 +27,8 @@ void appendSyncSafe(std::string &out, size_t value)
 
 void appendFrame(std::string &out, const char *frameId, const std::string &body)
 {
+    if (body.size() > maxId3Size)
+        return;
     out += frameId;
     appendSyncSafe(out, body.size());
     out.append(2, '\0'); // no frame flags
@@ -53,7 +57,7 @@ std::string id3v2Tag(const AVDictionary *tags, const CoverArt *cover)
         body += cover->bytes;
         appendFrame(frames, "APIC", body);
     }
-    if (frames.empty())
+    if (frames.empty() || frames.size() > maxId3Size)
         return {};
     std::string tag = "ID3";
     tag += '\x04';
