@@ -115,7 +115,10 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
         });
     };
     auto formatSelector = [window, path, hover] {
-        // The output-format selector dropped down, every format in view.
+        // The output-format selector dropped down, every format in view. The window comes
+        // to the front first: the help shown at the first run lies over it.
+        window->raise();
+        window->activateWindow();
         QComboBox *selector = window->formatSelector();
         selector->showPopup();
         QTimer::singleShot(kSettleMs, window, [window, selector, path, hover] {
