@@ -38,6 +38,7 @@ const std::vector<std::string> &openFileFilters()
         "Nullsoft Audio/Video Files (*.nsv;*.nsa)",
         "NUT Files (*.nut)",
         "OGG Files (*.ogg;*.oga;*.ogm;*.ogv;*.ogx)",
+        "Opus Files (*.opus)",
         "QuickTime Files (*.mov;*.qt)",
         "Raw h261 Files (*.h261)",
         "Raw h263 Files (*.h263)",

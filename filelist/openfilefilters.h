@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// The 48 filters of the Add Files dialog, in order; the first is the default.
+// The 49 filters of the Add Files dialog, in order; the first is the default.
 // Each pattern is the text between the parentheses at the end of its name.
 const std::vector<std::string> &openFileFilters();
 

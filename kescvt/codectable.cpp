@@ -24,14 +24,16 @@ constexpr NamePair extensionContainers[] = {
     {"m4a", "ipod"}, {"m4b", "ipod"}, {"mp4", "mp4"},  {"ac3", "ac3"},  {"aiff", "aiff"}, {"aif", "aiff"},
     {"aifc", "aiff"}, {"au", "au"},   {"wma", "asf"},  {"asf", "asf"},  {"ra", "rm"},     {"rm", "rm"},
     {"rmvb", "rm"},  {"amr", "amr"},  {"flac", "flac"}, {"mka", "matroska"},
+    {"opus", "opus"},
 };
 
 // Codec ids of the program's catalogue onto FFmpeg encoder names. Windows Media Audio 9 and
-// its lossless variant have no free encoder: they are written as WMA version 2.
+// its lossless variant have no free encoder: they are written as WMA version 2. FFmpeg's
+// own Opus encoder is experimental; libopus is the one to use.
 constexpr NamePair codecEncoders[] = {
     {"mp3", "libmp3lame"}, {"mp2", "mp2"},     {"vorbis", "libvorbis"}, {"libfaac", "aac"},
     {"mpeg4aac", "aac"},   {"ac3", "ac3"},     {"wma7x", "wmav1"},      {"wma8x", "wmav2"},
-    {"wma9x", "wmav2"},    {"wmalsl", "wmav2"}, {"rmaudio", "ac3"},
+    {"wma9x", "wmav2"},    {"wmalsl", "wmav2"}, {"rmaudio", "ac3"},     {"opus", "libopus"},
 };
 
 const char *lookUp(const NamePair *begin, const NamePair *end, const std::string &name)
@@ -77,6 +79,9 @@ EncoderChoice encoderForId(AVCodecID id)
     if (id == AV_CODEC_ID_VORBIS)
         if (const AVCodec *vorbis = avcodec_find_encoder_by_name("libvorbis"))
             return ffmpegEncoder(vorbis);
+    if (id == AV_CODEC_ID_OPUS)
+        if (const AVCodec *opus = avcodec_find_encoder_by_name("libopus"))
+            return ffmpegEncoder(opus);
     const AVCodec *codec = avcodec_find_encoder(id);
     if (!codec)
         unsupported(std::string("no encoder for ") + avcodec_get_name(id));

@@ -130,8 +130,9 @@ void Transcoder::setUpOutput(const AVFrame *first)
 
     DictionaryHolder tags;
     tags.dict = collectTags(m_input.context(), m_input.context()->streams[m_streamIndex]);
+    const std::optional<CoverArt> cover = findCoverArt(m_input.context());
     auto output = std::make_unique<OutputFile>(m_container, m_options.output);
-    output->open(*m_encoder, tags.dict);
+    output->open(*m_encoder, tags.dict, cover ? &*cover : nullptr);
     m_output = std::move(output);
 }
 

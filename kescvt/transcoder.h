@@ -1,5 +1,5 @@
-// One conversion: read the best audio stream, decode, convert, encode, write. Every
-// other stream (video, cover art, subtitles) is skipped by the demuxer.
+// One conversion: read the best audio stream, decode, convert, encode, write, with the
+// source's tags and cover picture. Every other stream (video, subtitles) is skipped.
 #pragma once
 
 #include "audioconverter.h"

@@ -158,7 +158,9 @@ private slots:
         QCOMPARE(w->fileList()->geometry(), QRect(137, 63, 552, 465));
         QCOMPARE(w->currentFormat(), 0);
         QComboBox *selector = w->formatSelector();
-        QCOMPARE(selector->count(), 14);
+        QCOMPARE(selector->count(), 16);
+        QCOMPARE(selector->itemText(14), QStringLiteral(" to FLAC"));
+        QCOMPARE(selector->itemText(15), QStringLiteral(" to OPUS"));
         QCOMPARE(selector->itemText(0), QStringLiteral(" to MP3"));
         QCOMPARE(selector->itemText(12), QStringLiteral(" to AMR (NB)"));
         QCOMPARE(selector->currentIndex(), 0);
@@ -374,7 +376,7 @@ private slots:
         expected += "<more files>...\n";
         w->addFiles();
         QCOMPARE(m_prompts.lastStart, QDir::homePath());
-        QCOMPARE(m_prompts.lastFilters.size(), 48);
+        QCOMPARE(m_prompts.lastFilters.size(), 49);
         QCOMPARE(m_prompts.lastFilters.front(), QStringLiteral("All Files (*)"));
         QCOMPARE(m_prompts.lastFilters.back(), QStringLiteral("YUV Video File (*.yuv)"));
         QCOMPARE(w->fileList()->rowCount(), 0);

@@ -110,7 +110,7 @@ TEST(AudioStore, ControlTextsBecomeTheRecord)
     values.sampleRateText = " 0044100";
     values.channelText = "1";
     values.volume = 250;
-    values.codecData = 25; // past the codec table: no codec
+    values.codecData = kCodecCount; // past the codec table: no codec
     storeAudioControls(values, records, page);
     EXPECT_EQ(wma.AudioCodec, "");
     EXPECT_EQ(wma.AudioBitRate, "");
@@ -127,7 +127,7 @@ TEST(AudioStore, ControlTextsBecomeTheRecord)
 
     // A format row outside the catalogue stores nothing.
     const EncodingParamsSet before = records;
-    values.formatRow = 14;
+    values.formatRow = kFormatCount;
     EXPECT_FALSE(storeAudioControls(values, records, page));
     EXPECT_EQ(records, before);
     EXPECT_EQ(page, kWma);

@@ -387,7 +387,8 @@ void TestOptionsSheet::audioPageLayout()
     page.setUpOnce();
     checkLayout(&page);
     auto *formats = child<ColourList>(&page, "formatList");
-    QCOMPARE(formats->count(), 14);
+    QCOMPARE(formats->count(), 16);
+    QCOMPARE(formats->itemText(15), QStringLiteral(" OPUS"));
     QCOMPARE(formats->itemText(0), QStringLiteral(" MP3"));
     QCOMPARE(formats->itemText(13), QStringLiteral(" AMR (WB)"));
     QCOMPARE(formats->userValue(13), 13);
