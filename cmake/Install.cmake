@@ -69,8 +69,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
 # Stripped binaries: the package is for running, not for debugging.
 set(CPACK_STRIP_FILES ON)
 # The synopsis comes from CPACK_PACKAGE_DESCRIPTION_SUMMARY; this is the rest.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Sonavert converts audio and video files into MP3, MP2, WAV, WMA, OGG, AAC,
-M4A, M4B, AC3, AIFF, AU, RA and AMR, with per-file status, a progress window
-and policies for output folders and existing files.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Sonavert converts audio and video files into MP3, MP2, WAV, WMA, OGG,
+AAC, M4A, M4B, AC3, AIFF, AU, RA, AMR, FLAC and Opus, with per-file status,
+a progress window and policies for output folders and existing files.")
 set(CPACK_GENERATOR DEB)
 include(CPack)
