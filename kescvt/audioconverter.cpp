@@ -125,19 +125,26 @@ void AudioConverter::convert(const uint8_t **data, int samples)
         throw std::bad_alloc();
 }
 
-void AudioConverter::push(const AVFrame *decoded)
+void AudioConverter::push(const AVFrame *decoded, int offset, int count)
 {
-    if (decoded->nb_samples <= 0)
+    if (count <= 0 || offset < 0 || offset + count > decoded->nb_samples)
         return;
     if (!sameAsSource(decoded))
         configure(decoded);
+    const auto format = static_cast<AVSampleFormat>(decoded->format);
+    const bool planar = av_sample_fmt_is_planar(format);
+    const int channels = decoded->ch_layout.nb_channels;
+    const size_t skip = static_cast<size_t>(offset) * av_get_bytes_per_sample(format) * (planar ? 1 : channels);
+    std::vector<const uint8_t *> planes(static_cast<size_t>(planar ? channels : 1));
+    for (size_t plane = 0; plane < planes.size(); ++plane)
+        planes[plane] = decoded->extended_data[plane] + skip;
     if (m_passThrough) {
-        if (av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void **>(decoded->extended_data), decoded->nb_samples) <
-            decoded->nb_samples)
+        if (av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void **>(const_cast<uint8_t **>(planes.data())), count) <
+            count)
             throw std::bad_alloc();
         return;
     }
-    convert(const_cast<const uint8_t **>(decoded->extended_data), decoded->nb_samples);
+    convert(planes.data(), count);
 }
 
 void AudioConverter::flush()
