@@ -43,6 +43,8 @@ private:
     void setGainMatrix(SwrContext *swr);
     void convert(const uint8_t **data, int samples);
     void ensureBuffer(int samples);
+    void drainResampler();
+    void dropNewest(int64_t samples);
 
     AudioTarget m_target;
     Source m_source;
@@ -51,6 +53,8 @@ private:
     AudioFifoPtr m_fifo;
     uint8_t **m_buffer = nullptr;
     int m_bufferSamples = 0;
+    int64_t m_inSamples = 0;  // through the resampler since it was set up
+    int64_t m_outSamples = 0;
 };
 
 } // namespace kescvt

@@ -204,6 +204,8 @@ void InputFile::findDataEnd()
         }
         end = start;
     }
+    if (end == 0)
+        inputError(printable(m_path) + " holds nothing but zero bytes (an unfinished or preallocated file)");
     // A few kilobytes of zeros can end a real frame; only a long run is cut, with a margin.
     constexpr int64_t longRun = 64 * 1024;
     if (m_size - end >= longRun)
