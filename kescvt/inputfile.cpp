@@ -224,31 +224,47 @@ void InputFile::boundTagParsing()
     if (std::memcmp(header, "ID3", 3) == 0 && header[3] >= 2 && header[3] <= 4) {
         const int version = header[3];
         const int64_t tagEnd = 10 + static_cast<int64_t>(synchsafe(header + 6));
-        // Unsynchronised frames cannot be walked without undoing it; those stay as they are.
-        if ((header[5] & 0x80) && version < 4)
+        // Read whole (tags of this size are hostile anyway past a few megabytes).
+        std::vector<uint8_t> tag(static_cast<size_t>(std::min<int64_t>(tagEnd, 16LL << 20)));
+        if (::pread(m_fd, tag.data(), tag.size(), 0) != static_cast<ssize_t>(tag.size()))
             return;
-        int64_t position = 10;
+        // Version 2.3 with unsynchronisation measures frames after removing the zero byte
+        // stuffed behind every 0xFF; the cursor undoes it while walking.
+        const bool unsynchronised = version < 4 && (header[5] & 0x80);
+        size_t raw = 10;
+        auto take = [&](uint8_t *out, uint64_t count) {
+            for (uint64_t i = 0; i < count; ++i) {
+                if (raw >= tag.size())
+                    return false;
+                const uint8_t byte = tag[raw++];
+                if (unsynchronised && byte == 0xff && raw < tag.size() && tag[raw] == 0)
+                    ++raw;
+                if (out)
+                    out[i] = byte;
+            }
+            return true;
+        };
         if (header[5] & 0x40) {
             uint8_t ext[4];
-            if (version == 2 || ::pread(m_fd, ext, 4, position) != 4)
+            if (version == 2 || !take(ext, 4) || !take(nullptr, version == 4 ? synchsafe(ext) - 4 : bigEndian(ext, 4)))
                 return;
-            position += version == 4 ? synchsafe(ext) : 4 + bigEndian(ext, 4);
         }
         const int headerBytes = version == 2 ? 6 : 10;
-        for (int frames = 0; position + headerBytes <= tagEnd; ++frames) {
+        for (int frames = 0;; ++frames) {
+            const size_t frameStart = raw;
             uint8_t frame[10];
-            if (::pread(m_fd, frame, static_cast<size_t>(headerBytes), position) != headerBytes || frame[0] == 0)
+            if (!take(frame, static_cast<uint64_t>(headerBytes)) || frame[0] == 0)
                 return;
             if (frames == maxTags) {
-                m_patches.push_back({position, tagEnd - position, {}});
+                m_patches.push_back({static_cast<int64_t>(frameStart), tagEnd - static_cast<int64_t>(frameStart), {}});
                 return;
             }
-            const int64_t size = version == 2 ? bigEndian(frame + 3, 3)
-                                 : version == 3 ? bigEndian(frame + 4, 4)
-                                                : synchsafe(frame + 4);
-            position += headerBytes + size;
+            const uint64_t size = version == 2 ? bigEndian(frame + 3, 3)
+                                  : version == 3 ? bigEndian(frame + 4, 4)
+                                                 : synchsafe(frame + 4);
+            if (!take(nullptr, size))
+                return;
         }
-        return;
     }
     if (std::memcmp(header, "fLaC", 4) != 0)
         return;
