@@ -118,6 +118,11 @@ bool isUsableAudio(const AVCodecParameters *par)
            par->ch_layout.nb_channels > 0 && par->ch_layout.nb_channels <= maxChannels;
 }
 
+void limitAllocations()
+{
+    av_max_alloc(maxAllocationBytes);
+}
+
 std::string fileUrl(const std::string &path)
 {
     return "file:" + path;

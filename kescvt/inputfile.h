@@ -86,6 +86,11 @@ constexpr int minSampleRate = 1000;
 constexpr int maxSampleRate = 768000;
 constexpr int maxChannels = 64;
 
+// Caps every single allocation of the FFmpeg libraries: a header field cannot make them
+// ask for gigabytes.
+void limitAllocations();
+constexpr size_t maxAllocationBytes = 256u << 20;
+
 // "file:" keeps a path with a colon from being read as a protocol name.
 std::string fileUrl(const std::string &path);
 

@@ -48,6 +48,7 @@ int convert(const kescvt::ToolOptions &options)
 int main(int argc, char **argv)
 {
     av_log_set_level(AV_LOG_QUIET);
+    kescvt::limitAllocations();
     kescvt::installInterruptionHandlers();
     if (argc < 2) {
         kescvt::printError("usage: kescvt -i INPUT | kescvt -@ -i INPUT -y [options] OUTPUT");
