@@ -423,6 +423,8 @@ void InputFile::openDemuxer(const AVInputFormat *format)
     if (ret < 0) // avformat_open_input freed the context
         failOpen("cannot read " + printable(m_path), ret);
     m_context.reset(ctx);
+    // Headers (covers, attachments) may be large; the bound is for searching frames.
+    m_sincePacket = 0;
 }
 
 void InputFile::readStreamInfo()

@@ -34,9 +34,9 @@ public:
     // Limits on what finding the format and the stream parameters may read.
     static constexpr int64_t probeSizeBytes = 5'000'000;
     static constexpr int64_t analyzeMicroseconds = 5'000'000;
-    // A demuxer that reads this much without giving a packet is searching garbage (a file
-    // of zeros, a damaged stream) and may be holding all of it in memory.
-    static constexpr int64_t maxBytesBetweenPackets = 64LL << 20;
+    // A demuxer that reads this much past the header without giving a packet is searching
+    // garbage (a file of zeros, a damaged stream) and may be holding all of it in memory.
+    static constexpr int64_t maxBytesBetweenPackets = 16LL << 20;
     // Tags kept per container or stream, and the longest key and value kept (in bytes).
     static constexpr int maxTags = 256;
     static constexpr size_t maxTagKeyBytes = 256;
