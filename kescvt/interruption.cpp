@@ -93,8 +93,12 @@ void installInterruptionHandlers()
     sigaction(SIGALRM, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
+    // Only a pipe still open at the start is the program's: one already at its end (a
+    // shell's "true | kescvt", a test harness passing on a closed pipe) says nothing.
     struct stat input {};
-    g_watchStdin = ::fstat(STDIN_FILENO, &input) == 0 && S_ISFIFO(input.st_mode);
+    pollfd fd{STDIN_FILENO, POLLIN, 0};
+    g_watchStdin = ::fstat(STDIN_FILENO, &input) == 0 && S_ISFIFO(input.st_mode) && ::poll(&fd, 1, 0) >= 0 &&
+                   !(fd.revents & (POLLHUP | POLLERR | POLLNVAL));
     // The parent may have died before the signal was asked for.
     ::prctl(PR_SET_PDEATHSIG, SIGHUP);
     if (::getppid() != parent)
