@@ -24,6 +24,10 @@ constexpr int64_t maxOutputSamplesPerChunk = 16384;
     throw ToolError(ExitInterrupted, "interrupted");
 }
 
+// Float sources may go past full scale and a volume below 100 % brings that back, so the
+// limit leaves room: 24 dB above full scale.
+constexpr double maxFloatSample = 16.0;
+
 template <typename Sample>
 void clampSamples(Sample *samples, size_t count)
 {
@@ -31,15 +35,15 @@ void clampSamples(Sample *samples, size_t count)
         const Sample value = samples[i];
         if (std::isnan(value))
             samples[i] = 0;
-        else if (value > 1)
-            samples[i] = 1;
-        else if (value < -1)
-            samples[i] = -1;
+        else if (value > maxFloatSample)
+            samples[i] = maxFloatSample;
+        else if (value < -maxFloatSample)
+            samples[i] = -maxFloatSample;
     }
 }
 
-// Floating-point samples may hold anything a file says: NaN and infinities crash some
-// encoders and make others refuse the whole stream. Full scale is as far as they go.
+// Floating-point samples may hold anything a file says: NaN, infinities and huge values
+// crash some encoders and make others refuse the whole stream.
 void clampFloatSamples(AVFrame *frame)
 {
     const auto format = static_cast<AVSampleFormat>(frame->format);
