@@ -139,28 +139,32 @@ InputFile::InputFile(const std::string &path)
     readStreamInfo();
 }
 
-InputFile::~InputFile()
+InputFile::Descriptor::~Descriptor()
 {
-    m_context.reset();
-    if (m_io)
-        av_freep(&m_io->buffer);
-    avio_context_free(&m_io);
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (fd >= 0)
+        ::close(fd);
+}
+
+// The reader's buffer may have been replaced by FFmpeg meanwhile; the context knows the
+// current one.
+void InputFile::IoDeleter::operator()(AVIOContext *io) const
+{
+    av_freep(&io->buffer);
+    avio_context_free(&io);
 }
 
 // Checked on the opened file: opening a FIFO would block (hence O_NONBLOCK, dropped once it
 // is known to be a regular file), and a device may never end.
 void InputFile::openFile()
 {
-    m_fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (m_fd < 0) {
+    m_file.fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (m_file.fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             inputError("file not found: " + printable(m_path));
         inputError("cannot read " + printable(m_path) + ": " + std::strerror(errno));
     }
     struct stat info {};
-    if (::fstat(m_fd, &info) != 0)
+    if (::fstat(m_file.fd, &info) != 0)
         inputError("cannot read " + printable(m_path) + ": " + std::strerror(errno));
     if (S_ISDIR(info.st_mode))
         inputError(printable(m_path) + " is a directory, not a media file");
@@ -168,7 +172,7 @@ void InputFile::openFile()
         inputError(printable(m_path) + " is not a regular file (FIFO, socket or device)");
     if (info.st_size == 0)
         inputError(printable(m_path) + " is empty");
-    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+    ::fcntl(m_file.fd, F_SETFL, ::fcntl(m_file.fd, F_GETFL) & ~O_NONBLOCK);
     m_size = info.st_size;
     m_dataEnd = m_readEnd = m_size;
 }
@@ -180,12 +184,12 @@ void InputFile::findDataEnd()
     int64_t lastData = 0;
     bool mapped = false;
     for (int regions = 0; regions < 4096; ++regions) {
-        const off_t data = ::lseek(m_fd, lastData, SEEK_DATA);
+        const off_t data = ::lseek(m_file.fd, lastData, SEEK_DATA);
         if (data < 0) {
             mapped = errno == ENXIO;
             break;
         }
-        const off_t hole = ::lseek(m_fd, data, SEEK_HOLE);
+        const off_t hole = ::lseek(m_file.fd, data, SEEK_HOLE);
         if (hole <= data)
             break;
         lastData = hole;
@@ -197,7 +201,7 @@ void InputFile::findDataEnd()
     int64_t end = scanFrom;
     while (end > 0 && scanFrom - end < maxScan) {
         const int64_t start = std::max<int64_t>(0, end - block);
-        const ssize_t got = ::pread(m_fd, buffer.data(), static_cast<size_t>(end - start), start);
+        const ssize_t got = ::pread(m_file.fd, buffer.data(), static_cast<size_t>(end - start), start);
         if (got != end - start)
             return;
         if (!allZero(buffer.data(), static_cast<size_t>(got))) {
@@ -224,14 +228,14 @@ void InputFile::findDataEnd()
 void InputFile::boundTagParsing()
 {
     uint8_t header[10];
-    if (::pread(m_fd, header, sizeof header, 0) != static_cast<ssize_t>(sizeof header))
+    if (::pread(m_file.fd, header, sizeof header, 0) != static_cast<ssize_t>(sizeof header))
         return;
     if (std::memcmp(header, "ID3", 3) == 0 && header[3] >= 2 && header[3] <= 4) {
         const int version = header[3];
         const int64_t tagEnd = 10 + static_cast<int64_t>(synchsafe(header + 6));
         // Read whole (tags of this size are hostile anyway past a few megabytes).
         std::vector<uint8_t> tag(static_cast<size_t>(std::min<int64_t>(tagEnd, 16LL << 20)));
-        if (::pread(m_fd, tag.data(), tag.size(), 0) != static_cast<ssize_t>(tag.size()))
+        if (::pread(m_file.fd, tag.data(), tag.size(), 0) != static_cast<ssize_t>(tag.size()))
             return;
         // Version 2.3 with unsynchronisation measures frames after removing the zero byte
         // stuffed behind every 0xFF; the cursor undoes it while walking.
@@ -276,15 +280,15 @@ void InputFile::boundTagParsing()
     int64_t position = 4;
     for (int blocks = 0; blocks < 1024; ++blocks) {
         uint8_t block[4];
-        if (::pread(m_fd, block, 4, position) != 4)
+        if (::pread(m_file.fd, block, 4, position) != 4)
             return;
         const int64_t length = bigEndian(block + 1, 3);
         if ((block[0] & 0x7f) == 4) { // VORBIS_COMMENT
             uint8_t field[4];
-            if (::pread(m_fd, field, 4, position + 4) != 4)
+            if (::pread(m_file.fd, field, 4, position + 4) != 4)
                 return;
             const int64_t countAt = position + 8 + littleEndian32(field);
-            if (countAt + 4 > position + 4 + length || ::pread(m_fd, field, 4, countAt) != 4)
+            if (countAt + 4 > position + 4 + length || ::pread(m_file.fd, field, 4, countAt) != 4)
                 return;
             if (littleEndian32(field) > static_cast<uint32_t>(maxTags)) {
                 const uint8_t count[4] = {static_cast<uint8_t>(maxTags & 0xff), static_cast<uint8_t>(maxTags >> 8), 0, 0};
@@ -303,7 +307,7 @@ void InputFile::openIo()
     auto *buffer = static_cast<uint8_t *>(av_malloc(ioBufferBytes));
     if (!buffer)
         throw std::bad_alloc();
-    m_io = avio_alloc_context(buffer, ioBufferBytes, 0, this, readThunk, nullptr, seekThunk);
+    m_io.reset(avio_alloc_context(buffer, ioBufferBytes, 0, this, readThunk, nullptr, seekThunk));
     if (!m_io) {
         av_free(buffer);
         throw std::bad_alloc();
@@ -331,7 +335,7 @@ int InputFile::read(uint8_t *buffer, int size)
         return AVERROR_EOF;
     ssize_t got;
     do
-        got = ::pread(m_fd, buffer, static_cast<size_t>(wanted), m_position);
+        got = ::pread(m_file.fd, buffer, static_cast<size_t>(wanted), m_position);
     while (got < 0 && errno == EINTR && !interruptionRequested());
     if (got < 0)
         return AVERROR(errno);
@@ -387,7 +391,7 @@ void InputFile::failOpen(const std::string &text, int ret) const
 const AVInputFormat *InputFile::detectFormat()
 {
     const AVInputFormat *format = nullptr;
-    const int score = av_probe_input_buffer2(m_io, &format, m_path.c_str(), nullptr, 0, probeSizeBytes);
+    const int score = av_probe_input_buffer2(m_io.get(), &format, m_path.c_str(), nullptr, 0, probeSizeBytes);
     if (score < 0 || !format)
         failOpen(printable(m_path) + " is not a media file the tool can read", 0);
     if (score <= AVPROBE_SCORE_RETRY) {
@@ -408,7 +412,7 @@ void InputFile::openDemuxer(const AVInputFormat *format)
     AVFormatContext *ctx = avformat_alloc_context();
     if (!ctx)
         throw std::bad_alloc();
-    ctx->pb = m_io;
+    ctx->pb = m_io.get();
     ctx->flags |= AVFMT_FLAG_CUSTOM_IO;
     ctx->probesize = probeSizeBytes;
     ctx->max_analyze_duration = analyzeMicroseconds;
@@ -468,7 +472,7 @@ void InputFile::countAmrFrames()
         return;
     AVStream *stream = ctx->streams[0];
     uint8_t head[9];
-    if (::pread(m_fd, head, sizeof head, 0) != static_cast<ssize_t>(sizeof head))
+    if (::pread(m_file.fd, head, sizeof head, 0) != static_cast<ssize_t>(sizeof head))
         return;
     int64_t position;
     const uint8_t *sizes;
@@ -490,7 +494,7 @@ void InputFile::countAmrFrames()
     int64_t bufferEnd = 0;
     while (position < m_readEnd) {
         if (position >= bufferEnd) {
-            const ssize_t got = ::pread(m_fd, buffer.data(), buffer.size(), position);
+            const ssize_t got = ::pread(m_file.fd, buffer.data(), buffer.size(), position);
             if (got <= 0)
                 break;
             bufferStart = position;

@@ -16,7 +16,6 @@ public:
     // Throws ToolError(ExitInput) with the reason when the file cannot be read as media,
     // ToolError(ExitInterrupted) when a stop came while opening.
     explicit InputFile(const std::string &path);
-    ~InputFile();
     InputFile(const InputFile &) = delete;
     InputFile &operator=(const InputFile &) = delete;
 
@@ -65,15 +64,25 @@ private:
     static int readThunk(void *opaque, uint8_t *buffer, int size);
     static int64_t seekThunk(void *opaque, int64_t offset, int whence);
 
+    // Members own what they hold, so that a constructor that throws half way frees it.
+    struct Descriptor {
+        int fd = -1;
+        ~Descriptor();
+    };
+    struct IoDeleter {
+        void operator()(AVIOContext *io) const;
+    };
+
     std::string m_path;
-    int m_fd = -1;
+    Descriptor m_file;
     int64_t m_size = 0;
     int64_t m_dataEnd = 0;  // the size less a long run of trailing zeros
     int64_t m_readEnd = 0;  // where reading stops: m_dataEnd for raw streams, else m_size
     int64_t m_position = 0;
     int64_t m_sincePacket = 0;
     std::vector<Patch> m_patches;
-    AVIOContext *m_io = nullptr;
+    // Declared before the demuxer so that it is freed after it.
+    std::unique_ptr<AVIOContext, IoDeleter> m_io;
     InputContextPtr m_context;
     int m_audioIndex = -1;
     const AVCodec *m_audioDecoder = nullptr;
