@@ -21,6 +21,7 @@
 #include "ui/colourlist.h"
 #include "ui/colourlistdelegate.h"
 #include "ui/userprompts.h"
+#include "whenmodal.h"
 
 namespace {
 
@@ -592,8 +593,8 @@ struct MainWindowState {
     // Runs the command; drive works the sheet once it is up and closes it.
     void run(QObject *context, const std::function<void(COptSheet *)> &drive)
     {
-        QTimer::singleShot(0, context, [drive] {
-            auto *sheet = qobject_cast<COptSheet *>(QApplication::activeModalWidget());
+        whenModal(context, [drive](QWidget *modal) {
+            auto *sheet = qobject_cast<COptSheet *>(modal);
             QVERIFY(sheet);
             drive(sheet);
         });
