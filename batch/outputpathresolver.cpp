@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int kCustomFolder = 399;
-constexpr int kOverwrite = 22;
-constexpr int kSkip = 33;
 
 std::string folderFailure(const std::string &folder)
 {
@@ -146,7 +143,7 @@ bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const s
     const std::string stem = name.substr(0, name.size() - pathparts::extensionLength(name));
     const std::string targetExtension = "." + extension;
 
-    bool customFolder = settings.DestOutputFolderOpt == kCustomFolder;
+    bool customFolder = settings.DestOutputFolderOpt == OutputFolder::Custom;
     std::string folder = settings.DestSpecifiedFolder;
     bool createDirs = settings.CreateDirs != 0;
     bool retryMade = false;
@@ -176,11 +173,11 @@ bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const s
         if (baseReady) {
             std::string target = base + targetExtension;
             if (nameExists(target)) {
-                if (settings.TargetExistsOpt == kSkip) {
+                if (settings.TargetExistsOpt == TargetExists::Skip) {
                     status = "Target exists and skipped";
                     return false;
                 }
-                if (settings.TargetExistsOpt == kOverwrite) {
+                if (settings.TargetExistsOpt == TargetExists::Overwrite) {
                     if (pathparts::equalsIgnoreCase(target, source) || sameFile(target, source)) {
                         status = "Target file name is same as original file that can't be overwritten. "
                                  "Please output files to a custom folder.";

@@ -49,7 +49,7 @@ TEST(ConversionEndToEnd, WavIsProbedResolvedConvertedToMp3AndProbesBack)
     constexpr int kMp3 = 0;
     ASSERT_STREQ(formatEntry(kMp3).extension, "mp3");
     ProgramSettings settings;
-    settings.DestOutputFolderOpt = 399;
+    settings.DestOutputFolderOpt = OutputFolder::Custom;
     settings.DestSpecifiedFolder = dir / "out";
     settings.CreateDirs = 0;
     settings.OutputFiles2MyDocuments = 0;

@@ -234,10 +234,10 @@ TEST_F(HostileFolder, EveryFileIsConvertedOrReportedAndNothingElseChanges)
 
     // Converting everything that was added into the output folder.
     ProgramSettings settings;
-    settings.DestOutputFolderOpt = 399;
+    settings.DestOutputFolderOpt = OutputFolder::Custom;
     settings.DestSpecifiedFolder = out;
     settings.CreateDirs = 0;
-    settings.TargetExistsOpt = 11;
+    settings.TargetExistsOpt = TargetExists::AutoRename;
     settings.OutputFiles2MyDocuments = 0;
     BatchSteps steps;
     steps.resolveOutputPath = [&](MediaItem &item, std::string &status) {

@@ -75,7 +75,7 @@ TEST(SettingsFaults, JunkFilesStartOnDefaults)
         SettingsStore store(file);
         const Startup s = startWith(store);
         // Whatever the file held, a number that is not a number is not read.
-        EXPECT_NE(s.settings.TargetExistsOpt, 0);
+        EXPECT_NE(s.settings.TargetExistsOpt, TargetExists{0});
         if (i != 1)
             expectDefaults(s);
     }
@@ -139,7 +139,7 @@ TEST(SettingsFaults, AFolderWhereTheFileShouldBe)
             if (s.helpOpened != 1)
                 faults |= 2;
             ProgramSettings changed = s.settings;
-            changed.TargetExistsOpt = 22;
+            changed.TargetExistsOpt = TargetExists::Overwrite;
             writeProgramSettings(store, changed, ClosingGroup | FolderGroup | OptionsGroup);
             if (store.sync())
                 faults |= 4;
