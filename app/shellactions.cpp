@@ -1,7 +1,9 @@
 #include "app/shellactions.h"
 
 #include "platform/desktopentry.h"
+#include "ui/userprompts.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QWidget>
 
 namespace {
 
@@ -137,6 +140,17 @@ QString linkFailureReason(int code)
 QString linkFailureMessage(int code)
 {
     return QStringLiteral("Unable to open hyperlink:\n\n") + linkFailureReason(code);
+}
+
+bool openLinkFromLabel(QWidget *label, const QString &link)
+{
+    const int result = openLink(link, false);
+    if (result > 32)
+        return true;
+    QApplication::beep();
+    userPrompts().message(label->window(), linkFailureMessage(result), UserPrompts::Icon::Warning,
+                          applicationTitle());
+    return false;
 }
 
 QString applicationTitle()

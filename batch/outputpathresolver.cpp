@@ -1,6 +1,6 @@
 #include "batch/outputpathresolver.h"
 
-#include "converter/pathparts.h"
+#include "common/pathparts.h"
 #include "converter/temporaryoutput.h"
 
 #include <sys/stat.h>

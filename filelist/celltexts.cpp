@@ -1,6 +1,6 @@
 #include "filelist/celltexts.h"
 
-#include "converter/cnumber.h"
+#include "common/cnumber.h"
 
 long long durationTextSeconds(const std::string &text)
 {

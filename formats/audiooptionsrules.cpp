@@ -5,7 +5,7 @@
 #include <charconv>
 #include <climits>
 
-#include "converter/cnumber.h"
+#include "common/cnumber.h"
 #include "formats/formatcatalogue.h"
 
 namespace {

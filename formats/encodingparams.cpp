@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "converter/cnumber.h"
+#include "common/cnumber.h"
 #include "platform/settingsstore.h"
 
 namespace {

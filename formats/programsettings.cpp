@@ -1,6 +1,6 @@
 #include "formats/programsettings.h"
 
-#include "converter/fieldsplit.h"
+#include "common/fieldsplit.h"
 #include "platform/bytecase.h"
 #include "platform/settingsstore.h"
 

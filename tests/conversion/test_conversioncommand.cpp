@@ -1,5 +1,5 @@
 #include "converter/conversioncommand.h"
-#include "converter/durationtext.h"
+#include "common/durationtext.h"
 #include "platform/commandline.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "batch/outputpathresolver.h"
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
-#include "converter/medialistsink.h"
+#include "filelist/medialistsink.h"
 #include "converter/mediaprobe.h"
 #include "filelist/mediaitemmap.h"
 #include "formats/encodingparams.h"

@@ -1,5 +1,5 @@
 #include "converter/converterrunner.h"
-#include "converter/medialistsink.h"
+#include "filelist/medialistsink.h"
 #include "converter/mediaprobe.h"
 #include "filelist/mediaitemmap.h"
 #include "fakerun.h"

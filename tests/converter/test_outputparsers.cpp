@@ -1,4 +1,4 @@
-#include "converter/cnumber.h"
+#include "common/cnumber.h"
 #include "converter/linesplitter.h"
 #include "converter/outputparsers.h"
 #include "converter/probereader.h"
