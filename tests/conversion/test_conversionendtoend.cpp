@@ -32,7 +32,7 @@ public:
 
 TEST(ConversionEndToEnd, WavIsProbedResolvedConvertedToMp3AndProbesBack)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     const std::string source = dir / "in \"one\"/-tone.wav";
     ASSERT_TRUE(ensureFolder(dir / "in \"one\"", true));
     writeFile(source, sineWavBytes(3, 44100, 2));

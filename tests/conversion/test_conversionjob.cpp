@@ -47,7 +47,7 @@ protected:
         return buildAndRunConversion(runner, kTool, item, kMp3, mp3Params(), progress);
     }
 
-    ScratchDir dir;
+    ScratchFolder dir;
     FakeToolLog log{dir};
     ConverterRunner runner;
 };

@@ -28,7 +28,7 @@ class MediaProbe : public ::testing::Test {
 protected:
     int add(const std::string &path) { return probeAndAdd(path, runner, kTool, map, sink); }
 
-    ScratchDir dir;
+    ScratchFolder dir;
     FakeToolLog log{dir};
     ConverterRunner runner;
     MediaItemMap map;

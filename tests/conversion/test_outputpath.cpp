@@ -1,5 +1,5 @@
 #include "batch/outputpathresolver.h"
-#include "scratchdir.h"
+#include "scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ std::string resolve(const std::string &source, const ProgramSettings &settings,
 
 TEST(EnsureFolder, CreatesEveryMissingLevel)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     EXPECT_TRUE(ensureFolder(dir.path(), false));
     EXPECT_FALSE(ensureFolder(dir / "a/b/c", false));
     EXPECT_FALSE(isDir(dir / "a"));
@@ -72,7 +72,7 @@ TEST(EnsureFolder, CreatesEveryMissingLevel)
 
 TEST(ResolveOutputPath, CreateFoldersRebuildsTheSourcePathBelowTheCustomFolder)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     const std::string source = dir / "Music/pop/1.mp3";
     ASSERT_TRUE(ensureFolder(dir / "Music/pop", true));
     writeFile(source, "source");
@@ -95,14 +95,14 @@ TEST(ResolveOutputPath, CreateFoldersRebuildsTheSourcePathBelowTheCustomFolder)
 
 TEST(ResolveOutputPath, SourcePathsAreRebuiltWithoutDoubleSlashesOrClimbing)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     EXPECT_EQ(resolve("//server/share/a.wav", customFolder(dir / "out", 1)), dir / "out/server/share/a.mp3");
     EXPECT_EQ(resolve("/m/../../etc/./a.wav", customFolder(dir / "out", 1)), dir / "out/etc/a.mp3");
 }
 
 TEST(ResolveOutputPath, StemRules)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     ASSERT_TRUE(ensureFolder(dir / "my.dir", true));
     EXPECT_EQ(resolve(dir / "track", besideSource(TargetExists::AutoRename)), dir / "track.mp3");
     EXPECT_EQ(resolve(dir / "my.dir/track", besideSource(TargetExists::AutoRename)), dir / "my.dir/track.mp3");
@@ -111,7 +111,7 @@ TEST(ResolveOutputPath, StemRules)
 
 TEST(ResolveOutputPath, AutoRenameTakesTheFirstFreeNumber)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     writeFile(dir / "a.wav", "w");
     writeFile(dir / "a.mp3", "0");
     writeFile(dir / "a_1.mp3", "1");
@@ -126,7 +126,7 @@ TEST(ResolveOutputPath, AutoRenameTakesTheFirstFreeNumber)
 
 TEST(ResolveOutputPath, OverwriteLeavesTheExistingTargetUntouched)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     writeFile(dir / "a.wav", "w");
     writeFile(dir / "a.mp3", "existing");
     EXPECT_EQ(resolve(dir / "a.wav", besideSource(TargetExists::Overwrite)), dir / "a.mp3");
@@ -136,7 +136,7 @@ TEST(ResolveOutputPath, OverwriteLeavesTheExistingTargetUntouched)
 
 TEST(ResolveOutputPath, OverwriteRefusesTheSourceUnderAnyName)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     writeFile(dir / "a.mp3", "source");
     const std::string refusal = "!Target file name is same as original file that can't be overwritten. "
                                 "Please output files to a custom folder.";
@@ -150,7 +150,7 @@ TEST(ResolveOutputPath, OverwriteRefusesTheSourceUnderAnyName)
 
 TEST(ResolveOutputPath, AFolderNamedLikeTheTargetCountsAsExisting)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     ASSERT_TRUE(ensureFolder(dir / "a.mp3", true));
     EXPECT_EQ(resolve(dir / "a.wav", besideSource(TargetExists::AutoRename)), dir / "a_1.mp3");
     EXPECT_EQ(resolve(dir / "a.wav", besideSource(TargetExists::Skip)), "!Target exists and skipped");
@@ -160,7 +160,7 @@ TEST(ResolveOutputPath, AFolderNamedLikeTheTargetCountsAsExisting)
 
 TEST(ResolveOutputPath, FolderFailuresFallBackToTheDocumentsFolderOnce)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     writeFile(dir / "blocker", "a file where a folder should be");
     ASSERT_TRUE(ensureFolder(dir / "Documents", true));
     int asked = 0;
@@ -187,7 +187,7 @@ TEST(ResolveOutputPath, FolderFailuresFallBackToTheDocumentsFolderOnce)
 
 TEST(ResolveOutputPath, EmptyCustomFolder)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     ProgramSettings settings = customFolder("", 0);
     EXPECT_EQ(resolve("/m/a.wav", settings), "!Failed to create folder \"\"");
     settings.OutputFiles2MyDocuments = 1;
@@ -197,7 +197,7 @@ TEST(ResolveOutputPath, EmptyCustomFolder)
 
 TEST(ResolveOutputPath, FallbackFromBesideTheSourceDropsTheCreateFlag)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     ProgramSettings settings = besideSource(TargetExists::AutoRename);
     settings.CreateDirs = 1;
     settings.OutputFiles2MyDocuments = 1;
@@ -208,7 +208,7 @@ TEST(ResolveOutputPath, FallbackFromBesideTheSourceDropsTheCreateFlag)
 
 TEST(ResolveOutputPath, SkipNeverFallsBack)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     writeFile(dir / "a.mp3", "x");
     ProgramSettings settings = besideSource(TargetExists::Skip);
     settings.OutputFiles2MyDocuments = 1;

@@ -127,7 +127,7 @@ protected:
         return bytes;
     }
 
-    Scratch root;
+    ScratchFolder root;
     std::string in, out, cwd;
     std::string good;
     Expectations expected;

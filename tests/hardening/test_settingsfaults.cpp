@@ -60,7 +60,7 @@ void expectDefaults(const Startup &s)
 
 TEST(SettingsFaults, JunkFilesStartOnDefaults)
 {
-    Scratch dir;
+    ScratchFolder dir;
     const std::vector<std::string> junk{
         randomBytes(4096, 1),
         std::string("[Options]\0\0\0TargetExistsOpt=22\n", 32) + randomBytes(512, 2),
@@ -85,7 +85,7 @@ TEST(SettingsFaults, JunkFilesStartOnDefaults)
 // default; the ones that are fine are read.
 TEST(SettingsFaults, ValuesOfTheWrongKindKeepTheirDefaults)
 {
-    Scratch dir;
+    ScratchFolder dir;
     const std::string file = dir / "odd.ini";
     writeFile(file,
               "[Options]\n"
@@ -121,7 +121,7 @@ TEST(SettingsFaults, ValuesOfTheWrongKindKeepTheirDefaults)
 
 TEST(SettingsFaults, AFolderWhereTheFileShouldBe)
 {
-    Scratch dir;
+    ScratchFolder dir;
     const std::string file = dir / "Sonavert.ini";
     ASSERT_EQ(::mkdir(file.c_str(), 0755), 0);
     // Two starts, each in a process of its own as they would be: within one
@@ -159,7 +159,7 @@ TEST(SettingsFaults, AFolderWhereTheFileShouldBe)
 TEST(SettingsFaults, UnreadableFileAndUnwritableFolder)
 {
     runUnprivileged([] {
-        Scratch dir;
+        ScratchFolder dir;
         const std::string file = dir / "locked.ini";
         writeFile(file, "[Options]\nTargetExistsOpt=33\nFirstRun=0\n");
         ASSERT_EQ(::chmod(file.c_str(), 0), 0);
