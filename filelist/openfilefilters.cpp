@@ -59,5 +59,11 @@ std::vector<std::string> openFileFiltersForDialog()
 {
     std::vector<std::string> filters = openFileFilters();
     filters.front() = "All Files (*)";
+    // Qt splits the patterns between the parentheses at blanks only.
+    for (std::string &filter : filters) {
+        const auto open = filter.rfind('(');
+        for (auto at = filter.find(';', open); at != std::string::npos; at = filter.find(';', at))
+            filter[at] = ' ';
+    }
     return filters;
 }

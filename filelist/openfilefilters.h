@@ -8,5 +8,6 @@
 const std::vector<std::string> &openFileFilters();
 
 // The filters as a file dialog on Linux takes them: "*.*" would skip names
-// without a dot, so "All Files" gets "*".
+// without a dot, so "All Files" gets "*", and the patterns of an entry are
+// separated by blanks instead of ";".
 std::vector<std::string> openFileFiltersForDialog();

@@ -64,11 +64,12 @@ void readProgramSettings(SettingsStore &store, ProgramSettings &settings)
     readText(store, "FilterExts", settings.FilterExts, 0);
     readNumber(store, "KeepOrgVideoAspect", settings.KeepOrgVideoAspect);
     readNumber(store, "OptStartPageIndex", settings.OptStartPageIndex);
+    readText(store, "FilesFolder", settings.FilesFolder, kPathBufferBytes);
 }
 
 void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings, unsigned groups)
 {
-    if ((groups & (ClosingGroup | FolderGroup | OptionsGroup)) == 0)
+    if ((groups & (ClosingGroup | FolderGroup | OptionsGroup | FilesFolderGroup)) == 0)
         return;
     if (groups & ClosingGroup) {
         writeNumber(store, "OutputFormat", settings.OutputFormat);
@@ -87,6 +88,8 @@ void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings,
         store.writeText(kGroup, "FilterExts", settings.FilterExts);
         writeNumber(store, "KeepOrgVideoAspect", settings.KeepOrgVideoAspect);
     }
+    if (groups & FilesFolderGroup)
+        store.writeText(kGroup, "FilesFolder", settings.FilesFolder);
     // A store that cannot be written loses this write silently.
     store.sync();
 }

@@ -40,12 +40,14 @@ struct ProgramSettings : GeneralOptions {
     int OptStartPageIndex = 0;
     std::string Folder;                 // last "Add Folder" choice, with a trailing "/"
     int KeepOrgVideoAspect = 1;
+    std::string FilesFolder;            // folder of the last "Add Files" choice, with a trailing "/"
 };
 
 enum SettingsGroup : unsigned {
     FolderGroup = 4,
     OptionsGroup = 8,
     ClosingGroup = 16,
+    FilesFolderGroup = 32,
 };
 
 // Defaults before anything is read: with a documents folder the custom folder is
@@ -55,7 +57,7 @@ ProgramSettings defaultProgramSettings(const std::string &documentsFolder /* emp
 
 // Reads every stored setting over the values in settings (OutputFormat is never read).
 void readProgramSettings(SettingsStore &store, ProgramSettings &settings);
-// Writes the groups asked for, in the order closing, folder, options.
+// Writes the groups asked for, in the order closing, folder, options, files folder.
 void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings, unsigned groups);
 
 // The extension filter list: empty when EnableExtFilter is 0, else FilterExts

@@ -46,6 +46,10 @@ TEST(GeneralLeaving, ChecksInOrderAndHandsBackNormalisedFilter)
     EXPECT_STREQ(generalLeaveMessage(GeneralLeaveCheck::NeedOutputFolder),
                  "Please choose an output folder.");
 
+    // A folder longer than what the next start reads back (94 letters of three bytes).
+    for (int n = 0; n < 94; ++n)
+        options.DestSpecifiedFolder += "\xe9\x9f\xb3";
+    EXPECT_EQ(checkGeneralLeaving(options, TargetExists::Skip), GeneralLeaveCheck::FolderTooLong);
     options.DestSpecifiedFolder = "/music/out/";
     EXPECT_EQ(checkGeneralLeaving(options, TargetExists::Skip), GeneralLeaveCheck::NeedExtensions);
     EXPECT_EQ(options.FilterExts, " \t");
@@ -73,8 +77,14 @@ TEST(FolderChooser, StartAndPickedFolders)
     EXPECT_EQ(customFolderFromChoice("/music/out"), "/music/out/");
     EXPECT_EQ(customFolderFromChoice("/"), "/");
     EXPECT_EQ(customFolderFromChoice(""), "");
-    EXPECT_EQ(customFolderFromChoice(std::string(518, 'a')), std::string(518, 'a') + "/");
-    EXPECT_EQ(customFolderFromChoice(std::string(519, 'a')), "");
+    // What is taken is what the next start reads back: 259 bytes.
+    EXPECT_EQ(customFolderFromChoice(std::string(258, 'a')), std::string(258, 'a') + "/");
+    EXPECT_EQ(customFolderFromChoice(std::string(259, 'a')), "");
+    const std::string cjk = "/\xe9\x9f\xb3";   // one letter, three bytes
+    std::string folder;
+    while (folder.size() + cjk.size() < 259)
+        folder += cjk;
+    EXPECT_EQ(customFolderFromChoice(folder + cjk), "");
 }
 
 TEST(AudioStore, ControlTextsBecomeTheRecord)
