@@ -146,14 +146,14 @@ std::string validateEncodingParams(const EncodingParams &record)
     }
     if (record.AudioCodec == "flac") {
         // The FLAC stream header holds rates up to 655350 Hz; the converter takes 1000 and above.
-        const long rate = leadingInteger(record.AudioSampleRate);
+        const int rate = atoiC(record.AudioSampleRate);
         if (!record.AudioSampleRate.empty() && (rate < 1000 || rate > 655350)) {
             return "Invalid parameters for FLAC codec.\n"
                    "Sample rate must be Auto or between 1000 and 655350 Hz.";
         }
     }
     if (record.AudioCodec == "opus") {
-        const long kbps = leadingInteger(record.AudioBitRate);
+        const int kbps = atoiC(record.AudioBitRate);
         if (!record.AudioBitRate.empty() && (kbps < 6 || kbps > 510)) {
             return "Invalid parameters for Opus codec.\n"
                    "Bit rate must be Auto or between 6 and 510 kbps.";
