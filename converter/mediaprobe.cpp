@@ -1,8 +1,8 @@
 #include "converter/mediaprobe.h"
 
 #include "converter/converterrunner.h"
-#include "converter/medialistsink.h"
-#include "converter/pathparts.h"
+#include "filelist/medialistsink.h"
+#include "common/pathparts.h"
 #include "filelist/mediaitemmap.h"
 #include "platform/commandline.h"
 

@@ -44,6 +44,16 @@ const char *lookUp(const NamePair *begin, const NamePair *end, const std::string
     return nullptr;
 }
 
+// Only the single-file muxers of the tables: others write many files (playlists,
+// segments), none, or to devices.
+bool isTableMuxer(const char *name)
+{
+    for (const NamePair &pair : extensionContainers)
+        if (std::strcmp(name, pair.to) == 0)
+            return true;
+    return false;
+}
+
 [[noreturn]] void unsupported(const std::string &text)
 {
     throw ToolError(ExitUnsupported, text);
@@ -107,7 +117,8 @@ const AVOutputFormat *findContainer(const std::string &forced, const std::string
 {
     if (!forced.empty()) {
         const char *name = lookUp(std::begin(forcedContainers), std::end(forcedContainers), forced);
-        const AVOutputFormat *format = av_guess_format(name ? name : forced.c_str(), nullptr, nullptr);
+        const AVOutputFormat *format =
+            name || isTableMuxer(forced.c_str()) ? av_guess_format(name ? name : forced.c_str(), nullptr, nullptr) : nullptr;
         if (!format || !format->name || (!name && std::strcmp(format->name, forced.c_str()) != 0))
             unsupported("unknown container '" + printable(forced) + "' (-f)");
         if (format->audio_codec == AV_CODEC_ID_NONE)
@@ -120,7 +131,7 @@ const AVOutputFormat *findContainer(const std::string &forced, const std::string
     const char *name = lookUp(std::begin(extensionContainers), std::end(extensionContainers), ext);
     const AVOutputFormat *format =
         name ? av_guess_format(name, nullptr, nullptr) : av_guess_format(nullptr, ("x." + ext).c_str(), nullptr);
-    if (!format || format->audio_codec == AV_CODEC_ID_NONE)
+    if (!format || format->audio_codec == AV_CODEC_ID_NONE || !isTableMuxer(format->name))
         unsupported("no audio container is known for the extension '." + printable(ext) + "'; use -f");
     return format;
 }

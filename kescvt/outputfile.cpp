@@ -83,12 +83,16 @@ OutputFile::~OutputFile()
 
 void OutputFile::checkTarget(const std::string &path, const std::string &inputPath, bool overwrite)
 {
+    // lstat: writing through a link would leave a partial file at its target that a failed
+    // run could not remove, and removing the link would lose it.
     struct stat target {};
-    if (stat(path.c_str(), &target) != 0) {
+    if (lstat(path.c_str(), &target) != 0) {
         if (errno == ENOENT)
             return;
         throw ToolError(ExitOutput, "cannot write " + printable(path) + ": " + std::strerror(errno));
     }
+    if (S_ISLNK(target.st_mode))
+        throw ToolError(ExitOutput, printable(path) + " is a symbolic link; the tool writes only regular files");
     struct stat source {};
     if (stat(inputPath.c_str(), &source) == 0 && source.st_dev == target.st_dev && source.st_ino == target.st_ino)
         throw ToolError(ExitOutput, "the output file is the input file: " + printable(path));

@@ -19,7 +19,8 @@ public:
     OutputFile &operator=(const OutputFile &) = delete;
 
     // Refuses before anything is written: an output that is the input itself, one that is
-    // not a regular file, or one that exists when overwriting was not asked for.
+    // not a regular file (a symbolic link included), or one that exists when overwriting
+    // was not asked for.
     static void checkTarget(const std::string &path, const std::string &inputPath, bool overwrite);
 
     // Creates (or truncates) the file, adds the audio stream and writes the header with

@@ -5,7 +5,7 @@
 
 #include "batch/batchdriver.h"
 #include "batch/batchprogressdisplay.h"
-#include "batch/batchstatussink.h"
+#include "filelist/batchstatussink.h"
 #include "scratchfolder.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #include "converter/converterrunner.h"
-#include "converter/medialistsink.h"
+#include "filelist/medialistsink.h"
 #include "converter/mediaprobe.h"
 #include "filelist/mediaitemmap.h"
 #include "fakerun.h"
@@ -30,7 +30,7 @@ class MediaProbe : public ::testing::Test {
 protected:
     int add(const std::string &path) { return probeAndAdd(path, runner, kTool, map, sink); }
 
-    ScratchDir dir;
+    ScratchFolder dir;
     FakeToolLog log{dir};
     ConverterRunner runner;
     MediaItemMap map;

@@ -57,7 +57,7 @@ protected:
         EXPECT_EQ(found, names);
     }
 
-    Scratch dir;
+    ScratchFolder dir;
     ConverterRunner runner;
 };
 

@@ -123,7 +123,7 @@ TEST_P(FormatConversion, WritesAFileThatProbesBackAsAsked)
     EXPECT_EQ(summary.audioCodec(), format.codec) << probe.output;
     EXPECT_EQ(summary.sampleRate(), format.sampleRate) << probe.output;
     EXPECT_EQ(summary.channels(), format.channels) << probe.output;
-    EXPECT_NEAR(summary.durationSeconds, sourceSeconds, 1.0) << probe.output;
+    EXPECT_NEAR(summary.durationSeconds, sourceSeconds, 0.1) << probe.output;
 
     const std::vector<double> times = progressTimes(run.output);
     ASSERT_FALSE(times.empty()) << run.output;

@@ -16,6 +16,14 @@
 
 using namespace std::chrono_literals;
 
+namespace {
+
+// What the stand-in converter prints when it probes a file holding this text.
+const std::string kAudio = "Input #0, wav, from 'fake.wav':\n  Duration: 00:00:02.00, bitrate: 1411 kb/s\n"
+                           "    Stream #0.0: Audio: pcm_s16le, 44100 Hz, stereo, s16, 1411 kb/s\n";
+
+} // namespace
+
 // Files named on the command line: a second start hands them to the running
 // window over the session bus, and the window takes them as a drop.
 class TestOpenWith : public QObject {
@@ -67,9 +75,9 @@ private slots:
         });
 
         const std::string odd = "caf\xE9.wav"; // a name that is not UTF-8
-        m_dir->write("a.wav", "FAKEAUDIO 2\n");
-        m_dir->write(odd, "FAKEAUDIO 3\n");
-        m_dir->write("sub/c.wav", "FAKEAUDIO 4\n");
+        m_dir->write("a.wav", kAudio);
+        m_dir->write(odd, kAudio);
+        m_dir->write("sub/c.wav", kAudio);
 
         // The second start: relative names from its own working folder.
         const std::string here = m_dir->path();
@@ -111,7 +119,7 @@ private slots:
         QDialog dialog(w.get());
         dialog.setModal(true);
         dialog.show();
-        w->openFiles({m_dir->write("a.wav", "FAKEAUDIO 2\n")});
+        w->openFiles({m_dir->write("a.wav", kAudio)});
         // Untouched while the dialog stays, however long that is.
         QTest::qWait(300);
         QCOMPARE(w->fileList()->rowCount(), 0);
