@@ -33,6 +33,7 @@ GeneralOptions generalOptionsFrom(const ProgramSettings &settings)
     options.TargetExistsOpt = settings.TargetExistsOpt;
     options.EnableExtFilter = settings.EnableExtFilter;
     options.FilterExts = settings.FilterExts;
+    options.SimultaneousConversions = settings.SimultaneousConversions;
     return options;
 }
 
@@ -46,6 +47,7 @@ void copyGeneralOptions(const GeneralOptions &options, ProgramSettings &settings
     settings.TargetExistsOpt = options.TargetExistsOpt;
     settings.EnableExtFilter = options.EnableExtFilter;
     settings.FilterExts = options.FilterExts;
+    settings.SimultaneousConversions = options.SimultaneousConversions;
 }
 
 std::span<const ChoiceRow> outputFolderRows()

@@ -5,7 +5,7 @@
 
 #include "formats/programsettings.h"
 
-// The eight program settings that the General options page edits, as the page
+// The program settings that the General options page edits, as the page
 // holds them. A fresh page holds the values below; the Options command then
 // overwrites them from the main window.
 struct GeneralOptions {
@@ -17,6 +17,7 @@ struct GeneralOptions {
     int EnableExtFilter = 0;
     int DestOutputFolderOpt = 199;
     int TargetExistsOpt = 11;
+    int SimultaneousConversions = 0;
 
     bool operator==(const GeneralOptions &) const = default;
 };

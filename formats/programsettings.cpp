@@ -1,5 +1,8 @@
 #include "formats/programsettings.h"
 
+#include <algorithm>
+#include <thread>
+
 #include "converter/fieldsplit.h"
 #include "platform/bytecase.h"
 #include "platform/settingsstore.h"
@@ -56,6 +59,15 @@ void readProgramSettings(SettingsStore &store, ProgramSettings &settings)
     readText(store, "FilterExts", settings.FilterExts, 0);
     readNumber(store, "KeepOrgVideoAspect", settings.KeepOrgVideoAspect);
     readNumber(store, "OptStartPageIndex", settings.OptStartPageIndex);
+    readNumber(store, "SimultaneousConversions", settings.SimultaneousConversions);
+}
+
+int simultaneousConversions(int stored)
+{
+    if (stored >= 1 && stored <= kMaxSimultaneousConversions)
+        return stored;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp(static_cast<int>(cores), 1, kMaxSimultaneousConversions);
 }
 
 void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings, unsigned groups)
@@ -78,6 +90,7 @@ void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings,
         writeNumber(store, "EnableExtFilter", settings.EnableExtFilter);
         store.writeText(kGroup, "FilterExts", settings.FilterExts);
         writeNumber(store, "KeepOrgVideoAspect", settings.KeepOrgVideoAspect);
+        writeNumber(store, "SimultaneousConversions", settings.SimultaneousConversions);
     }
     // A store that cannot be written loses this write silently.
     store.sync();

@@ -20,7 +20,13 @@ struct ProgramSettings {
     int EnableExtFilter = 0;
     std::string FilterExts;
     int KeepOrgVideoAspect = 1;
+    int SimultaneousConversions = 0;    // 0 Auto (one per processor core), 1..16
 };
+
+constexpr int kMaxSimultaneousConversions = 16;
+// How many conversions run at once for the stored value: Auto (0, or anything
+// out of range) gives the number of processor cores, held to 1..16.
+int simultaneousConversions(int stored);
 
 enum SettingsGroup : unsigned {
     FolderGroup = 4,

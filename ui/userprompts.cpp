@@ -24,6 +24,17 @@ public:
     {
         return QFileDialog::getExistingDirectory(owner, title, start);
     }
+
+    void ask(QWidget *owner, const QString &text, std::function<void(bool yes)> answer) override
+    {
+        auto *box = new QMessageBox(QMessageBox::Question, QStringLiteral("Sonavert"), text,
+                                    QMessageBox::Yes | QMessageBox::No, owner);
+        box->setDefaultButton(QMessageBox::No);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(box, &QMessageBox::finished, box,
+                         [answer = std::move(answer)](int result) { answer(result == QMessageBox::Yes); });
+        box->open();
+    }
 };
 
 DialogPrompts g_dialogPrompts;
