@@ -127,19 +127,24 @@ void ConverterRunner::onOutput()
     // One read per wake-up keeps several runs fair to each other.
     const long got = child.readAvailable(m_readBuffer.data(), m_readBuffer.size());
     if (got > 0)
-        takeData(std::string_view(m_readBuffer.data(), static_cast<std::size_t>(got)));
+        takeData(std::string_view(m_readBuffer.data(), static_cast<std::size_t>(got)));  // may end the run
     else if (child.outputEnded())
         m_run->output->setEnabled(false);
 }
 
 void ConverterRunner::onEnded()
 {
-    platform::ChildProcess &child = *m_run->child;
+    Run *const run = m_run;
+    platform::ChildProcess &child = *run->child;
     if (!child.waitForEnd(std::chrono::milliseconds(0)))
         return;
-    // Everything the tool wrote before it ended is in the pipe now.
-    for (long got; (got = child.readAvailable(m_readBuffer.data(), m_readBuffer.size())) > 0;)
+    // Everything the tool wrote before it ended is in the pipe now. What the
+    // reader shows may lead to a Cancel, which ends this run there and then.
+    for (long got; (got = child.readAvailable(m_readBuffer.data(), m_readBuffer.size())) > 0;) {
         takeData(std::string_view(m_readBuffer.data(), static_cast<std::size_t>(got)));
+        if (m_run != run)
+            return;
+    }
     if (child.outcome() == platform::ChildOutcome::Signalled) {
         m_lastRun.outcome = RunOutcome::Signalled;
         m_lastRun.signal = child.termSignal();

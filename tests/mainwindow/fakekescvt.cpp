@@ -2,7 +2,8 @@
 // "FAKEAUDIO <seconds>" probes as a stereo 44100 Hz audio file of that length;
 // anything else is unreadable. A conversion copies the source into the output
 // and prints "|Time>>>" lines; a source that also holds "SLOW" writes part of
-// its output, reports a little progress and then waits to be killed.
+// its output, reports a little progress and then waits to be killed; one
+// that holds "FAIL" stops with an error line and exit status 4.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -43,8 +44,8 @@ int main(int argc, char **argv)
     const std::string source = sourceOf(argc, argv);
     const std::string content = readAll(source);
     if (content.rfind("FAKEAUDIO ", 0) != 0) {
-        std::printf("%s: Invalid data found when processing input\n", source.c_str());
-        return 1;
+        std::fprintf(stderr, "kescvt: error: Invalid data found when processing input\n");
+        return 2;
     }
     const int seconds = std::atoi(content.c_str() + 10);
 
@@ -61,6 +62,11 @@ int main(int argc, char **argv)
     if (!out) {
         std::printf("%s: cannot open output\n", output.c_str());
         return 1;
+    }
+    if (content.find("FAIL") != std::string::npos) {
+        std::printf("|Time>>> 1.0\n");
+        std::fprintf(stderr, "kescvt: error: No space left on device\n");
+        return 4;
     }
     if (content.find("SLOW") != std::string::npos) {
         out << "partial";
