@@ -16,12 +16,12 @@
 #include <QWindow>
 
 #include "app/commandids.h"
+#include "app/desktopnotification.h"
 #include "app/helpviewer.h"
 #include "app/maincommands.h"
 #include "app/mainwindowlook.h"
 #include "app/shellactions.h"
 #include "app/siteaddresses.h"
-#include "app/desktopnotification.h"
 #include "batch/batchdriver.h"
 #include "batch/batchtarget.h"
 #include "batch/widgets/addingprogresswindow.h"

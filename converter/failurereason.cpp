@@ -56,9 +56,3 @@ std::string runFailureReason(const RunReport &report)
         return "The converter failed with exit status " + std::to_string(report.exitCode) + ".";
     }
 }
-
-std::string toolStartFailure(const std::string &toolPath, const RunReport &report)
-{
-    return sentence("The converter could not be started (" + toolPath
-                    + "): " + std::strerror(report.startError ? report.startError : ENOENT));
-}

@@ -15,6 +15,3 @@ inline bool toolCouldNotStart(const RunReport &report)
 {
     return report.outcome == RunOutcome::FailedToStart;
 }
-
-// "The converter could not be started (<path>): <system's reason>."
-std::string toolStartFailure(const std::string &toolPath, const RunReport &report);

@@ -6,7 +6,7 @@
 #include "batch/batchdriver.h"
 #include "batch/batchprogressdisplay.h"
 #include "batch/batchstatussink.h"
-#include "batch/outputpathresolver.h"
+#include "batch/batchtarget.h"
 #include "scratchfolder.h"
 
 namespace {
@@ -249,4 +249,27 @@ TEST(BatchDriver, MissingConverterStopsTheBatchAndIsReportedOnce)
     EXPECT_TRUE(f.finished);
     EXPECT_EQ(driver.toolFailure(), "missing");
     EXPECT_EQ(f.list.status[2], "before");
+}
+
+TEST(BatchTarget, NotesWhenTheOutputFallsBackToTheDocumentsFolder)
+{
+    ScratchFolder dir;
+    MediaItem item;
+    item.sourcePath = dir.write("in/song.wav");
+    dir.write("blocker");  // a file where the custom folder should be made
+    ProgramSettings settings;
+    settings.DestOutputFolderOpt = 399;
+    settings.DestSpecifiedFolder = dir.file("blocker/out");
+    const DocumentsFolderFn documents = [&] { return std::optional<std::string>(dir.file("docs")); };
+    std::string status, note;
+    ASSERT_TRUE(resolveBatchTarget(item, settings, "mp3", documents, {}, status, note));
+    EXPECT_EQ(item.outputPath, dir.file("docs/song.mp3"));
+    EXPECT_EQ(note, "Failed to create folder \"" + dir.file("blocker/out")
+                        + "\", so the file went to the Documents folder instead.");
+
+    settings.DestSpecifiedFolder = dir.file("out");
+    note.clear();
+    ASSERT_TRUE(resolveBatchTarget(item, settings, "mp3", documents, {}, status, note));
+    EXPECT_EQ(item.outputPath, dir.file("out/song.mp3"));
+    EXPECT_EQ(note, "");
 }

@@ -367,6 +367,19 @@ private slots:
                  QStringLiteral("Failed to load the following files.\n\n") + expected);
     }
 
+    void missingConverterIsReportedOnce()
+    {
+        auto w = makeWindow(m_dir->file("no-such-kescvt"));
+        for (const char *name : {"1.wav", "2.wav", "3.wav"})
+            m_prompts.files << qs(m_dir->write(name, audio(2)));
+        w->addFiles();
+        settle(*w);
+        QCOMPARE(w->fileList()->rowCount(), 0);
+        QCOMPARE(m_prompts.messages.size(), size_t(1));
+        QCOMPARE(m_prompts.messages[0].text, qs(m_dir->file("no-such-kescvt"))
+                                                 + ": The converter could not be started: No such file or directory.");
+    }
+
     void removeSelectedAndRemoveAll()
     {
         auto w = makeWindow();
