@@ -61,6 +61,8 @@ ConverterRunner::~ConverterRunner()
 {
     // The child's destructor kills and reaps a tool still running.
     delete m_run;
+    for (const QPointer<Run> &spent : m_spent)
+        delete spent.data();
 }
 
 bool ConverterRunner::start(const std::string &commandLine, std::function<void(std::string_view)> takeData,
@@ -161,6 +163,8 @@ void ConverterRunner::finish(int verdict, bool queued)
     m_run = nullptr;
     run->close();
     Done done = std::move(run->done);
+    std::erase_if(m_spent, [](const QPointer<Run> &spent) { return spent.isNull(); });
+    m_spent.emplace_back(run);
     run->deleteLater();
     if (queued)
         QMetaObject::invokeMethod(m_context.get(), [done = std::move(done), verdict] { done(verdict); },

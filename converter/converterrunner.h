@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <QObject>
+#include <QPointer>
 
 struct MediaItem;
 class ProgressDisplay;
@@ -89,4 +90,7 @@ private:
     RunReport m_lastRun;
     std::unique_ptr<QObject> m_context;  // queued calls die with the runner
     Run *m_run = nullptr;
+    // Ended runs wait for the event loop to delete them (one may still be in
+    // its own signal); the runner deletes those still there when it goes.
+    std::vector<QPointer<Run>> m_spent;
 };
