@@ -1,7 +1,11 @@
 #include "app/helpviewer.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -16,7 +20,7 @@ HelpViewer::HelpViewer(const QString &helpFile)
     layout->addWidget(m_browser);
     m_browser->setOpenExternalLinks(true);
     m_browser->setSource(QUrl::fromLocalFile(helpFile));
-    resize(760, 620);
+    resize(kWidth, kHeight);
 }
 
 HelpViewer *HelpViewer::find()
@@ -42,11 +46,29 @@ HelpViewer *HelpViewer::showHelp(const QString &helpFile, bool maximized)
     if (helpFile.isEmpty() || !QFileInfo::exists(helpFile))
         return nullptr;
     auto *viewer = new HelpViewer(helpFile);
+    viewer->placeOnScreen();
     if (maximized)
         viewer->showMaximized();
     else
         viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
     return viewer;
+}
+
+void HelpViewer::placeOnScreen()
+{
+    // Centred on the screen of the window it is asked from, and never larger
+    // than that screen's free area with room for the title bar and frame.
+    const QWidget *from = QApplication::activeWindow();
+    const QScreen *screen = from ? from->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    constexpr int kFrameRoom = 64;
+    const QSize size(std::min(kWidth, free.width() - kFrameRoom), std::min(kHeight, free.height() - kFrameRoom));
+    resize(size);
+    move(free.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 void HelpViewer::closeHelp()

@@ -12,7 +12,8 @@ public:
     static constexpr const char *kTitle = "Sonavert Help";
 
     // Help Topics: raises the open viewer (restoring it when minimised), or opens
-    // one. Nothing opens when helpFile is empty. Returns the viewer, if any.
+    // one, in front and on the screen. Nothing opens when helpFile is empty.
+    // Returns the viewer, if any.
     static HelpViewer *showHelp(const QString &helpFile, bool maximized = false);
     // The open viewer, or nullptr.
     static HelpViewer *find();
@@ -20,6 +21,10 @@ public:
     static void closeHelp();
 
 private:
+    static constexpr int kWidth = 760;
+    static constexpr int kHeight = 620;
+
     explicit HelpViewer(const QString &helpFile);
+    void placeOnScreen();
     QTextBrowser *m_browser;
 };

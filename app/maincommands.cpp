@@ -15,6 +15,7 @@
 #include "app/siteaddresses.h"
 #include "filelist/widgets/medialistview.h"
 #include "ui/bcmenu.h"
+#include "ui/userprompts.h"
 #include "ui/waitcursor.h"
 
 using namespace commandid;
@@ -197,9 +198,14 @@ void MainCommands::helpTopics()
 
 void MainCommands::openSiteLink(const QString &link)
 {
-    WaitCursor wait;
-    // A link nothing takes leaves nothing visible: the result is not reported.
-    openLink(link, true);
+    const int result = [&link] {
+        WaitCursor wait;
+        return openLink(link, true);
+    }();
+    // A link that nothing on the desktop takes is reported as the About box's
+    // links report it, rather than leaving no sign at all.
+    if (result <= 32)
+        userPrompts().message(&m_window, linkFailureMessage(result), UserPrompts::Icon::Warning);
 }
 
 // --- Menus -------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -78,8 +79,11 @@ MainWindow::MainWindow(MainWindowSetup setup)
             m_setup.helpFile = folder + "snvc.html";
     }
     if (!m_setup.openFirstRunHelp) {
-        m_setup.openFirstRunHelp = [help = qs(m_setup.helpFile)] {
-            HelpViewer::showHelp(help, true);
+        // Opened from the event loop, once the main window is on the screen, so
+        // the help comes up in front of it.
+        m_setup.openFirstRunHelp = [this, help = qs(m_setup.helpFile)] {
+            QMetaObject::invokeMethod(
+                this, [help] { HelpViewer::showHelp(help, true); }, Qt::QueuedConnection);
         };
     }
     if (!m_setup.closeHelp)
@@ -238,12 +242,21 @@ void MainWindow::addFiles()
     QStringList filters;
     for (const std::string &filter : openFileFiltersForDialog())
         filters << QString::fromStdString(filter);
-    const QStringList picked = userPrompts().openFiles(this, filters);
+    // The dialog opens where files were last picked, as the system's own dialog
+    // remembers it; the first time in the home folder.
+    std::string start = m_settings.FilesFolder;
+    if (start.size() > 1 && start.back() == '/')
+        start.pop_back();
+    const QStringList picked = userPrompts().openFiles(
+        this, filters, start.empty() ? QDir::homePath() : qs(start));
     if (picked.isEmpty())
         return;
     std::vector<std::string> pending;
     for (const QString &path : picked)
         pending.push_back(bytes(path));
+    const std::string &first = pending.front();
+    m_settings.FilesFolder = first.substr(0, first.rfind('/') + 1);
+    writeProgramSettings(*m_store, m_settings, FilesFolderGroup);
     // Picked files pass neither the extension filter nor shortcut resolution.
     addWithProgress(pending, nullptr);
 }
@@ -396,8 +409,7 @@ void MainWindow::removeSelected()
     // Bottom to top, so the indices of the rows still to go stay valid.
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
         std::unique_ptr<MediaItem> item = m_list->takeRow(*it);
-        if (item)
-            m_map.removeKey(MediaItemMap::keyOfPath(item->sourcePath));
+        m_map.removeItem(item.get());
     }
 }
 

@@ -50,7 +50,7 @@ struct MainWindowSetup {
 
 // The program's one window: the file list, the buttons that add, remove and
 // convert files, the output-format selector. It owns the media items (through
-// the list), the item map, the settings, the encoding parameters of the 14
+// the list), the item map, the settings, the encoding parameters of the 16
 // formats and the current output format. Adding and converting run on the
 // event loop (several tool processes, one thread) while the window stays
 // disabled; their ends come back as events.

@@ -3,7 +3,9 @@
 #include <functional>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
@@ -138,9 +140,25 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
             contextMenu();
         });
     };
-    auto mainWindow = [window, path, hover] {
+    auto formatSelector = [window, path, hover] {
+        // The output-format selector dropped down, every format in view. The window comes
+        // to the front first: the help shown at the first run lies over it.
+        window->raise();
+        window->activateWindow();
+        QComboBox *selector = window->formatSelector();
+        selector->showPopup();
+        QTimer::singleShot(kSettleMs, window, [window, selector, path, hover] {
+            QRect area = window->frameGeometry();
+            if (QWidget *popup = selector->view()->window())
+                area = area.united(popup->frameGeometry());
+            saveScreenArea(area, path("formatselector.png"));
+            selector->hidePopup();
+            QTimer::singleShot(kSettleMs, window, hover);
+        });
+    };
+    auto mainWindow = [window, path, formatSelector] {
         saveWidget(window, path("mainwindow.png"));
-        hover();
+        formatSelector();
     };
 
     // Adding ends on the event loop; the pictures follow once it has.

@@ -1,8 +1,9 @@
 #include "app/shellactions.h"
 
 #include "platform/desktopentry.h"
+#include "ui/userprompts.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -23,11 +24,21 @@ std::string folderOf(const std::string &path)
     return path.substr(0, slash == 0 ? 1 : slash);
 }
 
+// Opens a file or folder URL; when nothing on the desktop can open it, says so
+// rather than leaving the user with no sign at all.
+void openOrTell(const QUrl &url)
+{
+    if (QDesktopServices::openUrl(url))
+        return;
+    userPrompts().message(QApplication::activeWindow(), openFailureMessage(url.toLocalFile()),
+                          UserPrompts::Icon::Warning);
+}
+
 class DesktopShellActions final : public ShellActions {
 public:
     void openFile(const std::string &path) override
     {
-        QDesktopServices::openUrl(fileUrlFromBytes(path));
+        openOrTell(fileUrlFromBytes(path));
     }
 
     void showInFolder(const std::string &path) override
@@ -35,7 +46,7 @@ public:
         const QUrl folder = fileUrlFromBytes(folderOf(path));
         QDBusConnection bus = QDBusConnection::sessionBus();
         if (!bus.isConnected()) {
-            QDesktopServices::openUrl(folder);
+            openOrTell(folder);
             return;
         }
         QDBusMessage call = QDBusMessage::createMethodCall(
@@ -48,7 +59,7 @@ public:
         QObject::connect(watcher, &QDBusPendingCallWatcher::finished,
                          [folder](QDBusPendingCallWatcher *w) {
                              if (w->isError())
-                                 QDesktopServices::openUrl(folder);
+                                 openOrTell(folder);
                              w->deleteLater();
                          });
     }
@@ -137,6 +148,13 @@ QString linkFailureReason(int code)
 QString linkFailureMessage(int code)
 {
     return QStringLiteral("Unable to open hyperlink:\n\n") + linkFailureReason(code);
+}
+
+QString openFailureMessage(const QString &path)
+{
+    return QStringLiteral("Unable to open \"%1\".\n\nNo program to open it was found: the desktop's "
+                          "opener (xdg-open, from the xdg-utils package) may be missing.")
+        .arg(path);
 }
 
 QString applicationTitle()

@@ -19,11 +19,12 @@ public:
 
     virtual ~ShellActions() = default;
 
-    // Opens the file with the program the desktop associates with it. The result
-    // is not reported.
+    // Opens the file with the program the desktop associates with it. When the
+    // desktop has no opener at all, a message (openFailureMessage) says so.
     virtual void openFile(const std::string &path) = 0;
     // Opens the file manager on the file's folder with the file selected; opens the
-    // folder alone when no file manager answers on D-Bus.
+    // folder alone when no file manager answers on D-Bus, with the same message
+    // as openFile when that fails.
     virtual void showInFolder(const std::string &path) = 0;
     // Opens a web or mailto link; falls back to the default web browser's own
     // command. Returns a result code, above 32 on success. showNormal tells a menu
@@ -56,6 +57,9 @@ int startBrowserEntry(const QString &link, const QString &desktopId, const QStri
 // label shows: "Unable to open hyperlink:\n\n" followed by the reason.
 QString linkFailureReason(int code);
 QString linkFailureMessage(int code);
+
+// The message shown when nothing on the desktop opens a file or folder.
+QString openFailureMessage(const QString &path);
 
 // The application's title: the executable's file name without its extension.
 QString applicationTitle();

@@ -2,11 +2,13 @@
 
 #include "converter/pathparts.h"
 #include "converter/temporaryoutput.h"
+#include "platform/fileidentity.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <vector>
 
 namespace {
@@ -38,15 +40,6 @@ bool isDirectory(const std::string &path, bool &exists)
     struct stat st {};
     exists = ::stat(path.c_str(), &st) == 0;
     return exists && S_ISDIR(st.st_mode);
-}
-
-// Two names of one file (a symbolic link, "." or ".." in a custom folder) are
-// as much "the source" as the same text.
-bool sameFile(const std::string &a, const std::string &b)
-{
-    struct stat sa {}, sb {};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev
-        && sa.st_ino == sb.st_ino;
 }
 
 bool makeDirectory(const std::string &path)
@@ -98,11 +91,23 @@ bool mayReplace(const std::string &target)
     return ::access(target.c_str(), W_OK) == 0;
 }
 
+// The temporary file of a conversion has a shortened name of its own, so a
+// target name longer than its file system takes must be found here, before
+// the conversion, and not by the final rename.
+bool nameFits(const std::string &target)
+{
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::size_t nameBytes = target.size() - (slash == std::string::npos ? 0 : slash + 1);
+    const long nameMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return target.size() < PATH_MAX && nameBytes <= static_cast<std::size_t>(nameMax > 0 ? nameMax : NAME_MAX);
+}
+
 // Proves that the target's folder takes a new file by creating and removing a
 // fresh temporary name; an existing target is never opened or truncated here.
 bool proveTarget(const std::string &target)
 {
-    if (!mayReplace(target))
+    if (!nameFits(target) || !mayReplace(target))
         return false;
     const auto probe = temporaryoutput::createBeside(target);
     if (!probe)
@@ -185,7 +190,9 @@ bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const s
                     return false;
                 }
                 if (settings.TargetExistsOpt == kOverwrite) {
-                    if (pathparts::equalsIgnoreCase(target, source) || sameFile(target, source)) {
+                    // The file itself decides: a link to the source is the source,
+                    // while a.MP3 beside a.mp3 is another file.
+                    if (sameFile(target, source)) {
                         status = "Target file name is same as original file that can't be overwritten. "
                                  "Please output files to a custom folder.";
                         return false;

@@ -84,6 +84,8 @@ AC3|ac3|-vn -acodec ac3 -ar 44100 -ab 128k -ac 2|-vn -c:a ac3 -ar 44100 -b:a 128
 AIFF|aiff|-vn -acodec pcm_s16be -ar 44100 -ac 2|-vn -c:a pcm_s16be -ar 44100 -ac 2
 AU|au|-vn -acodec pcm_s16be -ar 44100 -ac 2|-vn -c:a pcm_s16be -ar 44100 -ac 2
 RA|ra|-f rmvb -vn -acodec rmaudio -ar 44100 -ab 128k -ac 2|-f rm -vn -c:a ac3 -ar 44100 -b:a 128k -ac 2
+FLAC|flac|-vn -acodec flac -ar 44100 -ab 128k -ac 2|-vn -c:a flac -compression_level 5 -ar 44100 -ac 2
+OPUS|opus|-vn -acodec opus -ar 48000 -ab 128k -ac 2|-vn -c:a libopus -ar 48000 -b:a 128k -ac 2
 MP3@22k|mp3|-vn -acodec mp3 -ar 22050 -ab 32k -ac 1|-vn -c:a libmp3lame -ar 22050 -b:a 32k -ac 1
 ROWS
 echo "AMR-NB     (ffmpeg here has no AMR-NB encoder: no row)"

@@ -1,6 +1,7 @@
 #include "filelist/filecollector.h"
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
 #include <strings.h>
@@ -9,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "filelist/shortcutreader.h"
+#include "platform/pseudofolder.h"
 
 namespace {
 
@@ -24,21 +26,21 @@ bool isDots(const char *name)
     return (name[0] == '.' && name[1] == '\0') || (name[0] == '.' && name[1] == '.' && name[2] == '\0');
 }
 
-// A directory by its own entry, not through a symbolic link.
-bool isRealDirectory(const std::string &path)
-{
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 bool isRegularFile(const std::string &path)
 {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// Entry names of a folder in the order the system gives them; none when it
-// cannot be read.
+// Name order as a case-insensitive file system lists its entries: letters
+// compared without regard to case, then byte for byte.
+bool nameOrder(const std::string &a, const std::string &b)
+{
+    const int folded = strcasecmp(a.c_str(), b.c_str());
+    return folded != 0 ? folded < 0 : a < b;
+}
+
+// Entry names of a folder in name order; none when it cannot be read.
 std::vector<std::string> listEntries(const std::string &folder)
 {
     std::vector<std::string> names;
@@ -50,17 +52,25 @@ std::vector<std::string> listEntries(const std::string &folder)
             names.emplace_back(entry->d_name);
     }
     ::closedir(dir);
+    std::sort(names.begin(), names.end(), nameOrder);
     return names;
 }
 
-void collectFolders(const std::string &folder, std::vector<std::string> &folders)
+using FolderId = std::pair<dev_t, ino_t>;
+
+// Folders are entered through symbolic links too; each is searched once, so
+// a link back up the tree ends there. The kernel's pseudo folders (a link to
+// "/" leads into /proc) hold no media, and some of their files never end.
+void collectFolders(const std::string &folder, std::vector<std::string> &folders, std::set<FolderId> &seen)
 {
+    struct stat st;
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || !seen.insert({st.st_dev, st.st_ino}).second)
+        return;
+    if (isPseudoFileSystemPath(folder))
+        return;
     folders.push_back(folder);
-    for (const std::string &name : listEntries(folder)) {
-        const std::string path = joinPath(folder, name.c_str());
-        if (isRealDirectory(path))
-            collectFolders(path, folders);
-    }
+    for (const std::string &name : listEntries(folder))
+        collectFolders(joinPath(folder, name.c_str()), folders, seen);
 }
 
 } // namespace
@@ -119,11 +129,12 @@ void FileCollector::filterPath(const std::string &path)
 void FileCollector::searchFolder(const std::string &folder)
 {
     std::vector<std::string> folders;
-    collectFolders(folder, folders);
+    std::set<FolderId> seen;
+    collectFolders(folder, folders, seen);
     for (const std::string &dir : folders) {
         for (const std::string &name : listEntries(dir)) {
             const std::string path = joinPath(dir, name.c_str());
-            if (!isRealDirectory(path) && isRegularFile(path))
+            if (isRegularFile(path))
                 filterPath(path);
         }
     }

@@ -14,8 +14,9 @@ public:
     FileCollector(bool filterEnabled, std::vector<std::string> filterList);
 
     // Searches the folder and all its subfolders: each folder's files before
-    // its subfolders' files, in the order the system lists them. Symbolic
-    // links to folders are not entered, so a link cycle cannot loop.
+    // its subfolders' files, the entries of each folder in name order. Linked
+    // folders are followed; a folder reached twice (a link cycle) is searched
+    // once.
     void searchFolder(const std::string &folder);
     // One dropped name: a folder is searched, a regular file filtered, anything
     // else left out.

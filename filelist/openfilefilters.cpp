@@ -38,6 +38,7 @@ const std::vector<std::string> &openFileFilters()
         "Nullsoft Audio/Video Files (*.nsv;*.nsa)",
         "NUT Files (*.nut)",
         "OGG Files (*.ogg;*.oga;*.ogm;*.ogv;*.ogx)",
+        "Opus Files (*.opus)",
         "QuickTime Files (*.mov;*.qt)",
         "Raw h261 Files (*.h261)",
         "Raw h263 Files (*.h263)",
@@ -59,5 +60,11 @@ std::vector<std::string> openFileFiltersForDialog()
 {
     std::vector<std::string> filters = openFileFilters();
     filters.front() = "All Files (*)";
+    // Qt splits the patterns between the parentheses at blanks only.
+    for (std::string &filter : filters) {
+        const auto open = filter.rfind('(');
+        for (auto at = filter.find(';', open); at != std::string::npos; at = filter.find(';', at))
+            filter[at] = ' ';
+    }
     return filters;
 }

@@ -50,7 +50,7 @@ struct AudioControlValues {
 };
 
 // Stores the control values into the record of the selected format, which
-// becomes pageFormat. A row outside 0..13 stores nothing and returns false.
+// becomes pageFormat. A row outside 0..15 stores nothing and returns false.
 bool storeAudioControls(const AudioControlValues &values, EncodingParamsSet &records,
                         int &pageFormat);
 

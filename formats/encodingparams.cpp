@@ -31,6 +31,8 @@ constexpr DefaultAudio kDefaults[kFormatCount] = {
     {"rmaudio", "128", "44100", "2"},
     {"libamr_nb", "6.7", "8000", "1"},
     {"libamr_wb", "15.85", "16000", "1"},
+    {"flac", "", "", ""},
+    {"opus", "128", "48000", ""},
 };
 
 constexpr const char *kDefaultVolume = "100";
@@ -147,6 +149,21 @@ std::string validateEncodingParams(const EncodingParams &record)
             return "Invalid parameters for AAC codec.\n"
                    "Sample rate must equal to or be greater than 16000 Hz, and bit rate must equal "
                    "to or be greater than 16 kbps.";
+        }
+    }
+    if (record.AudioCodec == "flac") {
+        // The FLAC stream header holds rates up to 655350 Hz; the converter takes 1000 and above.
+        const long rate = leadingInteger(record.AudioSampleRate);
+        if (!record.AudioSampleRate.empty() && (rate < 1000 || rate > 655350)) {
+            return "Invalid parameters for FLAC codec.\n"
+                   "Sample rate must be Auto or between 1000 and 655350 Hz.";
+        }
+    }
+    if (record.AudioCodec == "opus") {
+        const long kbps = leadingInteger(record.AudioBitRate);
+        if (!record.AudioBitRate.empty() && (kbps < 6 || kbps > 510)) {
+            return "Invalid parameters for Opus codec.\n"
+                   "Bit rate must be Auto or between 6 and 510 kbps.";
         }
     }
     return std::string();

@@ -27,18 +27,18 @@ struct EncodingParams {
 
 using EncodingParamsSet = std::array<EncodingParams, kFormatCount>;
 
-// The catalogue's default record of format index (0..13).
+// The catalogue's default record of format index (0..15).
 EncodingParams defaultEncodingParams(int index);
-// All 14 records set to their defaults.
+// All 16 records set to their defaults.
 EncodingParamsSet defaultEncodingParamsSet();
 
 // Loads the record of format n from "VideoParam2\n". A missing group leaves the
 // record as it is; an existing group replaces every field (a missing value gives
-// an empty field). n outside 0..13 does nothing.
+// an empty field). n outside 0..15 does nothing.
 void loadEncodingParams(SettingsStore &store, int n, EncodingParams &record);
 // Writes the ten fields of the record under "VideoParam2\n".
 void saveEncodingParams(SettingsStore &store, int n, const EncodingParams &record);
 
-// The AMR-NB, AMR-WB and AAC checks made when the Audio Options page is left.
+// The AMR-NB, AMR-WB, AAC, FLAC and Opus checks made when the Audio Options page is left.
 // Returns the message to show, or the empty text when the record passes.
 std::string validateEncodingParams(const EncodingParams &record);

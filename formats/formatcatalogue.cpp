@@ -17,6 +17,7 @@ constexpr const char *kWmaCodecs = "wma7x,wma8x,wma9x,wmalsl";
 constexpr const char *kBigEndianPcmCodecs = "pcm_s16be,pcm_s24be,pcm_s32be,pcm_s8,pcm_alaw,pcm_mulaw";
 constexpr const char *kAmrNbBitRates = "4.75,5.15,5.9,6.7,7.4,7.95,10.2,12.2";
 constexpr const char *kAmrWbBitRates = "6.6,8.85,12.65,14.25,15.85,18.25,19.85,23.05,23.85";
+constexpr const char *kOpusBitRates = "6,8,12,16,24,32,48,64,96,128,160,192,256,320,384,448,510";
 
 // index, extension, container, display name, video codecs, audio codecs,
 // bit rates, sample rates, channels
@@ -35,6 +36,8 @@ constexpr FormatEntry kFormats[kFormatCount] = {
     {11, "ra", "rmvb", "RA", nullptr, "rmaudio", kStandardBitRates, kStandardSampleRates, kMonoOrStereo},
     {12, "amr", "amr", "AMR (NB)", nullptr, "libamr_nb", kAmrNbBitRates, "8000", "1"},
     {13, "amr", "amr", "AMR (WB)", nullptr, "libamr_wb", kAmrWbBitRates, "16000", "1"},
+    {14, "flac", nullptr, "FLAC", nullptr, "flac", nullptr, kWavSampleRates, kMonoOrStereo},
+    {15, "opus", nullptr, "OPUS", nullptr, "opus", kOpusBitRates, "48000", kMonoOrStereo},
 };
 
 constexpr CodecEntry kCodecs[kCodecCount] = {
@@ -63,6 +66,8 @@ constexpr CodecEntry kCodecs[kCodecCount] = {
     {"adpcm_ima_wav", "IMA ADPCM"},
     {"pcm_alaw", "a-Law"},
     {"pcm_mulaw", "u-Law"},
+    {"flac", "FLAC"},
+    {"opus", "Opus"},
 };
 
 } // namespace

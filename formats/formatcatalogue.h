@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
-// The fixed table of the 14 output formats and the 25 audio codecs.
-// A format is identified everywhere by its index 0..13.
+// The fixed table of the 16 output formats and the 27 audio codecs.
+// A format is identified everywhere by its index 0..15. FLAC and Opus came last, after
+// AMR-WB, so that stored format numbers and codec positions kept their meaning.
 
-constexpr int kFormatCount = 14;
-constexpr int kCodecCount = 25;
+constexpr int kFormatCount = 16;
+constexpr int kCodecCount = 27;
 
 struct FormatEntry {
     int index;
@@ -27,9 +28,9 @@ struct CodecEntry {
     const char *displayName;
 };
 
-// Entry by index; index must lie in 0..13.
+// Entry by index; index must lie in 0..15.
 const FormatEntry &formatEntry(int index);
-// Codec by table position; position must lie in 0..24.
+// Codec by table position; position must lie in 0..26.
 const CodecEntry &codecEntry(int position);
 // Exact, case-sensitive lookup of a codec id; nullopt when not in the table.
 std::optional<int> findCodec(const std::string &id);

@@ -17,8 +17,9 @@ constexpr std::array<ChoiceRow, 3> kTargetExistsRows{{
     {"Skip (not convert)", 33},
 }};
 
-// Path buffers of the program hold 520 characters including the NUL.
-constexpr size_t kPathBuffer = 520;
+// The stored custom folder is read back into 260 bytes with the NUL: a longer
+// one would be dropped at the next start, so the page takes no longer one.
+constexpr size_t kPathBuffer = 260;
 
 } // namespace
 
@@ -76,6 +77,8 @@ const char *generalLeaveMessage(GeneralLeaveCheck check)
         return "Please choose an output folder.";
     case GeneralLeaveCheck::NeedExtensions:
         return "Please enter file extensions you need to filter.";
+    case GeneralLeaveCheck::FolderTooLong:
+        return "The custom folder is too long: it may hold at most 259 bytes.";
     case GeneralLeaveCheck::Ok:
         break;
     }
@@ -86,6 +89,8 @@ GeneralLeaveCheck checkGeneralLeaving(GeneralOptions &options, int targetExistsC
 {
     if (options.DestOutputFolderOpt == kCustomFolder && options.DestSpecifiedFolder.empty())
         return GeneralLeaveCheck::NeedOutputFolder;
+    if (options.DestOutputFolderOpt == kCustomFolder && options.DestSpecifiedFolder.size() >= kPathBuffer)
+        return GeneralLeaveCheck::FolderTooLong;
     std::string filter = normaliseFilterText(options.FilterExts);
     if (options.EnableExtFilter != 0 && filter.empty())
         return GeneralLeaveCheck::NeedExtensions;

@@ -48,6 +48,7 @@ enum class GeneralLeaveCheck {
     Ok,
     NeedOutputFolder,   // a custom folder is chosen but none is given
     NeedExtensions,     // the filter is on but its text holds no extension
+    FolderTooLong,      // the custom folder would not be read back (259 bytes at most)
 };
 
 // The message shown for a refused check ("" for Ok).
@@ -65,6 +66,7 @@ GeneralLeaveCheck checkGeneralLeaving(GeneralOptions &options, int targetExistsC
 std::string chooserStartFolder(const std::string &customFolder);
 
 // The custom folder made of a picked folder: the path with a "/" at its end.
-// Empty when nothing usable was picked (empty, or 520 characters or more with
-// the "/"), in which case the custom folder stays as it was.
+// Empty when nothing usable was picked (empty, or more than the 259 bytes that
+// are read back at the next start), in which case the custom folder stays as
+// it was.
 std::string customFolderFromChoice(const std::string &picked);

@@ -59,6 +59,7 @@ void readProgramSettings(SettingsStore &store, ProgramSettings &settings)
     readText(store, "FilterExts", settings.FilterExts, 0);
     readNumber(store, "KeepOrgVideoAspect", settings.KeepOrgVideoAspect);
     readNumber(store, "OptStartPageIndex", settings.OptStartPageIndex);
+    readText(store, "FilesFolder", settings.FilesFolder, kPathBufferBytes);
     readNumber(store, "SimultaneousConversions", settings.SimultaneousConversions);
 }
 
@@ -72,7 +73,7 @@ int simultaneousConversions(int stored)
 
 void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings, unsigned groups)
 {
-    if ((groups & (ClosingGroup | FolderGroup | OptionsGroup)) == 0)
+    if ((groups & (ClosingGroup | FolderGroup | OptionsGroup | FilesFolderGroup)) == 0)
         return;
     if (groups & ClosingGroup) {
         writeNumber(store, "OutputFormat", settings.OutputFormat);
@@ -92,6 +93,8 @@ void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings,
         writeNumber(store, "KeepOrgVideoAspect", settings.KeepOrgVideoAspect);
         writeNumber(store, "SimultaneousConversions", settings.SimultaneousConversions);
     }
+    if (groups & FilesFolderGroup)
+        store.writeText(kGroup, "FilesFolder", settings.FilesFolder);
     // A store that cannot be written loses this write silently.
     store.sync();
 }

@@ -21,6 +21,7 @@ struct ProgramSettings {
     std::string FilterExts;
     int KeepOrgVideoAspect = 1;
     int SimultaneousConversions = 0;    // 0 Auto (one per processor core), 1..16
+    std::string FilesFolder;            // folder of the last "Add Files" choice, with a trailing "/"
 };
 
 constexpr int kMaxSimultaneousConversions = 16;
@@ -32,6 +33,7 @@ enum SettingsGroup : unsigned {
     FolderGroup = 4,
     OptionsGroup = 8,
     ClosingGroup = 16,
+    FilesFolderGroup = 32,
 };
 
 // Defaults before anything is read: with a documents folder the custom folder is
@@ -40,7 +42,7 @@ ProgramSettings defaultProgramSettings(const std::string &documentsFolder /* emp
 
 // Reads every stored setting over the values in settings (OutputFormat is never read).
 void readProgramSettings(SettingsStore &store, ProgramSettings &settings);
-// Writes the groups asked for, in the order closing, folder, options.
+// Writes the groups asked for, in the order closing, folder, options, files folder.
 void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings, unsigned groups);
 
 // The extension filter list: empty when EnableExtFilter is 0, else FilterExts

@@ -3,6 +3,7 @@
 #include "console.h"
 #include "toolerror.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <vector>
@@ -60,6 +61,7 @@ void AudioConverter::configure(const AVFrame *frame)
     m_source.format = static_cast<AVSampleFormat>(frame->format);
 
     m_resampler.reset();
+    m_inSamples = m_outSamples = 0;
     m_passThrough = m_source.sampleRate == m_target.sampleRate && m_source.format == m_target.format &&
                     av_channel_layout_compare(&m_source.layout, &m_target.layout) == 0 && m_target.gain == 1.0;
     if (m_passThrough)
@@ -114,43 +116,99 @@ void AudioConverter::ensureBuffer(int samples)
 
 void AudioConverter::convert(const uint8_t **data, int samples)
 {
-    const int room = swr_get_out_samples(m_resampler.get(), samples);
-    if (room <= 0)
-        return;
+    // The input must go in even when nothing can come out yet (a source shorter than the
+    // filter's delay): the resampler keeps it for the flush.
+    const int room = std::max(swr_get_out_samples(m_resampler.get(), samples), 256);
     ensureBuffer(room);
     const int produced = swr_convert(m_resampler.get(), m_buffer, room, data, samples);
     if (produced < 0)
         conversionError(produced);
     if (produced > 0 && av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void **>(m_buffer), produced) < produced)
         throw std::bad_alloc();
+    m_outSamples += produced;
 }
 
-void AudioConverter::push(const AVFrame *decoded)
+void AudioConverter::push(const AVFrame *decoded, int offset, int count)
 {
-    if (decoded->nb_samples <= 0)
+    if (count <= 0 || offset < 0 || offset + count > decoded->nb_samples)
         return;
     if (!sameAsSource(decoded))
         configure(decoded);
+    const auto format = static_cast<AVSampleFormat>(decoded->format);
+    const bool planar = av_sample_fmt_is_planar(format);
+    const int channels = decoded->ch_layout.nb_channels;
+    const size_t skip = static_cast<size_t>(offset) * av_get_bytes_per_sample(format) * (planar ? 1 : channels);
+    std::vector<const uint8_t *> planes(static_cast<size_t>(planar ? channels : 1));
+    for (size_t plane = 0; plane < planes.size(); ++plane)
+        planes[plane] = decoded->extended_data[plane] + skip;
     if (m_passThrough) {
-        if (av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void **>(decoded->extended_data), decoded->nb_samples) <
-            decoded->nb_samples)
+        if (av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void **>(const_cast<uint8_t **>(planes.data())), count) <
+            count)
             throw std::bad_alloc();
         return;
     }
-    convert(const_cast<const uint8_t **>(decoded->extended_data), decoded->nb_samples);
+    m_inSamples += count;
+    convert(planes.data(), count);
+}
+
+void AudioConverter::drainResampler()
+{
+    // With no input, swr_convert gives out what its filter still holds.
+    constexpr int piece = 4096;
+    ensureBuffer(piece);
+    for (;;) {
+        const int produced = swr_convert(m_resampler.get(), m_buffer, piece, nullptr, 0);
+        if (produced < 0)
+            conversionError(produced);
+        if (produced == 0)
+            break;
+        if (av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void **>(m_buffer), produced) < produced)
+            throw std::bad_alloc();
+        m_outSamples += produced;
+    }
 }
 
 void AudioConverter::flush()
 {
     if (!m_resampler)
         return;
-    // With no input, swr_convert gives out what its filter still holds.
-    while (swr_get_out_samples(m_resampler.get(), 0) > 0) {
-        const int before = available();
-        convert(nullptr, 0);
-        if (available() == before)
-            break;
+    drainResampler();
+    // A source shorter than the filter comes out as nothing at all: it is followed by
+    // silence until it has come out whole, and the silence is cut off again.
+    const int64_t expected = av_rescale_rnd(m_inSamples, m_target.sampleRate, m_source.sampleRate, AV_ROUND_NEAR_INF);
+    const int64_t missing = expected - m_outSamples;
+    if (missing <= 0 || missing > 65536)
+        return;
+    const int padding = static_cast<int>(av_rescale_rnd(missing, m_source.sampleRate, m_target.sampleRate, AV_ROUND_UP)) +
+                        static_cast<int>(swr_get_delay(m_resampler.get(), m_source.sampleRate)) + 64;
+    uint8_t **silence = nullptr;
+    if (av_samples_alloc_array_and_samples(&silence, nullptr, m_source.layout.nb_channels, padding, m_source.format, 0) < 0)
+        throw std::bad_alloc();
+    av_samples_set_silence(silence, 0, padding, m_source.layout.nb_channels, m_source.format);
+    try {
+        convert(const_cast<const uint8_t **>(silence), padding);
+    } catch (...) {
+        av_freep(&silence[0]);
+        av_freep(&silence);
+        throw;
     }
+    av_freep(&silence[0]);
+    av_freep(&silence);
+    drainResampler();
+    dropNewest(std::min<int64_t>(m_outSamples - expected, available()));
+}
+
+// The FIFO reads only from its front: the samples kept are read out and written back.
+void AudioConverter::dropNewest(int64_t samples)
+{
+    if (samples <= 0)
+        return;
+    const int keep = available() - static_cast<int>(samples);
+    FramePtr kept = pop(keep, std::max(keep, 1));
+    av_audio_fifo_reset(m_fifo.get());
+    if (keep > 0 && av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void **>(kept->extended_data), keep) < keep)
+        throw std::bad_alloc();
+    m_outSamples -= samples;
 }
 
 FramePtr AudioConverter::pop(int samples, int frameSamples)

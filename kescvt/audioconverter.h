@@ -1,7 +1,8 @@
 // Turns decoded frames into the encoder's rate, layout and sample format, applies the
 // volume, and hands the samples back in frames of the size the encoder wants.
 // libswresample does the work: resampling, channel mixing and the gain (as a scaled
-// mixing matrix). Memory is bounded by one decoded frame plus one encoder frame.
+// mixing matrix). The caller pushes bounded pieces of a frame and drains the queue
+// between them, so memory stays bounded whatever the frame size or rate ratio.
 #pragma once
 
 #include "avhandles.h"
@@ -22,7 +23,8 @@ public:
     AudioConverter(const AudioConverter &) = delete;
     AudioConverter &operator=(const AudioConverter &) = delete;
 
-    void push(const AVFrame *decoded);
+    // Samples [offset, offset + count) of a decoded frame.
+    void push(const AVFrame *decoded, int offset, int count);
     // Drains what the resampler still holds; call once after the last frame.
     void flush();
     int available() const { return av_audio_fifo_size(m_fifo.get()); }
@@ -41,6 +43,8 @@ private:
     void setGainMatrix(SwrContext *swr);
     void convert(const uint8_t **data, int samples);
     void ensureBuffer(int samples);
+    void drainResampler();
+    void dropNewest(int64_t samples);
 
     AudioTarget m_target;
     Source m_source;
@@ -49,6 +53,8 @@ private:
     AudioFifoPtr m_fifo;
     uint8_t **m_buffer = nullptr;
     int m_bufferSamples = 0;
+    int64_t m_inSamples = 0;  // through the resampler since it was set up
+    int64_t m_outSamples = 0;
 };
 
 } // namespace kescvt

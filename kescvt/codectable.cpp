@@ -24,14 +24,16 @@ constexpr NamePair extensionContainers[] = {
     {"m4a", "ipod"}, {"m4b", "ipod"}, {"mp4", "mp4"},  {"ac3", "ac3"},  {"aiff", "aiff"}, {"aif", "aiff"},
     {"aifc", "aiff"}, {"au", "au"},   {"wma", "asf"},  {"asf", "asf"},  {"ra", "rm"},     {"rm", "rm"},
     {"rmvb", "rm"},  {"amr", "amr"},  {"flac", "flac"}, {"mka", "matroska"},
+    {"opus", "opus"},
 };
 
 // Codec ids of the program's catalogue onto FFmpeg encoder names. Windows Media Audio 9 and
-// its lossless variant have no free encoder: they are written as WMA version 2.
+// its lossless variant have no free encoder: they are written as WMA version 2. FFmpeg's
+// own Opus encoder is experimental; libopus is the one to use.
 constexpr NamePair codecEncoders[] = {
     {"mp3", "libmp3lame"}, {"mp2", "mp2"},     {"vorbis", "libvorbis"}, {"libfaac", "aac"},
     {"mpeg4aac", "aac"},   {"ac3", "ac3"},     {"wma7x", "wmav1"},      {"wma8x", "wmav2"},
-    {"wma9x", "wmav2"},    {"wmalsl", "wmav2"}, {"rmaudio", "ac3"},
+    {"wma9x", "wmav2"},    {"wmalsl", "wmav2"}, {"rmaudio", "ac3"},     {"opus", "libopus"},
 };
 
 const char *lookUp(const NamePair *begin, const NamePair *end, const std::string &name)
@@ -40,6 +42,16 @@ const char *lookUp(const NamePair *begin, const NamePair *end, const std::string
         if (name == pair->from)
             return pair->to;
     return nullptr;
+}
+
+// Only the single-file muxers of the tables: others write many files (playlists,
+// segments), none, or to devices.
+bool isTableMuxer(const char *name)
+{
+    for (const NamePair &pair : extensionContainers)
+        if (std::strcmp(name, pair.to) == 0)
+            return true;
+    return false;
 }
 
 [[noreturn]] void unsupported(const std::string &text)
@@ -77,6 +89,9 @@ EncoderChoice encoderForId(AVCodecID id)
     if (id == AV_CODEC_ID_VORBIS)
         if (const AVCodec *vorbis = avcodec_find_encoder_by_name("libvorbis"))
             return ffmpegEncoder(vorbis);
+    if (id == AV_CODEC_ID_OPUS)
+        if (const AVCodec *opus = avcodec_find_encoder_by_name("libopus"))
+            return ffmpegEncoder(opus);
     const AVCodec *codec = avcodec_find_encoder(id);
     if (!codec)
         unsupported(std::string("no encoder for ") + avcodec_get_name(id));
@@ -102,7 +117,8 @@ const AVOutputFormat *findContainer(const std::string &forced, const std::string
 {
     if (!forced.empty()) {
         const char *name = lookUp(std::begin(forcedContainers), std::end(forcedContainers), forced);
-        const AVOutputFormat *format = av_guess_format(name ? name : forced.c_str(), nullptr, nullptr);
+        const AVOutputFormat *format =
+            name || isTableMuxer(forced.c_str()) ? av_guess_format(name ? name : forced.c_str(), nullptr, nullptr) : nullptr;
         if (!format || !format->name || (!name && std::strcmp(format->name, forced.c_str()) != 0))
             unsupported("unknown container '" + printable(forced) + "' (-f)");
         if (format->audio_codec == AV_CODEC_ID_NONE)
@@ -115,7 +131,7 @@ const AVOutputFormat *findContainer(const std::string &forced, const std::string
     const char *name = lookUp(std::begin(extensionContainers), std::end(extensionContainers), ext);
     const AVOutputFormat *format =
         name ? av_guess_format(name, nullptr, nullptr) : av_guess_format(nullptr, ("x." + ext).c_str(), nullptr);
-    if (!format || format->audio_codec == AV_CODEC_ID_NONE)
+    if (!format || format->audio_codec == AV_CODEC_ID_NONE || !isTableMuxer(format->name))
         unsupported("no audio container is known for the extension '." + printable(ext) + "'; use -f");
     return format;
 }

@@ -32,10 +32,12 @@ int maxChannelsWithoutList(const AVCodec *codec)
     return 8;
 }
 
-// PCM and ADPCM have a bit rate that follows from rate and sample size.
+// PCM and ADPCM have a bit rate that follows from rate and sample size; lossless coders
+// take none.
 bool hasFreeBitRate(const AVCodec *codec)
 {
-    return codec->id >= AV_CODEC_ID_AMR_NB;
+    const AVCodecDescriptor *descriptor = avcodec_descriptor_get(codec->id);
+    return codec->id >= AV_CODEC_ID_AMR_NB && !(descriptor && (descriptor->props & AV_CODEC_PROP_LOSSLESS));
 }
 
 } // namespace
@@ -163,6 +165,13 @@ CodecContextPtr FfmpegEncoder::tryOpen(int64_t bitRate, int &error) const
         context->bit_rate = bitRate;
     if (m_request.globalHeader)
         context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    if (m_codec->id == AV_CODEC_ID_FLAC) {
+        // 32-bit samples carry a 24-bit source (FLAC here stores at most 24 bits); the
+        // source's depth is kept, nothing is dithered away.
+        context->compression_level = 5;
+        if (m_format == AV_SAMPLE_FMT_S32 || m_format == AV_SAMPLE_FMT_S32P)
+            context->bits_per_raw_sample = 24;
+    }
     error = avcodec_open2(context.get(), m_codec, nullptr);
     if (error < 0)
         return nullptr;

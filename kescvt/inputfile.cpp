@@ -2,15 +2,21 @@
 
 #include "codectable.h"
 #include "console.h"
+#include "interruption.h"
 #include "toolerror.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kescvt {
 
 namespace {
+
+constexpr int ioBufferBytes = 64 * 1024;
 
 [[noreturn]] void inputError(const std::string &text)
 {
@@ -22,7 +28,100 @@ int refuseNestedOpen(AVFormatContext *, AVIOContext **, const char *, int, AVDic
     return AVERROR(EPERM);
 }
 
+bool isNamed(const AVInputFormat *format, std::initializer_list<const char *> names)
+{
+    for (const char *name : names)
+        if (std::strcmp(format->name, name) == 0)
+            return true;
+    return false;
+}
+
+// Formats that name other files or network sources instead of holding media.
+bool refersToOtherFiles(const AVInputFormat *format)
+{
+    return (format->flags & AVFMT_NOFILE) ||
+           isNamed(format, {"concat", "hls", "applehttp", "dash", "sdp", "rtp", "rtsp", "imf", "webm_dash_manifest",
+                            "avisynth", "vapoursynth", "ffmetadata", "image2", "lavfi"});
+}
+
+// Bare elementary streams: their duration is guessed from the file size, and a file cut
+// short in a preallocated or unfinished download ends in zeros that are no audio.
+bool isRawStream(const AVInputFormat *format)
+{
+    return isNamed(format, {"mp3", "ac3", "eac3", "dts", "dtshd", "aac", "amr", "amrnb", "amrwb", "truehd", "mlp",
+                            "loas"});
+}
+
+bool allZero(const uint8_t *bytes, size_t count)
+{
+    return count == 0 || (bytes[0] == 0 && std::memcmp(bytes, bytes + 1, count - 1) == 0);
+}
+
+uint32_t bigEndian(const uint8_t *p, int bytes)
+{
+    uint32_t value = 0;
+    for (int i = 0; i < bytes; ++i)
+        value = value << 8 | p[i];
+    return value;
+}
+
+uint32_t synchsafe(const uint8_t *p)
+{
+    return (p[0] & 0x7fu) << 21 | (p[1] & 0x7fu) << 14 | (p[2] & 0x7fu) << 7 | (p[3] & 0x7fu);
+}
+
+uint32_t littleEndian32(const uint8_t *p)
+{
+    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
+
+// Cuts at a UTF-8 character boundary so that a truncated tag stays valid text.
+void truncateUtf8(std::string &text, size_t bytes)
+{
+    if (text.size() <= bytes)
+        return;
+    size_t end = bytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80)
+        --end;
+    text.resize(end);
+}
+
+void boundDictionary(AVDictionary **dict)
+{
+    if (!*dict)
+        return;
+    AVDictionary *bounded = nullptr;
+    const AVDictionaryEntry *entry = nullptr;
+    int kept = 0;
+    while (kept < InputFile::maxTags && (entry = av_dict_get(*dict, "", entry, AV_DICT_IGNORE_SUFFIX))) {
+        std::string key = entry->key;
+        std::string value = entry->value;
+        truncateUtf8(key, InputFile::maxTagKeyBytes);
+        truncateUtf8(value, InputFile::maxTagValueBytes);
+        if (key.empty())
+            continue;
+        // MULTIKEY keeps repeated keys and skips the search for an existing one.
+        if (av_dict_set(&bounded, key.c_str(), value.c_str(), AV_DICT_MULTIKEY) < 0)
+            throw std::bad_alloc();
+        ++kept;
+    }
+    av_dict_free(dict);
+    *dict = bounded;
+}
+
 } // namespace
+
+bool isUsableAudio(const AVCodecParameters *par)
+{
+    return par->codec_type == AVMEDIA_TYPE_AUDIO && avcodec_find_decoder(par->codec_id) &&
+           par->sample_rate >= minSampleRate && par->sample_rate <= maxSampleRate &&
+           par->ch_layout.nb_channels > 0 && par->ch_layout.nb_channels <= maxChannels;
+}
+
+void limitAllocations()
+{
+    av_max_alloc(maxAllocationBytes);
+}
 
 std::string fileUrl(const std::string &path)
 {
@@ -32,36 +131,259 @@ std::string fileUrl(const std::string &path)
 InputFile::InputFile(const std::string &path)
     : m_path(path)
 {
-    checkFileType();
+    openFile();
+    findDataEnd();
+    boundTagParsing();
     openIo();
     openDemuxer(detectFormat());
     readStreamInfo();
 }
 
-// stat before open: opening a FIFO would block and a device may never end.
-void InputFile::checkFileType() const
+InputFile::Descriptor::~Descriptor()
 {
-    struct stat info {};
-    if (stat(m_path.c_str(), &info) != 0) {
+    if (fd >= 0)
+        ::close(fd);
+}
+
+// The reader's buffer may have been replaced by FFmpeg meanwhile; the context knows the
+// current one.
+void InputFile::IoDeleter::operator()(AVIOContext *io) const
+{
+    av_freep(&io->buffer);
+    avio_context_free(&io);
+}
+
+// Checked on the opened file: opening a FIFO would block (hence O_NONBLOCK, dropped once it
+// is known to be a regular file), and a device may never end.
+void InputFile::openFile()
+{
+    m_file.fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (m_file.fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             inputError("file not found: " + printable(m_path));
         inputError("cannot read " + printable(m_path) + ": " + std::strerror(errno));
     }
+    struct stat info {};
+    if (::fstat(m_file.fd, &info) != 0)
+        inputError("cannot read " + printable(m_path) + ": " + std::strerror(errno));
     if (S_ISDIR(info.st_mode))
         inputError(printable(m_path) + " is a directory, not a media file");
     if (!S_ISREG(info.st_mode))
         inputError(printable(m_path) + " is not a regular file (FIFO, socket or device)");
     if (info.st_size == 0)
         inputError(printable(m_path) + " is empty");
+    ::fcntl(m_file.fd, F_SETFL, ::fcntl(m_file.fd, F_GETFL) & ~O_NONBLOCK);
+    m_size = info.st_size;
+    m_dataEnd = m_readEnd = m_size;
+}
+
+// Finds where the file's data really ends: holes of a sparse file are skipped without
+// reading, and a bounded stretch before the last data is read backwards for zeros.
+void InputFile::findDataEnd()
+{
+    int64_t lastData = 0;
+    bool mapped = false;
+    for (int regions = 0; regions < 4096; ++regions) {
+        const off_t data = ::lseek(m_file.fd, lastData, SEEK_DATA);
+        if (data < 0) {
+            mapped = errno == ENXIO;
+            break;
+        }
+        const off_t hole = ::lseek(m_file.fd, data, SEEK_HOLE);
+        if (hole <= data)
+            break;
+        lastData = hole;
+    }
+    constexpr int64_t block = 1 << 20;
+    constexpr int64_t maxScan = 64LL << 20;
+    std::vector<uint8_t> buffer(block);
+    const int64_t scanFrom = mapped ? std::min(lastData, m_size) : m_size;
+    int64_t end = scanFrom;
+    while (end > 0 && scanFrom - end < maxScan) {
+        const int64_t start = std::max<int64_t>(0, end - block);
+        const ssize_t got = ::pread(m_file.fd, buffer.data(), static_cast<size_t>(end - start), start);
+        if (got != end - start)
+            return;
+        if (!allZero(buffer.data(), static_cast<size_t>(got))) {
+            int64_t last = got - 1;
+            while (buffer[static_cast<size_t>(last)] == 0)
+                --last;
+            end = start + last + 1;
+            break;
+        }
+        end = start;
+    }
+    if (end == 0)
+        inputError(printable(m_path) + " holds nothing but zero bytes (an unfinished or preallocated file)");
+    // A few kilobytes of zeros can end a real frame; only a long run is cut, with a margin.
+    constexpr int64_t longRun = 64 * 1024;
+    if (m_size - end >= longRun)
+        m_dataEnd = std::min(m_size, end + 4096);
+}
+
+// Tag parsing in the demuxers costs the square of the number of tags, so a file with
+// hundreds of thousands of them would hold the probe for minutes. The reader hides what
+// lies beyond the first few hundred: the frames of a leading ID3v2 tag read as padding,
+// and the count of a FLAC comment block is lowered.
+void InputFile::boundTagParsing()
+{
+    uint8_t header[10];
+    if (::pread(m_file.fd, header, sizeof header, 0) != static_cast<ssize_t>(sizeof header))
+        return;
+    if (std::memcmp(header, "ID3", 3) == 0 && header[3] >= 2 && header[3] <= 4) {
+        const int version = header[3];
+        const int64_t tagEnd = 10 + static_cast<int64_t>(synchsafe(header + 6));
+        // Read whole (tags of this size are hostile anyway past a few megabytes).
+        std::vector<uint8_t> tag(static_cast<size_t>(std::min<int64_t>(tagEnd, 16LL << 20)));
+        if (::pread(m_file.fd, tag.data(), tag.size(), 0) != static_cast<ssize_t>(tag.size()))
+            return;
+        // Version 2.3 with unsynchronisation measures frames after removing the zero byte
+        // stuffed behind every 0xFF; the cursor undoes it while walking.
+        const bool unsynchronised = version < 4 && (header[5] & 0x80);
+        size_t raw = 10;
+        auto take = [&](uint8_t *out, uint64_t count) {
+            for (uint64_t i = 0; i < count; ++i) {
+                if (raw >= tag.size())
+                    return false;
+                const uint8_t byte = tag[raw++];
+                if (unsynchronised && byte == 0xff && raw < tag.size() && tag[raw] == 0)
+                    ++raw;
+                if (out)
+                    out[i] = byte;
+            }
+            return true;
+        };
+        if (header[5] & 0x40) {
+            uint8_t ext[4];
+            if (version == 2 || !take(ext, 4) || !take(nullptr, version == 4 ? synchsafe(ext) - 4 : bigEndian(ext, 4)))
+                return;
+        }
+        const int headerBytes = version == 2 ? 6 : 10;
+        for (int frames = 0;; ++frames) {
+            const size_t frameStart = raw;
+            uint8_t frame[10];
+            if (!take(frame, static_cast<uint64_t>(headerBytes)) || frame[0] == 0)
+                return;
+            if (frames == maxTags) {
+                m_patches.push_back({static_cast<int64_t>(frameStart), tagEnd - static_cast<int64_t>(frameStart), {}});
+                return;
+            }
+            const uint64_t size = version == 2 ? bigEndian(frame + 3, 3)
+                                  : version == 3 ? bigEndian(frame + 4, 4)
+                                                 : synchsafe(frame + 4);
+            if (!take(nullptr, size))
+                return;
+        }
+    }
+    if (std::memcmp(header, "fLaC", 4) != 0)
+        return;
+    int64_t position = 4;
+    for (int blocks = 0; blocks < 1024; ++blocks) {
+        uint8_t block[4];
+        if (::pread(m_file.fd, block, 4, position) != 4)
+            return;
+        const int64_t length = bigEndian(block + 1, 3);
+        if ((block[0] & 0x7f) == 4) { // VORBIS_COMMENT
+            uint8_t field[4];
+            if (::pread(m_file.fd, field, 4, position + 4) != 4)
+                return;
+            const int64_t countAt = position + 8 + littleEndian32(field);
+            if (countAt + 4 > position + 4 + length || ::pread(m_file.fd, field, 4, countAt) != 4)
+                return;
+            if (littleEndian32(field) > static_cast<uint32_t>(maxTags)) {
+                const uint8_t count[4] = {static_cast<uint8_t>(maxTags & 0xff), static_cast<uint8_t>(maxTags >> 8), 0, 0};
+                m_patches.push_back({countAt, 4, std::string(reinterpret_cast<const char *>(count), 4)});
+            }
+            return;
+        }
+        if (block[0] & 0x80)
+            return;
+        position += 4 + length;
+    }
 }
 
 void InputFile::openIo()
 {
-    AVIOContext *io = nullptr;
-    const int ret = avio_open2(&io, fileUrl(m_path).c_str(), AVIO_FLAG_READ, nullptr, nullptr);
-    if (ret < 0)
-        inputError("cannot open " + printable(m_path) + ": " + errorText(ret));
-    m_io.reset(io);
+    auto *buffer = static_cast<uint8_t *>(av_malloc(ioBufferBytes));
+    if (!buffer)
+        throw std::bad_alloc();
+    m_io.reset(avio_alloc_context(buffer, ioBufferBytes, 0, this, readThunk, nullptr, seekThunk));
+    if (!m_io) {
+        av_free(buffer);
+        throw std::bad_alloc();
+    }
+}
+
+int InputFile::readThunk(void *opaque, uint8_t *buffer, int size)
+{
+    return static_cast<InputFile *>(opaque)->read(buffer, size);
+}
+
+int64_t InputFile::seekThunk(void *opaque, int64_t offset, int whence)
+{
+    return static_cast<InputFile *>(opaque)->seek(offset, whence);
+}
+
+int InputFile::read(uint8_t *buffer, int size)
+{
+    if (interruptionRequested())
+        return AVERROR_EXIT;
+    if (m_sincePacket > maxBytesBetweenPackets)
+        return AVERROR_INVALIDDATA;
+    const int64_t wanted = std::min<int64_t>(size, m_readEnd - m_position);
+    if (wanted <= 0)
+        return AVERROR_EOF;
+    ssize_t got;
+    do
+        got = ::pread(m_file.fd, buffer, static_cast<size_t>(wanted), m_position);
+    while (got < 0 && errno == EINTR && !interruptionRequested());
+    if (got < 0)
+        return AVERROR(errno);
+    if (got == 0)
+        return AVERROR_EOF;
+    for (const Patch &patch : m_patches) {
+        const int64_t from = std::max(patch.offset, m_position);
+        const int64_t to = std::min(patch.offset + patch.length, m_position + got);
+        if (from >= to)
+            continue;
+        uint8_t *target = buffer + (from - m_position);
+        if (patch.bytes.empty())
+            std::memset(target, 0, static_cast<size_t>(to - from));
+        else
+            std::memcpy(target, patch.bytes.data() + (from - patch.offset), static_cast<size_t>(to - from));
+    }
+    m_position += got;
+    m_sincePacket += got;
+    return static_cast<int>(got);
+}
+
+int64_t InputFile::seek(int64_t offset, int whence)
+{
+    switch (whence & ~AVSEEK_FORCE) {
+    case AVSEEK_SIZE:
+        return m_readEnd;
+    case SEEK_SET:
+        break;
+    case SEEK_CUR:
+        offset += m_position;
+        break;
+    case SEEK_END:
+        offset += m_readEnd;
+        break;
+    default:
+        return AVERROR(EINVAL);
+    }
+    if (offset < 0)
+        return AVERROR(EINVAL);
+    m_position = offset;
+    return offset;
+}
+
+void InputFile::failOpen(const std::string &text, int ret) const
+{
+    if (interruptionRequested())
+        throw ToolError(ExitInterrupted, "interrupted");
+    inputError(text + (ret < 0 ? ": " + errorText(ret) : std::string()));
 }
 
 // Probing by hand gives the score: a weak guess on a file whose extension says otherwise
@@ -71,13 +393,17 @@ const AVInputFormat *InputFile::detectFormat()
     const AVInputFormat *format = nullptr;
     const int score = av_probe_input_buffer2(m_io.get(), &format, m_path.c_str(), nullptr, 0, probeSizeBytes);
     if (score < 0 || !format)
-        inputError(printable(m_path) + " is not a media file the tool can read");
+        failOpen(printable(m_path) + " is not a media file the tool can read", 0);
     if (score <= AVPROBE_SCORE_RETRY) {
         const std::string ext = pathExtension(m_path);
         const bool extensionAgrees = !ext.empty() && format->extensions && av_match_ext(("x." + ext).c_str(), format->extensions);
         if (!extensionAgrees)
             inputError(printable(m_path) + " is not a media file the tool can read");
     }
+    if (refersToOtherFiles(format))
+        inputError(printable(m_path) + " refers to other files (" + format->name + "); only media files are read");
+    if (isRawStream(format))
+        m_readEnd = m_dataEnd;
     return format;
 }
 
@@ -91,22 +417,108 @@ void InputFile::openDemuxer(const AVInputFormat *format)
     ctx->probesize = probeSizeBytes;
     ctx->max_analyze_duration = analyzeMicroseconds;
     ctx->io_open = refuseNestedOpen;
+    ctx->interrupt_callback = AVIOInterruptCB{interruptCallback, nullptr};
+    // Copied into any context a demuxer opens by itself: no protocol is allowed there.
+    if (av_opt_set(ctx, "protocol_whitelist", "none", 0) < 0) {
+        avformat_free_context(ctx);
+        throw std::bad_alloc();
+    }
     const int ret = avformat_open_input(&ctx, m_path.c_str(), format, nullptr);
     if (ret < 0) // avformat_open_input freed the context
-        inputError("cannot read " + printable(m_path) + ": " + errorText(ret));
+        failOpen("cannot read " + printable(m_path), ret);
     m_context.reset(ctx);
+    // Headers (covers, attachments) may be large; the bound is for searching frames.
+    m_sincePacket = 0;
 }
 
 void InputFile::readStreamInfo()
 {
     const int ret = avformat_find_stream_info(m_context.get(), nullptr);
     if (ret < 0)
-        inputError("cannot read the streams of " + printable(m_path) + ": " + errorText(ret));
-    const int index = av_find_best_stream(m_context.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-    if (index >= 0) {
-        m_audioIndex = index;
-        m_audioDecoder = avcodec_find_decoder(m_context->streams[index]->codecpar->codec_id);
+        failOpen("cannot read the streams of " + printable(m_path), ret);
+    if (interruptionRequested())
+        throw ToolError(ExitInterrupted, "interrupted");
+    m_sincePacket = 0;
+    boundTags();
+    countAmrFrames();
+    int best = av_find_best_stream(m_context.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    if (best >= 0 && !isUsableAudio(m_context->streams[best]->codecpar))
+        best = -1;
+    for (unsigned i = 0; best < 0 && i < m_context->nb_streams; ++i)
+        if (isUsableAudio(m_context->streams[i]->codecpar))
+            best = static_cast<int>(i);
+    if (best >= 0) {
+        m_audioIndex = best;
+        m_audioDecoder = avcodec_find_decoder(m_context->streams[best]->codecpar->codec_id);
     }
+}
+
+void InputFile::boundTags()
+{
+    boundDictionary(&m_context->metadata);
+    for (unsigned i = 0; i < m_context->nb_streams; ++i)
+        boundDictionary(&m_context->streams[i]->metadata);
+}
+
+// The AMR demuxer guesses the length from the bit rate, which is wrong whenever the mode
+// changes or frames carry no speech. Frames are counted instead: each is 20 ms, and its
+// size follows from its first byte.
+void InputFile::countAmrFrames()
+{
+    static constexpr uint8_t narrowSizes[16] = {13, 14, 16, 18, 20, 21, 27, 32, 6, 1, 1, 1, 1, 1, 1, 1};
+    static constexpr uint8_t wideSizes[16] = {18, 24, 33, 37, 41, 47, 51, 59, 61, 6, 1, 1, 1, 1, 1, 1};
+    AVFormatContext *ctx = m_context.get();
+    if (ctx->nb_streams != 1 || !isNamed(ctx->iformat, {"amr", "amrnb", "amrwb"}))
+        return;
+    AVStream *stream = ctx->streams[0];
+    uint8_t head[9];
+    if (::pread(m_file.fd, head, sizeof head, 0) != static_cast<ssize_t>(sizeof head))
+        return;
+    int64_t position;
+    const uint8_t *sizes;
+    if (std::memcmp(head, "#!AMR-WB\n", 9) == 0) {
+        position = 9;
+        sizes = wideSizes;
+    } else if (std::memcmp(head, "#!AMR\n", 6) == 0) {
+        position = 6;
+        sizes = narrowSizes;
+    } else {
+        return;
+    }
+    constexpr int64_t maxScan = 256LL << 20;
+    if (m_readEnd > maxScan)
+        return;
+    std::vector<uint8_t> buffer(1 << 16);
+    int64_t frames = 0;
+    int64_t bufferStart = 0;
+    int64_t bufferEnd = 0;
+    while (position < m_readEnd) {
+        if (position >= bufferEnd) {
+            const ssize_t got = ::pread(m_file.fd, buffer.data(), buffer.size(), position);
+            if (got <= 0)
+                break;
+            bufferStart = position;
+            bufferEnd = position + got;
+        }
+        const int64_t next = position + sizes[(buffer[static_cast<size_t>(position - bufferStart)] >> 3) & 0x0f];
+        if (next > m_readEnd)
+            break;
+        ++frames;
+        position = next;
+    }
+    if (frames == 0 || stream->codecpar->sample_rate <= 0)
+        return;
+    const int64_t samples = frames * (stream->codecpar->sample_rate / 50);
+    stream->duration = av_rescale_q(samples, AVRational{1, stream->codecpar->sample_rate}, stream->time_base);
+    ctx->duration = av_rescale(frames, AV_TIME_BASE, 50);
+}
+
+bool InputFile::readPacket(AVPacket *packet)
+{
+    if (av_read_frame(m_context.get(), packet) < 0)
+        return false;
+    m_sincePacket = 0;
+    return true;
 }
 
 void InputFile::discardAllBut(int streamIndex)

@@ -1,51 +1,104 @@
-// An opened media file: refused early when it is not a regular file, probed with bounded
-// reads, its stream information read. Nested opens (playlists, references to other files)
-// are refused: the tool reads the one file it was given.
+// An opened media file: refused early when it is not a regular file, read through the
+// tool's own bounded reader, its stream information read. Only the named file is read: no
+// protocol but a plain file, no format that refers to other files (playlists, concat lists,
+// session descriptions), no nested opens.
 #pragma once
 
 #include "avhandles.h"
 
 #include <string>
+#include <vector>
 
 namespace kescvt {
 
 class InputFile {
 public:
-    // Throws ToolError(ExitInput) with the reason when the file cannot be read as media.
+    // Throws ToolError(ExitInput) with the reason when the file cannot be read as media,
+    // ToolError(ExitInterrupted) when a stop came while opening.
     explicit InputFile(const std::string &path);
     InputFile(const InputFile &) = delete;
     InputFile &operator=(const InputFile &) = delete;
 
     AVFormatContext *context() const { return m_context.get(); }
     const std::string &path() const { return m_path; }
-    // Index of the best audio stream and a decoder for it; -1 and null when there is none.
+    // Index of the best usable audio stream and a decoder for it; -1 and null when there
+    // is none (see isUsableAudio()).
     int audioStreamIndex() const { return m_audioIndex; }
     const AVCodec *audioDecoder() const { return m_audioDecoder; }
     // Lets the demuxer skip every stream but the one being converted.
     void discardAllBut(int streamIndex);
+    // av_read_frame with the bound on bytes read between two packets; false at the end.
+    bool readPacket(AVPacket *packet);
 
     // Limits on what finding the format and the stream parameters may read.
     static constexpr int64_t probeSizeBytes = 5'000'000;
     static constexpr int64_t analyzeMicroseconds = 5'000'000;
+    // A demuxer that reads this much past the header without giving a packet is searching
+    // garbage (a file of zeros, a damaged stream) and may be holding all of it in memory.
+    static constexpr int64_t maxBytesBetweenPackets = 16LL << 20;
+    // Tags kept per container or stream, and the longest key and value kept (in bytes).
+    static constexpr int maxTags = 256;
+    static constexpr size_t maxTagKeyBytes = 256;
+    static constexpr size_t maxTagValueBytes = 16384;
 
 private:
-    void checkFileType() const;
+    struct Patch {
+        int64_t offset = 0;
+        int64_t length = 0;
+        std::string bytes; // empty: the range reads as zeros
+    };
+
+    void openFile();
+    void findDataEnd();
+    void boundTagParsing();
     void openIo();
     const AVInputFormat *detectFormat();
     void openDemuxer(const AVInputFormat *format);
     void readStreamInfo();
+    void boundTags();
+    void countAmrFrames();
+    int read(uint8_t *buffer, int size);
+    int64_t seek(int64_t offset, int whence);
+    [[noreturn]] void failOpen(const std::string &text, int ret) const;
 
+    static int readThunk(void *opaque, uint8_t *buffer, int size);
+    static int64_t seekThunk(void *opaque, int64_t offset, int whence);
+
+    // Members own what they hold, so that a constructor that throws half way frees it.
+    struct Descriptor {
+        int fd = -1;
+        ~Descriptor();
+    };
     struct IoDeleter {
-        void operator()(AVIOContext *io) const { avio_closep(&io); }
+        void operator()(AVIOContext *io) const;
     };
 
     std::string m_path;
-    // Declared before the demuxer so that it is closed after it.
+    Descriptor m_file;
+    int64_t m_size = 0;
+    int64_t m_dataEnd = 0;  // the size less a long run of trailing zeros
+    int64_t m_readEnd = 0;  // where reading stops: m_dataEnd for raw streams, else m_size
+    int64_t m_position = 0;
+    int64_t m_sincePacket = 0;
+    std::vector<Patch> m_patches;
+    // Declared before the demuxer so that it is freed after it.
     std::unique_ptr<AVIOContext, IoDeleter> m_io;
     InputContextPtr m_context;
     int m_audioIndex = -1;
     const AVCodec *m_audioDecoder = nullptr;
 };
+
+// An audio stream worth a line and a conversion: a decoder exists and its rate and channel
+// count lie in sane ranges.
+bool isUsableAudio(const AVCodecParameters *par);
+constexpr int minSampleRate = 1000;
+constexpr int maxSampleRate = 768000;
+constexpr int maxChannels = 64;
+
+// Caps every single allocation of the FFmpeg libraries: a header field cannot make them
+// ask for gigabytes.
+void limitAllocations();
+constexpr size_t maxAllocationBytes = 256u << 20;
 
 // "file:" keeps a path with a colon from being read as a protocol name.
 std::string fileUrl(const std::string &path);

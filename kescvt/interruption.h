@@ -1,10 +1,34 @@
-// SIGINT, SIGTERM and SIGHUP end a conversion cleanly (its partial output removed);
-// SIGPIPE is ignored so that a reader going away does not kill the tool mid-write.
+// When the tool stops early: SIGINT, SIGTERM and SIGHUP, the program that started it going
+// away (its held-open standard input pipe reaching end of file, or the parent-death
+// signal), and a probe that takes too long. SIGPIPE is ignored so that a reader going away
+// does not kill the tool mid-write.
 #pragma once
+
+#include <string>
 
 namespace kescvt {
 
+// Installs the signal handlers and the parent watch; call first thing in main().
 void installInterruptionHandlers();
+// A stop was asked for (signal or parent gone). Cheap enough to call per packet and from
+// FFmpeg's interrupt callback.
 bool interruptionRequested();
+// For AVIOInterruptCB: non-zero stops FFmpeg's blocking work.
+int interruptCallback(void *);
+
+// Until the tool starts writing its own output, a stop needs no cleanup beyond removing an
+// empty target the caller prepared for it, so the signal handler ends the process at once
+// (also from inside a library call that never returns to the tool's loops). Output, when
+// not empty, names that target; it is removed only while it is empty and regular.
+void endAtOnceOnStop(const std::string &output);
+// From here on a stop is a flag the conversion loop turns into an orderly exit.
+void endThroughLoopOnStop();
+// After a stop: removes the target named to endAtOnceOnStop() if it is still empty.
+void removePreparedTarget();
+
+// Bounds the time opening and probing an input may take; past it the tool ends with the
+// input refused as unreadable (the probe is then a hostile or broken file).
+void startProbeDeadline(unsigned seconds);
+void stopProbeDeadline();
 
 } // namespace kescvt

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "avhandles.h"
+#include "coverart.h"
 
 #include <string>
 
@@ -18,11 +19,13 @@ public:
     OutputFile &operator=(const OutputFile &) = delete;
 
     // Refuses before anything is written: an output that is the input itself, one that is
-    // not a regular file, or one that exists when overwriting was not asked for.
+    // not a regular file (a symbolic link included), or one that exists when overwriting
+    // was not asked for.
     static void checkTarget(const std::string &path, const std::string &inputPath, bool overwrite);
 
-    // Creates (or truncates) the file, adds the audio stream and writes the header.
-    void open(const AudioEncoder &encoder, const AVDictionary *tags);
+    // Creates (or truncates) the file, adds the audio stream and writes the header with
+    // the tags and, where the container holds one, the cover picture.
+    void open(const AudioEncoder &encoder, const AVDictionary *tags, const CoverArt *cover = nullptr);
     // A packet with times in 1/sampleRate of the encoder.
     void writePacket(AVPacket *packet, AVRational encoderTimeBase);
     // Writes the trailer and closes the file; from then on the file stays.
@@ -30,10 +33,14 @@ public:
 
 private:
     [[noreturn]] void writeError(const std::string &what, int ret) const;
+    void addTags(const AVDictionary *tags, const CoverArt *cover);
+    void addPictureStream(const CoverArt &cover);
+    void writePicture(const CoverArt &cover);
 
     std::string m_path;
     OutputContextPtr m_context;
     AVStream *m_stream = nullptr;
+    AVStream *m_pictureStream = nullptr;
     bool m_created = false;
     bool m_finished = false;
 };

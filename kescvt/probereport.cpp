@@ -1,6 +1,7 @@
 #include "probereport.h"
 
 #include "console.h"
+#include "inputfile.h"
 
 #include <cinttypes>
 #include <cmath>
@@ -91,6 +92,16 @@ void printTags(const AVDictionary *tags, const char *indent)
         printLine(formatText("%s  %-16s: ", indent, tagKey(entry->key).c_str()) + printable(entry->value));
 }
 
+// Picture files (one image, or a sequence read as a pipe) and covers are no video the file
+// plays.
+bool isStillPicture(const AVFormatContext *ctx, const AVStream *stream)
+{
+    if (stream->disposition & AV_DISPOSITION_ATTACHED_PIC)
+        return true;
+    const std::string name = ctx->iformat->name;
+    return name == "image2" || (name.size() > 5 && name.compare(name.size() - 5, 5, "_pipe") == 0);
+}
+
 } // namespace
 
 std::string channelsText(int channels)
@@ -128,16 +139,18 @@ std::string durationLine(const AVFormatContext *ctx)
     return line;
 }
 
-std::string streamLine(const AVStream *stream)
+std::string streamLine(const AVStream *stream, bool stillPicture)
 {
     const std::string head = formatText("    Stream #0.%d: ", stream->index);
     switch (stream->codecpar->codec_type) {
     case AVMEDIA_TYPE_AUDIO:
+        // Only audio the tool can convert is announced as such.
+        if (!isUsableAudio(stream->codecpar))
+            return head + "Unusable: " + avcodec_get_name(stream->codecpar->codec_id) + " audio";
         return head + "Audio: " + audioFields(stream->codecpar);
     case AVMEDIA_TYPE_VIDEO:
-        // A cover picture is not a video the file plays.
-        if (stream->disposition & AV_DISPOSITION_ATTACHED_PIC)
-            return head + "Attachment: " + avcodec_get_name(stream->codecpar->codec_id) + ", cover picture";
+        if (stillPicture || (stream->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            return head + "Attachment: " + avcodec_get_name(stream->codecpar->codec_id) + ", picture";
         return head + "Video: " + videoFields(stream);
     case AVMEDIA_TYPE_SUBTITLE:
         return head + "Subtitle: " + avcodec_get_name(stream->codecpar->codec_id);
@@ -154,10 +167,10 @@ int printProbeReport(const AVFormatContext *ctx)
     int playable = 0;
     for (unsigned i = 0; i < ctx->nb_streams; ++i) {
         const AVStream *stream = ctx->streams[i];
-        printLine(streamLine(stream));
+        const bool picture = isStillPicture(ctx, stream);
+        printLine(streamLine(stream, picture));
         const auto type = stream->codecpar->codec_type;
-        if (type == AVMEDIA_TYPE_AUDIO ||
-            (type == AVMEDIA_TYPE_VIDEO && !(stream->disposition & AV_DISPOSITION_ATTACHED_PIC)))
+        if ((type == AVMEDIA_TYPE_AUDIO && isUsableAudio(stream->codecpar)) || (type == AVMEDIA_TYPE_VIDEO && !picture))
             ++playable;
         printTags(stream->metadata, "    ");
     }

@@ -17,7 +17,9 @@ int printProbeReport(const AVFormatContext *ctx);
 
 // Single lines, exposed for tests.
 std::string durationLine(const AVFormatContext *ctx);
-std::string streamLine(const AVStream *stream); // empty for streams that get no line
+// A still picture (cover, image file) gets an "Attachment:" line, audio without a decoder
+// or with rates and channels out of range an "Unusable:" line.
+std::string streamLine(const AVStream *stream, bool stillPicture = false);
 std::string channelsText(int channels);
 std::string durationText(int64_t microseconds); // "HH:MM:SS.cc", or "N/A" when unknown
 

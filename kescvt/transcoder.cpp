@@ -4,12 +4,71 @@
 #include "interruption.h"
 #include "toolerror.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace kescvt {
 
 namespace {
 
 // A stream that yields nothing but errors for this long is not worth reading to its end.
 constexpr int maxErrorsBeforeFirstFrame = 100;
+
+// Most input samples handed to the resampler at once, scaled by the rate ratio so that
+// neither its output nor the queue of samples waiting for the encoder can grow with a
+// frame's size or a header's sample rate.
+constexpr int64_t maxOutputSamplesPerChunk = 16384;
+
+[[noreturn]] void interrupted()
+{
+    throw ToolError(ExitInterrupted, "interrupted");
+}
+
+// Float sources may go past full scale and a volume below 100 % brings that back, so the
+// limit leaves room: 24 dB above full scale.
+constexpr double maxFloatSample = 16.0;
+
+template <typename Sample>
+void clampSamples(Sample *samples, size_t count)
+{
+    for (size_t i = 0; i < count; ++i) {
+        const Sample value = samples[i];
+        if (std::isnan(value))
+            samples[i] = 0;
+        else if (value > maxFloatSample)
+            samples[i] = maxFloatSample;
+        else if (value < -maxFloatSample)
+            samples[i] = -maxFloatSample;
+    }
+}
+
+// Floating-point samples may hold anything a file says: NaN, infinities and huge values
+// crash some encoders and make others refuse the whole stream.
+void clampFloatSamples(AVFrame *frame)
+{
+    const auto format = static_cast<AVSampleFormat>(frame->format);
+    const AVSampleFormat packed = av_get_packed_sample_fmt(format);
+    if (packed != AV_SAMPLE_FMT_FLT && packed != AV_SAMPLE_FMT_DBL)
+        return;
+    if (av_frame_make_writable(frame) < 0)
+        throw std::bad_alloc();
+    const bool planar = av_sample_fmt_is_planar(format);
+    const int channels = frame->ch_layout.nb_channels;
+    const int planes = planar ? channels : 1;
+    const size_t perPlane = static_cast<size_t>(frame->nb_samples) * (planar ? 1 : channels);
+    for (int plane = 0; plane < planes; ++plane) {
+        if (packed == AV_SAMPLE_FMT_FLT)
+            clampSamples(reinterpret_cast<float *>(frame->extended_data[plane]), perPlane);
+        else
+            clampSamples(reinterpret_cast<double *>(frame->extended_data[plane]), perPlane);
+    }
+}
+
+bool saneFrame(const AVFrame *frame)
+{
+    return frame->nb_samples > 0 && frame->sample_rate >= minSampleRate && frame->sample_rate <= maxSampleRate &&
+           frame->ch_layout.nb_channels > 0 && frame->ch_layout.nb_channels <= maxChannels;
+}
 
 struct DictionaryHolder {
     AVDictionary *dict = nullptr;
@@ -25,11 +84,12 @@ Transcoder::Transcoder(const ToolOptions &options)
     m_encoderChoice = findEncoder(options.codec, m_container);
     m_streamIndex = m_input.audioStreamIndex();
     if (m_streamIndex < 0)
-        throw ToolError(ExitInput, "no audio stream in " + printable(options.input));
+        throw ToolError(ExitInput, "no usable audio stream in " + printable(options.input));
     if (!m_input.audioDecoder())
         throw ToolError(ExitInput, std::string("no decoder for the ") +
                                        avcodec_get_name(m_input.context()->streams[m_streamIndex]->codecpar->codec_id) +
                                        " audio of " + printable(options.input));
+    stopProbeDeadline();
     OutputFile::checkTarget(options.output, options.input, options.overwrite);
     m_input.discardAllBut(m_streamIndex);
     m_decoded = makeFrame();
@@ -59,15 +119,16 @@ void Transcoder::run()
     PacketPtr packet = makePacket();
     if (!packet)
         throw std::bad_alloc();
-    AVFormatContext *ctx = m_input.context();
     // A read error past the first packets is a truncated file: what was read is converted.
-    while (av_read_frame(ctx, packet.get()) >= 0) {
+    while (m_input.readPacket(packet.get())) {
         if (packet->stream_index == m_streamIndex)
             decodePacket(packet.get());
         av_packet_unref(packet.get());
         if (interruptionRequested())
-            throw ToolError(ExitInterrupted, "interrupted");
+            interrupted();
     }
+    if (interruptionRequested())
+        interrupted();
     decodePacket(nullptr);
     if (!m_output)
         throw ToolError(ExitInput, "no audio could be decoded from " + printable(m_options.input));
@@ -75,6 +136,9 @@ void Transcoder::run()
     encodeAvailable(true);
     m_encoder->sendFrame(nullptr);
     drainEncoder();
+    // Headers alone are no conversion: the caller must not take them for one.
+    if (m_packetsWritten == 0 || m_realSamples == 0)
+        throw ToolError(ExitInput, "too little audio in " + printable(m_options.input) + " to make a file of");
     m_output->finish();
     m_progress.finish(secondsWritten());
 }
@@ -94,14 +158,23 @@ void Transcoder::decodePacket(const AVPacket *packet)
         throw ToolError(ExitInput, "the audio of " + printable(m_options.input) + " cannot be decoded");
 }
 
-void Transcoder::handleFrame(const AVFrame *frame)
+void Transcoder::handleFrame(AVFrame *frame)
 {
-    if (frame->nb_samples <= 0 || frame->sample_rate <= 0 || frame->ch_layout.nb_channels <= 0)
+    if (!saneFrame(frame)) {
+        ++m_decodeErrors;
         return;
+    }
+    clampFloatSamples(frame);
     if (!m_output)
         setUpOutput(frame);
-    m_converter->push(frame);
-    encodeAvailable(false);
+    const int chunk = static_cast<int>(std::clamp<int64_t>(
+        maxOutputSamplesPerChunk * frame->sample_rate / m_encoder->sampleRate(), 1, maxOutputSamplesPerChunk));
+    for (int offset = 0; offset < frame->nb_samples; offset += chunk) {
+        m_converter->push(frame, offset, std::min(chunk, frame->nb_samples - offset));
+        encodeAvailable(false);
+        if (interruptionRequested())
+            interrupted();
+    }
 }
 
 // Waits for the first decoded frame: only then are the source's real rate, layout and
@@ -130,8 +203,11 @@ void Transcoder::setUpOutput(const AVFrame *first)
 
     DictionaryHolder tags;
     tags.dict = collectTags(m_input.context(), m_input.context()->streams[m_streamIndex]);
+    const std::optional<CoverArt> cover = findCoverArt(m_input.context());
+    // From here on the file is ours to remove: a stop goes through the loop.
+    endThroughLoopOnStop();
     auto output = std::make_unique<OutputFile>(m_container, m_options.output);
-    output->open(*m_encoder, tags.dict);
+    output->open(*m_encoder, tags.dict, cover ? &*cover : nullptr);
     m_output = std::move(output);
 }
 
@@ -165,6 +241,7 @@ void Transcoder::drainEncoder()
     while (m_encoder->receivePacket(m_encoded.get())) {
         m_output->writePacket(m_encoded.get(), timeBase);
         av_packet_unref(m_encoded.get());
+        ++m_packetsWritten;
     }
 }
 

@@ -1,5 +1,5 @@
-// One conversion: read the best audio stream, decode, convert, encode, write. Every
-// other stream (video, cover art, subtitles) is skipped by the demuxer.
+// One conversion: read the best audio stream, decode, convert, encode, write, with the
+// source's tags and cover picture. Every other stream (video, subtitles) is skipped.
 #pragma once
 
 #include "audioconverter.h"
@@ -28,7 +28,7 @@ public:
 private:
     void openDecoder();
     void decodePacket(const AVPacket *packet);
-    void handleFrame(const AVFrame *frame);
+    void handleFrame(AVFrame *frame);
     void setUpOutput(const AVFrame *first);
     void encodeAvailable(bool last);
     void sendToEncoder(FramePtr frame, int realSamples);
@@ -51,6 +51,7 @@ private:
     int64_t m_samplesSent = 0; // pts of the next frame, padding included
     int64_t m_realSamples = 0; // samples that came from the source
     int m_decodeErrors = 0;
+    int64_t m_packetsWritten = 0;
 };
 
 } // namespace kescvt

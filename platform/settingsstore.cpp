@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -81,11 +82,9 @@ void SettingsStore::open(const std::function<std::unique_ptr<QSettings>()> &make
     // Sections are parsed lazily; parse them all now so that damage anywhere in
     // the file is seen before the first value is read.
     (void)m_settings->allKeys();
-    if (m_settings->status() == QSettings::FormatError) {
-        // A damaged file counts as empty: nothing of it is read, and the first
-        // write replaces it.
-        m_discardFile = true;
-    }
+    // The reader skips the lines it cannot read and keeps the rest; the file is
+    // copied aside before a save leaves those lines out.
+    m_damaged = m_settings->status() == QSettings::FormatError;
     if (m_settings->status() != QSettings::NoError)
         reopen();
 }
@@ -101,8 +100,6 @@ void SettingsStore::reopen()
 
 bool SettingsStore::groupExists(const std::string &group) const
 {
-    if (m_discardFile)
-        return false;
     m_settings->beginGroup(groupPath(group));
     const bool exists = !m_settings->childKeys().isEmpty();
     m_settings->endGroup();
@@ -112,8 +109,6 @@ bool SettingsStore::groupExists(const std::string &group) const
 std::optional<std::string> SettingsStore::readText(const std::string &group, const std::string &name,
                                                    size_t maxBytes) const
 {
-    if (m_discardFile)
-        return std::nullopt;
     const QVariant value = m_settings->value(keyPath(group, name));
     if (!value.isValid())
         return std::nullopt;
@@ -131,8 +126,6 @@ std::optional<std::string> SettingsStore::readText(const std::string &group, con
 std::optional<std::uint32_t> SettingsStore::readNumber(const std::string &group,
                                                        const std::string &name) const
 {
-    if (m_discardFile)
-        return std::nullopt;
     const QVariant value = m_settings->value(keyPath(group, name));
     if (!value.isValid())
         return std::nullopt;
@@ -148,17 +141,28 @@ std::optional<std::uint32_t> SettingsStore::readNumber(const std::string &group,
     return std::nullopt;
 }
 
-void SettingsStore::prepareWrite()
+bool SettingsStore::prepareWrite()
 {
-    if (m_discardFile) {
-        m_settings->clear();
-        m_discardFile = false;
-    }
+    if (!m_damaged)
+        return true;
+    // Once: the whole damaged file goes beside it as "<name>.damaged". Without
+    // that copy nothing is written, so the file is never lost.
+    const QString name = m_settings->fileName();
+    QFile original(name);
+    QSaveFile copy(name + QStringLiteral(".damaged"));
+    if (!original.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = original.readAll();
+    if (copy.write(bytes) != bytes.size() || !copy.commit())
+        return false;
+    m_damaged = false;
+    return true;
 }
 
 void SettingsStore::writeText(const std::string &group, const std::string &name, const std::string &value)
 {
-    prepareWrite();
+    if (!prepareWrite())
+        return;
     const QByteArray bytes(value.data(), static_cast<qsizetype>(value.size()));
     if (isValidUtf8(bytes))
         m_settings->setValue(keyPath(group, name), QString::fromUtf8(bytes));
@@ -168,12 +172,15 @@ void SettingsStore::writeText(const std::string &group, const std::string &name,
 
 void SettingsStore::writeNumber(const std::string &group, const std::string &name, std::uint32_t value)
 {
-    prepareWrite();
+    if (!prepareWrite())
+        return;
     m_settings->setValue(keyPath(group, name), static_cast<uint>(value));
 }
 
 bool SettingsStore::sync()
 {
+    if (m_damaged)
+        return false;
     // The new object writes the pending changes while it opens the file, so its
     // status is the outcome of this save alone.
     reopen();

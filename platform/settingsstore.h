@@ -12,10 +12,12 @@ class QSettings;
 // text and number values. On Linux an INI file under $XDG_CONFIG_HOME/Kestrune/
 // through QSettings; group paths are written with "\" as in the stored names and
 // mapped to QSettings' own separator here. Texts are byte strings: valid UTF-8
-// is stored as text, anything else as bytes, and both read back unchanged. A
-// file that cannot be parsed is treated as empty and replaced by the next save;
-// an unreadable one reads as empty. Saves are atomic and locked against other
-// processes saving at the same time.
+// is stored as text, anything else as bytes, and both read back unchanged. Of a
+// file with lines that cannot be parsed, every readable value is read; before
+// the first save rewrites it, the whole file is copied to "<file>.damaged" (no
+// save is made while that copy cannot be written). An unreadable file reads as
+// empty. Saves are atomic and locked against other processes saving at the
+// same time.
 class SettingsStore {
 public:
     SettingsStore();                                   // the user's own store
@@ -44,9 +46,9 @@ public:
 private:
     void open(const std::function<std::unique_ptr<QSettings>()> &make);
     void reopen();
-    void prepareWrite();
+    bool prepareWrite();
 
     std::function<std::unique_ptr<QSettings>()> m_make;
     std::unique_ptr<QSettings> m_settings;
-    bool m_discardFile = false;   // the file was damaged: read nothing of it
+    bool m_damaged = false;   // lines of the file could not be read; no copy made yet
 };

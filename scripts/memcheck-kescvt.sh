@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the converter tool under valgrind's memcheck: one conversion into each
-# of the 14 formats with the command lines the program builds, the probe, and
+# of the 16 formats with the command lines the program builds, the probe, and
 # the error paths; any memory error or lost block fails. These tests are part
 # of the ordinary suite (label "memcheck"); this runs them alone.
 set -euo pipefail

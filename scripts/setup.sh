@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   valgrind
   desktop-file-utils appstream dpkg-dev file
+  xdg-utils # xdg-open: Play, Browse and the links open files, folders and pages with it
   librsvg2-bin
 )
 

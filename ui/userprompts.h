@@ -18,8 +18,8 @@ public:
     // A message box with an OK button.
     virtual void message(QWidget *owner, const QString &text, Icon icon,
                          const QString &caption = QStringLiteral("Sonavert")) = 0;
-    // The open-file dialog; empty when cancelled.
-    virtual QStringList openFiles(QWidget *owner, const QStringList &filters) = 0;
+    // The open-file dialog starting in the folder start; empty when cancelled.
+    virtual QStringList openFiles(QWidget *owner, const QStringList &filters, const QString &start) = 0;
     // The folder chooser starting at start; empty when cancelled.
     virtual QString chooseFolder(QWidget *owner, const QString &title, const QString &start) = 0;
     // A Yes/No question asked without waiting for it: work on the event loop

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QStyle>
 
 #include "formats/widgets/dialogunits.h"
+#include "platform/bytetext.h"
 #include "ui/userprompts.h"
 #include "ui/waitcursor.h"
 
@@ -21,18 +23,19 @@ using pagecontrols::label;
 using pagecontrols::place;
 
 const char *const kExample =
-    "For example: original file is \"C:\\Music\\pop\\1.mp3\" and output folder is "
-    "\"D:\\Output.\" If the option is checked, the output folder will be "
-    "\"D:\\Output\\C\\Music\\pop.\"";
+    "For example: original file is \"/home/user/Music/pop/1.mp3\" and output folder is "
+    "\"/media/output.\" If the option is checked, the output folder will be "
+    "\"/media/output/home/user/Music/pop.\"";
 
+// The edit boxes carry bytes that are not UTF-8 unchanged.
 QString fromBytes(const std::string &text)
 {
-    return QString::fromStdString(text);
+    return textFromBytes(text);
 }
 
 std::string toBytes(const QString &text)
 {
-    return text.toStdString();
+    return bytesFromText(text);
 }
 
 void etchedLine(QWidget *parent, const QRect &rect)
@@ -115,8 +118,8 @@ void COptOutputPage::createControls()
     targetLabel->setBuddy(m_targetExistsList);
 
     m_myDocumentsCheck = place(
-        new QCheckBox(QStringLiteral("Output files to M&y Documents if creating file failure"),
-                      this),
+        new QCheckBox(
+            QStringLiteral("Output files to the &Documents folder if creating file failure"), this),
         "myDocumentsCheck", dluRect(44, 197, 308, 10));
     m_browseOutputCheck = place(
         new QCheckBox(QStringLiteral("&Browse output folder while conversion completes"), this),
@@ -221,11 +224,15 @@ void COptOutputPage::onBrowse()
     readControls();
     // The chooser is a window of its own and gets the ordinary cursor; the wait
     // cursor covers the work around it.
+    // The chooser sees the file system's names as Qt decodes them; a start
+    // folder picked as it stands keeps its own bytes.
+    const std::string start = chooserStartFolder(m_options.DestSpecifiedFolder);
+    const QString shownStart = QFile::decodeName(QByteArray::fromStdString(start));
     const QString picked = userPrompts().chooseFolder(
-        this, QStringLiteral("Please choose an output folder:"),
-        fromBytes(chooserStartFolder(m_options.DestSpecifiedFolder)));
+        this, QStringLiteral("Please choose an output folder:"), shownStart);
     WaitCursor wait;
-    const std::string folder = customFolderFromChoice(toBytes(picked));
+    const std::string folder = customFolderFromChoice(
+        !picked.isEmpty() && picked == shownStart ? start : QFile::encodeName(picked).toStdString());
     if (folder.empty())
         return;
     m_options.DestSpecifiedFolder = folder;
@@ -248,7 +255,7 @@ bool COptOutputPage::leave()
 
     userPrompts().message(this, QString::fromUtf8(generalLeaveMessage(check)),
                           UserPrompts::Icon::Warning);
-    if (check == GeneralLeaveCheck::NeedOutputFolder)
+    if (check == GeneralLeaveCheck::NeedOutputFolder || check == GeneralLeaveCheck::FolderTooLong)
         m_customFolderEdit->setFocus();
     else
         m_filterEdit->setFocus();

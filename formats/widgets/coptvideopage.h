@@ -17,7 +17,7 @@ class COptVideoPage : public OptionsPage {
 public:
     explicit COptVideoPage(QWidget *parent = nullptr);
 
-    // The page's own copy of the 14 records and the format it shows first.
+    // The page's own copy of the 16 records and the format it shows first.
     void setRecords(const EncodingParamsSet &records, int format);
     const EncodingParamsSet &records() const { return m_records; }
     // The format the page shows, and that format's record.

@@ -12,8 +12,8 @@ class SettingsStore;
 
 // What the Options command works on: the main window's own state.
 struct OptionsTarget {
-    int &currentFormat;                        // 0..13
-    EncodingParamsSet &params;                 // the main window's 14 records
+    int &currentFormat;                        // 0..15
+    EncodingParamsSet &params;                 // the main window's 16 records
     ProgramSettings &settings;                 // includes OptStartPageIndex
     std::vector<std::string> &extensionFilter; // rebuilt after OK
     SettingsStore &store;                      // saving after OK

@@ -29,15 +29,16 @@ public:
     int openLink(const QString &link, bool showNormal) override
     {
         calls << (showNormal ? "link " : "link(show) ") + link;
-        return kOpened;
+        return result;
     }
     QStringList calls;
+    int result = kOpened;
 };
 
 class CountingPrompts final : public UserPrompts {
 public:
     void message(QWidget *, const QString &text, Icon, const QString &) override { messages << text; }
-    QStringList openFiles(QWidget *, const QStringList &) override
+    QStringList openFiles(QWidget *, const QStringList &, const QString &) override
     {
         ++fileDialogs;
         return {};
@@ -247,6 +248,8 @@ private slots:
         QVERIFY(viewer);
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Sonavert Help"));
         QVERIFY(!viewer->isMaximized());
+        // The whole window on the screen, which is smaller than its usual size here.
+        QVERIFY(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
 
         viewer->showMinimized();
         w->commands()->run(kHelpTopics);
@@ -265,9 +268,14 @@ private slots:
     void firstRunHelpOpensMaximisedAndComesBackMaximised()
     {
         auto w = makeWindow(true);
+        // It opens once the main window is shown, in front of it.
+        QVERIFY(!HelpViewer::find());
+        w->show();
+        QCoreApplication::processEvents();
         QPointer<HelpViewer> viewer = HelpViewer::find();
         QVERIFY(viewer);
         QVERIFY(viewer->isMaximized());
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
         viewer->showMinimized();
         w->commands()->run(kHelpTopics);
         QVERIFY(!viewer->isMinimized());
@@ -282,6 +290,8 @@ private slots:
 
         // The next start offers no help.
         auto again = makeWindow(true);
+        again->show();
+        QCoreApplication::processEvents();
         QCOMPARE(viewerCount(), 0);
     }
 
@@ -305,6 +315,12 @@ private slots:
                      "link https://www.kestrune.com/checkforupdates/?ver=2.7&build=719",
                      "link https://www.kestrune.com/",
                  }));
+        QVERIFY(m_prompts.messages.isEmpty());
+        // A link that nothing takes is reported.
+        m_shell.result = ShellActions::kNoAssociation;
+        help->findCommand(kCheckLatestVersion)->trigger();
+        m_shell.result = ShellActions::kOpened;
+        QCOMPARE(m_prompts.messages, QStringList{linkFailureMessage(ShellActions::kNoAssociation)});
     }
 
     void helpButtonOpensItsMenuBelowIt()

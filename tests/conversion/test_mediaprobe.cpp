@@ -9,6 +9,8 @@
 #include <memory>
 #include "runnow.h"
 
+#include <unistd.h>
+
 namespace {
 
 const std::string kTool = FAKE_KESCVT;
@@ -51,7 +53,7 @@ TEST(ProbeRules, RealMediaExtensionsAndCommands)
     EXPECT_EQ(probeCommand("/t/kescvt", "/m/a.rm", true), R"("/t/kescvt" -i "DS:\\/m/a.rm")");
 }
 
-TEST_F(MediaProbe, AddsAReadableFileOnceWhateverTheLetterCase)
+TEST_F(MediaProbe, AddsAReadableFileOnceWhateverItsName)
 {
     writeFile(dir / "Song.mp3", kAudio);
     EXPECT_EQ(add(dir / "Song.mp3"), 0);
@@ -65,13 +67,17 @@ TEST_F(MediaProbe, AddsAReadableFileOnceWhateverTheLetterCase)
     EXPECT_EQ(map.find(dir / "Song.mp3"), &item);
     EXPECT_EQ(log.runs(), (std::vector<std::vector<std::string>>{{"-i", dir / "Song.mp3"}}));
 
-    // Same key: nothing is run, nothing is added.
-    EXPECT_EQ(add(dir / "song.MP3"), 0);
+    // The same file by another name: nothing is run, nothing is added.
+    ASSERT_EQ(::symlink((dir / "Song.mp3").c_str(), (dir / "link.mp3").c_str()), 0);
+    EXPECT_EQ(add(dir / "link.mp3"), 0);
+    EXPECT_EQ(add(dir.path() + "/./Song.mp3"), 0);
     EXPECT_EQ(sink.rows.size(), 1u);
     EXPECT_EQ(log.runs().size(), 1u);
 
-    writeFile(dir / "b.wav", kAudio);
-    EXPECT_EQ(add(dir / "b.wav"), 1);
+    // Another letter case is another file.
+    writeFile(dir / "song.mp3", kAudio);
+    EXPECT_EQ(add(dir / "song.mp3"), 1);
+    EXPECT_EQ(sink.rows.size(), 2u);
 }
 
 TEST_F(MediaProbe, RealMediaTriesThePrefixedFormFirst)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -143,8 +144,12 @@ TEST(ResolveOutputPath, OverwriteRefusesTheSourceUnderAnyName)
     ProgramSettings settings = customFolder(dir / ".", 0);
     settings.TargetExistsOpt = 22;
     EXPECT_EQ(resolve(dir / "a.mp3", settings), refusal);
-    // Letter case alone makes it the same name.
-    EXPECT_EQ(resolve(dir / "a.MP3", besideSource(22)), refusal);
+    ASSERT_EQ(::symlink(dir.path().c_str(), (dir / "link").c_str()), 0);
+    settings.DestSpecifiedFolder = dir / "link";
+    EXPECT_EQ(resolve(dir / "a.mp3", settings), refusal);
+    // Letter case alone makes another file, which may be overwritten.
+    writeFile(dir / "a.MP3", "another source");
+    EXPECT_EQ(resolve(dir / "a.MP3", besideSource(22)), dir / "a.mp3");
     EXPECT_EQ(readFile(dir / "a.mp3"), "source");
 }
 
@@ -216,4 +221,23 @@ TEST(ResolveOutputPath, SkipNeverFallsBack)
     EXPECT_EQ(resolve(dir / "a.wav", settings, [&] { ++asked; return std::optional<std::string>(dir.path()); }),
               "!Target exists and skipped");
     EXPECT_EQ(asked, 0);
+}
+
+TEST(ResolveOutputPath, ANameTooLongForTheFileSystemFailsBeforeConverting)
+{
+    ScratchDir dir;
+    // A 255-byte source name; its target, with a longer extension, is 256 bytes.
+    const std::string stem(252, 'n');
+    writeFile(dir / (stem + ".au"), "x");
+    ProgramSettings settings = besideSource(11);
+    int asked = 0;
+    const DocumentsFolderFn documents = [&] { ++asked; return std::optional<std::string>(dir / "Docs"); };
+    EXPECT_EQ(resolve(dir / (stem + ".au"), settings, documents),
+              "!Failed to create file \"" + dir / (stem + ".mp3\""));
+    EXPECT_EQ(asked, 0);
+    settings.OutputFiles2MyDocuments = 1;
+    EXPECT_EQ(resolve(dir / (stem + ".au"), settings, documents),
+              "!Failed to create file \"" + dir / ("Docs/" + stem + ".mp3\""));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(folderEntries(dir.path()), (std::set<std::string>{stem + ".au", "Docs"}));
 }

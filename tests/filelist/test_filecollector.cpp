@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -37,22 +38,33 @@ TEST(FileCollector, ExtensionKeyIsLowerCaseTextAfterTheLastDotOfTheName)
     EXPECT_EQ(FileCollector::extensionKey("noslash.mp3"), "mp3");
 }
 
-TEST(FileCollector, FolderSearchListsEachFolderBeforeItsSubfolders)
+TEST(FileCollector, FolderSearchTakesFoldersInDepthAndEntriesInNameOrder)
 {
     ScratchFolder dir;
     dir.write("top.wav");
     dir.write("sub/mid.wav");
     dir.write("sub/deeper/low.wav");
-    dir.write("other/side.wav");
+    dir.write("Other/side.wav");
+    dir.write("B.wav");
+    dir.write("a.wav");
     FileCollector collector(false, {});
     collector.searchFolder(dir.path());
-    const auto found = names(collector.pending(), dir.path());
-    ASSERT_EQ(found.size(), 4u);
-    EXPECT_EQ(found.front(), "top.wav");
-    const auto at = [&](const std::string &n) {
-        return std::find(found.begin(), found.end(), n) - found.begin();
-    };
-    EXPECT_LT(at("sub/mid.wav"), at("sub/deeper/low.wav"));
+    EXPECT_EQ(names(collector.pending(), dir.path()),
+              (std::vector<std::string>{"a.wav", "B.wav", "top.wav", "Other/side.wav", "sub/mid.wav",
+                                        "sub/deeper/low.wav"}));
+
+    // Many files come in the order of their names, not of their creation.
+    ScratchFolder album;
+    std::vector<std::string> expected;
+    for (int n = 200; n >= 1; --n) {
+        char name[32];
+        std::snprintf(name, sizeof name, "Track %03d.wav", n);
+        album.write(name);
+        expected.insert(expected.begin(), name);
+    }
+    FileCollector tracks(false, {});
+    tracks.searchFolder(album.path());
+    EXPECT_EQ(names(tracks.pending(), album.path()), expected);
 }
 
 TEST(FileCollector, FilterKeepsListedExtensionsAndFollowsShortcuts)
@@ -112,19 +124,23 @@ TEST(FileCollector, ShortcutChainsEndAndBrokenShortcutsAreLeftOut)
     EXPECT_EQ(collector.pending(), std::vector<std::string>{target});
 }
 
-TEST(FileCollector, OnlyRegularFilesAreCollectedAndLinkedFoldersNotEntered)
+TEST(FileCollector, OnlyRegularFilesAreCollectedAndLinkedFoldersSearchedOnce)
 {
     ScratchFolder dir;
     const std::string song = dir.write("music/song.wav");
+    dir.write("elsewhere/far.wav");
     ASSERT_EQ(::mkfifo(dir.file("music/pipe.wav").c_str(), 0600), 0);
-    // A link back to the top would loop for ever if it were followed.
+    // A linked folder is searched; links back up the tree end the walk.
+    std::filesystem::create_directory_symlink(dir.file("elsewhere"), dir.file("music/linked"));
     std::filesystem::create_directory_symlink(dir.path(), dir.file("music/loop"));
+    std::filesystem::create_directory_symlink(dir.file("music"), dir.file("elsewhere/back"));
+    std::filesystem::create_directory_symlink("/proc/self", dir.file("music/proc"));
     std::filesystem::create_symlink(song, dir.file("music/alias.wav"));
 
     FileCollector collector(false, {});
-    collector.searchFolder(dir.path());
-    EXPECT_EQ(sorted(names(collector.pending(), dir.path())),
-              (std::vector<std::string>{"music/alias.wav", "music/song.wav"}));
+    collector.searchFolder(dir.file("music"));
+    EXPECT_EQ(names(collector.pending(), dir.path()),
+              (std::vector<std::string>{"music/alias.wav", "music/song.wav", "music/linked/far.wav"}));
 
     FileCollector dropped(false, {});
     dropped.addDropped(dir.file("music/pipe.wav"));
@@ -134,7 +150,7 @@ TEST(FileCollector, OnlyRegularFilesAreCollectedAndLinkedFoldersNotEntered)
     // The dropped file and its folder: the file comes twice, the probe passes
     // over the second as a duplicate.
     EXPECT_EQ(std::count(dropped.pending().begin(), dropped.pending().end(), song), 2);
-    EXPECT_EQ(dropped.pending().size(), 3u);
+    EXPECT_EQ(dropped.pending().size(), 4u);
 }
 
 TEST(ShortcutReader, ReadsRelativeAndLocalBasePathsInBothEncodings)

@@ -17,6 +17,9 @@ const std::string kAac =
     "Invalid parameters for AAC codec.\nSample rate must equal to or be greater than 16000 Hz, "
     "and bit rate must equal to or be greater than 16 kbps.";
 
+const std::string kFlac = "Invalid parameters for FLAC codec.\nSample rate must be Auto or between 1000 and 655350 Hz.";
+const std::string kOpus = "Invalid parameters for Opus codec.\nBit rate must be Auto or between 6 and 510 kbps.";
+
 EncodingParams with(int index, const char *bitRate, const char *sampleRate, const char *channels)
 {
     EncodingParams p = defaultEncodingParams(index);
@@ -63,6 +66,42 @@ TEST(ValidateEncodingParams, AacMinimums)
     EncodingParams upper = with(5, "", "", "");
     upper.AudioCodec = "LIBFAAC";
     EXPECT_EQ(validateEncodingParams(upper), "");
+}
+
+TEST(ValidateEncodingParams, FlacRateAndOpusBitRateBounds)
+{
+    for (const char *rate : {"", "1000", "96000", "655350"})
+        EXPECT_EQ(validateEncodingParams(with(14, "", rate, "")), "") << rate;
+    for (const char *rate : {"999", "655351", "700000"})
+        EXPECT_EQ(validateEncodingParams(with(14, "", rate, "")), kFlac) << rate;
+    for (const char *kbps : {"", "6", "6.5", "128", "510"})
+        EXPECT_EQ(validateEncodingParams(with(15, kbps, "48000", "")), "") << kbps;
+    for (const char *kbps : {"5", "511", "1000k"})
+        EXPECT_EQ(validateEncodingParams(with(15, kbps, "48000", "2")), kOpus) << kbps;
+}
+
+// Settings written when only the first 14 formats existed: each of their records loads as
+// stored, and FLAC and Opus, which have no group yet, keep their defaults.
+TEST_F(EncodingParamsStore, OlderSettingsLoadUnchangedAndNewFormatsTakeDefaults)
+{
+    EncodingParamsSet stored = defaultEncodingParamsSet();
+    {
+        SettingsStore store(file());
+        for (int n = 0; n < 14; ++n) {
+            stored[n].AudioVolume = std::to_string(110 + n);
+            stored[n].AudioChannels = n % 2 ? "1" : "";
+            saveEncodingParams(store, n, stored[n]);
+        }
+    }
+    SettingsStore store(file());
+    EncodingParamsSet loaded = defaultEncodingParamsSet();
+    for (int n = 0; n < kFormatCount; ++n)
+        loadEncodingParams(store, n, loaded[n]);
+    EXPECT_EQ(loaded, stored);
+    EXPECT_EQ(loaded[14].AudioCodec, "flac");
+    EXPECT_EQ(loaded[15].AudioCodec, "opus");
+    EXPECT_EQ(loaded[15].AudioBitRate, "128");
+    EXPECT_EQ(loaded[15].AudioSampleRate, "48000");
 }
 
 TEST_F(EncodingParamsStore, SaveAndLoadRoundTrip)

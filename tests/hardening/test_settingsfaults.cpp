@@ -31,7 +31,7 @@ auto fields(const ProgramSettings &s)
                     s.EnableExtFilter, s.FilterExts, s.KeepOrgVideoAspect);
 }
 
-// What the main window does at start-up with a store: settings, the 14
+// What the main window does at start-up with a store: settings, the 16
 // encoding records and the first-run check.
 struct Startup {
     ProgramSettings settings = defaultProgramSettings(kDocuments);

@@ -7,6 +7,7 @@
 
 #include <random>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -75,6 +76,12 @@ TEST(BadInputs, BadCommandLinesWriteNothing)
         {"-@", "-i", in, "-y", "-ac", "0", out},
         {"-@", "-i", in, "-y", "-acodec", "nosuchcodec", out},
         {"-@", "-i", in, "-y", "-f", "nosuchcontainer", out},
+        // Muxers that write many files, none, or elsewhere than the output.
+        {"-@", "-i", in, "-y", "-f", "hls", out},
+        {"-@", "-i", in, "-y", "-f", "dash", out},
+        {"-@", "-i", in, "-y", "-f", "null", out},
+        {"-@", "-i", in, "-y", "-f", "segment", out},
+        {"-@", "-i", in, "-y", dir.file("out.m3u8")},
         {"-@", "-i", in, "-y", "-acodec", "mp3", dir.file("out.m4a")},
         {"-@", "-i", in, "-y", dir.file("out.noextension")},
         {"-@", "-i", in, "-y"},
@@ -88,6 +95,7 @@ TEST(BadInputs, BadCommandLinesWriteNothing)
         EXPECT_FALSE(fileExists(out)) << text;
         EXPECT_FALSE(fileExists(dir.file("out.m4a"))) << text;
         EXPECT_FALSE(fileExists(dir.file("out.noextension"))) << text;
+        EXPECT_FALSE(fileExists(dir.file("out.m3u8"))) << text;
     }
 }
 
@@ -100,6 +108,25 @@ TEST(BadInputs, OutputThatIsTheInputIsRefused)
     expectCleanFailure(runKescvt({"-@", "-i", dir.file("song.wav"), "-y", "-ar", "44100", dir.file("song.wav")}),
                        "output is input");
     EXPECT_EQ(readBytes(dir.file("song.wav")), before);
+}
+
+// Writing through a link would leave a file at its target that no cleanup removes.
+TEST(BadInputs, OutputThatIsALinkIsRefused)
+{
+    TempDir dir;
+    writeSineWav(dir.file("song.wav"), 44100, 2, 1.0);
+    writeBytes(dir.file("elsewhere.mp3"), "keep me");
+    ASSERT_EQ(symlink(dir.file("elsewhere.mp3").c_str(), dir.file("link.mp3").c_str()), 0);
+    ASSERT_EQ(symlink(dir.file("nothing.mp3").c_str(), dir.file("dangling.mp3").c_str()), 0);
+    for (const char *link : {"link.mp3", "dangling.mp3"}) {
+        const ToolResult run = runKescvt({"-@", "-i", dir.file("song.wav"), "-y", "-ar", "44100", dir.file(link)});
+        expectCleanFailure(run, link);
+        EXPECT_EQ(run.exitCode, 4) << link;
+    }
+    EXPECT_EQ(readBytes(dir.file("elsewhere.mp3")), "keep me");
+    EXPECT_FALSE(fileExists(dir.file("nothing.mp3")));
+    char target[512] = {};
+    EXPECT_GT(readlink(dir.file("link.mp3").c_str(), target, sizeof target - 1), 0);
 }
 
 TEST(BadInputs, ExistingOutputNeedsOverwrite)

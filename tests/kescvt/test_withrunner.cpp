@@ -7,11 +7,21 @@
 #include "filelist/mediaitem.h"
 #include "formats/encodingparams.h"
 #include "formats/formatcatalogue.h"
+#include "converter/temporaryoutput.h"
+#include "platform/childprocess.h"
 #include "testmedia.h"
+#include "../hardening/hostilekit.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
+#include <dirent.h>
 #include <string>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 #include "runnow.h"
 
@@ -113,9 +123,9 @@ TEST(WithRunner, EveryCatalogueFormatConvertsToAHundredPercent)
         MediaItem back;
         ASSERT_EQ(probeNow(runner, probeCommand(item.outputPath), back), 1) << format.displayName;
         EXPECT_NEAR(back.durationSeconds, 3, 1) << format.displayName;
-        const int rate = index == 12 ? 8000 : index == 13 ? 16000 : 44100;
+        const int rate = index == 12 ? 8000 : index == 13 ? 16000 : index == 15 ? 48000 : 44100;
         EXPECT_EQ(back.sampleRate, rate) << format.displayName;
-        EXPECT_EQ(back.audioChannels, index >= 12 ? 1 : 2) << format.displayName;
+        EXPECT_EQ(back.audioChannels, index == 12 || index == 13 ? 1 : 2) << format.displayName;
     }
 
     // A run the tool refuses is a failure, and leaves no file behind.
@@ -129,3 +139,64 @@ TEST(WithRunner, EveryCatalogueFormatConvertsToAHundredPercent)
 }
 
 } // namespace
+
+namespace {
+
+// Size of the first hidden temporary file in a folder; -1 when there is none.
+long temporaryFileSize(const std::string &folder)
+{
+    long size = -1;
+    if (DIR *dir = opendir(folder.c_str())) {
+        while (const dirent *entry = readdir(dir))
+            if (std::string(entry->d_name).find(".snvtmp") != std::string::npos)
+                size = fileSize(folder + "/" + entry->d_name);
+        closedir(dir);
+    }
+    return size;
+}
+
+} // namespace
+
+// The program killed mid-conversion: the tool, in a session of its own, notices and ends,
+// and the hidden temporary file it was writing is gone.
+TEST(WithRunner, ToolEndsAndRemovesItsOutputWhenTheProgramIsKilled)
+{
+    TempDir dir;
+    // An hour and a half of (sparse) silence: the tool cannot finish on its own meanwhile.
+    writeRawWav(dir.file("long.wav"), 1, 2, 44100, 16, "", 1u << 30, 44 + (1LL << 30));
+    // Orphans come to us, so that their end can be waited for.
+    ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    const pid_t program = fork();
+    ASSERT_GE(program, 0);
+    if (program == 0) {
+        const auto temporary = temporaryoutput::createBeside(dir.file("song.mp3"));
+        platform::ChildProcess tool;
+        if (!temporary ||
+            !tool.start({KESCVT_PATH, "-@", "-i", dir.file("long.wav"), "-y", "-vn", "-ar", "44100", *temporary}))
+            _exit(1);
+        for (;;)
+            pause();
+    }
+    const hostile::Watchdog watchdog(120);
+    while (temporaryFileSize(dir.path()) <= 0 && waitpid(program, nullptr, WNOHANG) == 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_GT(temporaryFileSize(dir.path()), 0) << "the tool never started writing";
+    kill(program, SIGKILL);
+    waitpid(program, nullptr, 0);
+
+    // Reap whatever was left to us until nothing remains, with a generous bound.
+    bool allEnded = false;
+    for (int i = 0; i < 600 && !allEnded; ++i) {
+        const pid_t ended = waitpid(-1, nullptr, WNOHANG);
+        allEnded = ended < 0 && errno == ECHILD;
+        if (ended == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    for (const pid_t left : hostile::childProcesses()) {
+        kill(left, SIGKILL);
+        waitpid(left, nullptr, 0);
+    }
+    prctl(PR_SET_CHILD_SUBREAPER, 0);
+    EXPECT_TRUE(allEnded) << "the tool outlived the program";
+    EXPECT_EQ(temporaryFileSize(dir.path()), -1) << "a temporary file stayed";
+}

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -132,6 +133,28 @@ void writeTaggedSineWav(const std::string &path, double seconds, const std::stri
     put32(chunk, static_cast<uint32_t>(info.size()));
     chunk += info;
     writeBytes(path, sineWav(44100, 2, seconds, 0.5, 440.0, chunk));
+}
+
+void writeRawWav(const std::string &path, int formatTag, int channels, uint32_t rate, int bits, const std::string &data,
+                 uint32_t declaredBytes, long long extendTo)
+{
+    const uint32_t dataBytes = declaredBytes ? declaredBytes : static_cast<uint32_t>(data.size());
+    const int blockAlign = std::max(1, channels * bits / 8);
+    std::string wav = "RIFF";
+    put32(wav, 36 + dataBytes);
+    wav += "WAVEfmt ";
+    put32(wav, 16);
+    put16(wav, static_cast<uint16_t>(formatTag));
+    put16(wav, static_cast<uint16_t>(channels));
+    put32(wav, rate);
+    put32(wav, rate * static_cast<uint32_t>(blockAlign));
+    put16(wav, static_cast<uint16_t>(blockAlign));
+    put16(wav, static_cast<uint16_t>(bits));
+    wav += "data";
+    put32(wav, dataBytes);
+    writeBytes(path, wav + data);
+    if (extendTo > 0 && truncate(path.c_str(), extendTo) != 0)
+        throw std::runtime_error("cannot extend " + path);
 }
 
 int wavPeak(const std::string &path)

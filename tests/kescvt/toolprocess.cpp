@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,7 +23,7 @@ double now()
 
 } // namespace
 
-ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds)
+ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds, RunStop stop)
 {
     ToolResult result;
     int out[2];
@@ -73,6 +74,15 @@ ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds)
             const ssize_t n = read(out[0], buffer, sizeof buffer);
             if (n > 0) {
                 result.output.append(buffer, static_cast<size_t>(n));
+                if (result.output.find("|Time>>>") != std::string::npos) {
+                    if (stop.signal)
+                        kill(pid, stop.signal);
+                    if (stop.closeStdin && in[1] >= 0) {
+                        close(in[1]);
+                        in[1] = -1;
+                    }
+                    stop = {};
+                }
                 continue;
             }
             if (n == 0 || errno != EINTR)
@@ -80,10 +90,13 @@ ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds)
         }
     }
     close(out[0]);
-    close(in[1]);
+    if (in[1] >= 0)
+        close(in[1]);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    rusage usage {};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
+    result.peakKilobytes = usage.ru_maxrss;
     if (WIFEXITED(status))
         result.exitCode = WEXITSTATUS(status);
     else

@@ -11,13 +11,20 @@ struct ToolResult {
     bool timedOut = false;
     bool signalled = false;
     int exitCode = -1;
+    long peakKilobytes = 0; // the child's largest resident size
     std::string output;
 
     bool succeeded() const { return started && !timedOut && !signalled && exitCode == 0; }
     bool failedCleanly() const { return started && !timedOut && !signalled && exitCode != 0; }
 };
 
-ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds = 120);
+// What the test does to the run once its first progress line has arrived.
+struct RunStop {
+    int signal = 0;          // sent to the tool
+    bool closeStdin = false; // as the program's end would
+};
+
+ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds = 120, RunStop stop = {});
 
 // Lines of an output, split at any run of CR and LF.
 std::vector<std::string> outputLines(const std::string &output);

@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QPointer>
@@ -39,9 +41,10 @@ public:
     {
         messages.push_back({text, icon});
     }
-    QStringList openFiles(QWidget *, const QStringList &filters) override
+    QStringList openFiles(QWidget *, const QStringList &filters, const QString &start) override
     {
         lastFilters = filters;
+        lastStart = start;
         return files;
     }
     QString chooseFolder(QWidget *, const QString &title, const QString &start) override
@@ -183,7 +186,9 @@ private slots:
         QCOMPARE(w->fileList()->geometry(), QRect(137, 63, 552, 465));
         QCOMPARE(w->currentFormat(), 0);
         QComboBox *selector = w->formatSelector();
-        QCOMPARE(selector->count(), 14);
+        QCOMPARE(selector->count(), 16);
+        QCOMPARE(selector->itemText(14), QStringLiteral(" to FLAC"));
+        QCOMPARE(selector->itemText(15), QStringLiteral(" to OPUS"));
         QCOMPARE(selector->itemText(0), QStringLiteral(" to MP3"));
         QCOMPARE(selector->itemText(12), QStringLiteral(" to AMR (NB)"));
         QCOMPARE(selector->currentIndex(), 0);
@@ -302,7 +307,7 @@ private slots:
                                                  + qs(m_dir->file("in/d.lnk")) + ": " + kUnreadable + "\n");
         QCOMPARE(m_prompts.messages[0].icon, UserPrompts::Icon::Warning);
 
-        // A file given twice, and again in another letter case, is listed once.
+        // A file given twice, and again inside its dropped folder, is listed once.
         const std::string extra = m_dir->write("more/x.wav", audio(3));
         w->addDropped({extra, extra, m_dir->file("more")});
         settle(*w);
@@ -358,13 +363,61 @@ private slots:
         expected += "<more files>...\n";
         w->addFiles();
         settle(*w);
-        QCOMPARE(m_prompts.lastFilters.size(), 48);
+        QCOMPARE(m_prompts.lastStart, QDir::homePath());
+        QCOMPARE(m_prompts.lastFilters.size(), 49);
         QCOMPARE(m_prompts.lastFilters.front(), QStringLiteral("All Files (*)"));
         QCOMPARE(m_prompts.lastFilters.back(), QStringLiteral("YUV Video File (*.yuv)"));
         QCOMPARE(w->fileList()->rowCount(), 0);
         QCOMPARE(m_prompts.messages.size(), size_t(1));
         QCOMPARE(m_prompts.messages[0].text,
                  QStringLiteral("Failed to load the following files.\n\n") + expected);
+
+        // The next Add Files, in this run and the next, opens where these were picked.
+        m_prompts.files.clear();
+        w->addFiles();
+        settle(*w);
+        QCOMPARE(m_prompts.lastStart, qs(m_dir->path()));
+        w.reset();
+        w = makeWindow();
+        w->addFiles();
+        settle(*w);
+        QCOMPARE(m_prompts.lastStart, qs(m_dir->path()));
+    }
+
+    // Every entry shows its files in a real dialog: one file per pattern of each
+    // entry that has several, matched by Qt's own filter.
+    void openFileFiltersMatchEveryExtension()
+    {
+        auto w = makeWindow();
+        w->addFiles();
+        settle(*w);
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setNameFilters(m_prompts.lastFilters);
+        auto *model = dialog.findChild<QFileSystemModel *>();
+        QVERIFY(model);
+        int checked = 0;
+        for (const QString &filter : std::as_const(m_prompts.lastFilters)) {
+            const QString inner = filter.section(QLatin1Char('('), -1).chopped(1);
+            const QStringList patterns = inner.split(QLatin1Char(' '));
+            if (patterns.size() < 2)
+                continue;
+            const std::string folder = "filter" + std::to_string(++checked);
+            QStringList names;
+            for (const QString &pattern : patterns) {
+                names << QStringLiteral("a") + pattern.mid(1);
+                m_dir->write(folder + "/" + names.back().toStdString());
+            }
+            m_dir->write(folder + "/other.xyz");
+            dialog.selectNameFilter(filter);
+            QCOMPARE(dialog.selectedNameFilter(), filter);
+            QStringList shown = QDir(qs(m_dir->file(folder))).entryList(model->nameFilters(), QDir::Files);
+            shown.sort();
+            names.sort();
+            names.removeDuplicates();
+            QCOMPARE(shown, names);
+        }
+        QCOMPARE(checked, 21);
     }
 
     void missingConverterIsReportedOnce()

@@ -1,4 +1,4 @@
-// The converter under valgrind's memcheck: a conversion into each of the 14
+// The converter under valgrind's memcheck: a conversion into each of the 16
 // formats with the command line the program builds, plus the probe and the
 // error paths. Any invalid read or write, use of an uninitialised value or
 // lost block fails the run through valgrind's own exit status.

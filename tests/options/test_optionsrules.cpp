@@ -46,6 +46,10 @@ TEST(GeneralLeaving, ChecksInOrderAndHandsBackNormalisedFilter)
     EXPECT_STREQ(generalLeaveMessage(GeneralLeaveCheck::NeedOutputFolder),
                  "Please choose an output folder.");
 
+    // A folder longer than what the next start reads back (94 letters of three bytes).
+    for (int n = 0; n < 94; ++n)
+        options.DestSpecifiedFolder += "\xe9\x9f\xb3";
+    EXPECT_EQ(checkGeneralLeaving(options, 33), GeneralLeaveCheck::FolderTooLong);
     options.DestSpecifiedFolder = "/music/out/";
     EXPECT_EQ(checkGeneralLeaving(options, 33), GeneralLeaveCheck::NeedExtensions);
     EXPECT_EQ(options.FilterExts, " \t");
@@ -73,8 +77,14 @@ TEST(FolderChooser, StartAndPickedFolders)
     EXPECT_EQ(customFolderFromChoice("/music/out"), "/music/out/");
     EXPECT_EQ(customFolderFromChoice("/"), "/");
     EXPECT_EQ(customFolderFromChoice(""), "");
-    EXPECT_EQ(customFolderFromChoice(std::string(518, 'a')), std::string(518, 'a') + "/");
-    EXPECT_EQ(customFolderFromChoice(std::string(519, 'a')), "");
+    // What is taken is what the next start reads back: 259 bytes.
+    EXPECT_EQ(customFolderFromChoice(std::string(258, 'a')), std::string(258, 'a') + "/");
+    EXPECT_EQ(customFolderFromChoice(std::string(259, 'a')), "");
+    const std::string cjk = "/\xe9\x9f\xb3";   // one letter, three bytes
+    std::string folder;
+    while (folder.size() + cjk.size() < 259)
+        folder += cjk;
+    EXPECT_EQ(customFolderFromChoice(folder + cjk), "");
 }
 
 TEST(AudioStore, ControlTextsBecomeTheRecord)
@@ -100,7 +110,7 @@ TEST(AudioStore, ControlTextsBecomeTheRecord)
     values.sampleRateText = " 0044100";
     values.channelText = "1";
     values.volume = 250;
-    values.codecData = 25; // past the codec table: no codec
+    values.codecData = kCodecCount; // past the codec table: no codec
     storeAudioControls(values, records, page);
     EXPECT_EQ(wma.AudioCodec, "");
     EXPECT_EQ(wma.AudioBitRate, "");
@@ -117,7 +127,7 @@ TEST(AudioStore, ControlTextsBecomeTheRecord)
 
     // A format row outside the catalogue stores nothing.
     const EncodingParamsSet before = records;
-    values.formatRow = 14;
+    values.formatRow = kFormatCount;
     EXPECT_FALSE(storeAudioControls(values, records, page));
     EXPECT_EQ(records, before);
     EXPECT_EQ(page, kWma);

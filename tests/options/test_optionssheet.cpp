@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 
@@ -46,7 +47,7 @@ public:
     {
         messages.append({text, icon, caption});
     }
-    QStringList openFiles(QWidget *, const QStringList &) override { return {}; }
+    QStringList openFiles(QWidget *, const QStringList &, const QString &) override { return {}; }
     QString chooseFolder(QWidget *, const QString &title, const QString &start) override
     {
         folderTitle = title;
@@ -207,9 +208,9 @@ void TestOptionsSheet::generalPageLayout()
     page.setUpOnce();
     checkLayout(&page);
     QCOMPARE(child<QLabel>(&page, "exampleLabel")->text(),
-             QStringLiteral("For example: original file is \"C:\\Music\\pop\\1.mp3\" and output "
-                            "folder is \"D:\\Output.\" If the option is checked, the output folder "
-                            "will be \"D:\\Output\\C\\Music\\pop.\""));
+             QStringLiteral("For example: original file is \"/home/user/Music/pop/1.mp3\" and output "
+                            "folder is \"/media/output.\" If the option is checked, the output folder "
+                            "will be \"/media/output/home/user/Music/pop.\""));
     // Creation order is the tab order.
     const QList<QWidget *> chain = {
         child<QWidget>(&page, "filterCheck"),      child<QWidget>(&page, "filterEdit"),
@@ -300,6 +301,26 @@ void TestOptionsSheet::generalPageBrowse()
     QCOMPARE(custom->text(), QStringLiteral("/picked/here/"));
     QVERIFY(page.leave());
     QCOMPARE(page.options().DestSpecifiedFolder, std::string("/picked/here/"));
+
+    // Texts that are not UTF-8 come back byte for byte: through OK, through an
+    // edit, and through the chooser picking the folder it started in.
+    options.DestSpecifiedFolder = "/m\xe9lodie/\xff/";
+    options.FilterExts = "mp3,\xe9t\xe9";
+    options.EnableExtFilter = 1;
+    COptOutputPage odd;
+    odd.setOptions(options);
+    odd.setUpOnce();
+    QVERIFY(odd.leave());
+    QCOMPARE(odd.options().DestSpecifiedFolder, options.DestSpecifiedFolder);
+    QCOMPARE(odd.options().FilterExts, options.FilterExts);
+    child<QLineEdit>(&odd, "filterEdit")->end(false);
+    QTest::keyClicks(child<QLineEdit>(&odd, "filterEdit"), QStringLiteral(",wav"));
+    m_prompts.folderAnswer = QFile::decodeName("/m\xe9lodie/\xff");
+    child<QPushButton>(&odd, "browseButton")->click();
+    QCOMPARE(m_prompts.folderStart, m_prompts.folderAnswer);
+    QVERIFY(odd.leave());
+    QCOMPARE(odd.options().DestSpecifiedFolder, options.DestSpecifiedFolder);
+    QCOMPARE(odd.options().FilterExts, options.FilterExts + ",wav");
 }
 
 void TestOptionsSheet::generalPageLeavingChecks_data()
@@ -366,7 +387,8 @@ void TestOptionsSheet::audioPageLayout()
     page.setUpOnce();
     checkLayout(&page);
     auto *formats = child<ColourList>(&page, "formatList");
-    QCOMPARE(formats->count(), 14);
+    QCOMPARE(formats->count(), 16);
+    QCOMPARE(formats->itemText(15), QStringLiteral(" OPUS"));
     QCOMPARE(formats->itemText(0), QStringLiteral(" MP3"));
     QCOMPARE(formats->itemText(13), QStringLiteral(" AMR (WB)"));
     QCOMPARE(formats->userValue(13), 13);

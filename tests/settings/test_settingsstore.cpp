@@ -109,19 +109,31 @@ TEST_F(SettingsStoreTest, MissingFileReadsNothing)
     EXPECT_FALSE(store.readNumber("Options", "FirstRun").has_value());
 }
 
-TEST_F(SettingsStoreTest, CorruptFileReadsNothingAndIsReplacedOnWrite)
+TEST_F(SettingsStoreTest, DamagedFileKeepsItsReadableValuesAndACopy)
 {
-    writeRaw(file(), "[Options]\nFirstRun=0\nnot a setting\n[VideoParam2]\n3\\AudioCodec=mp3\n");
+    const std::string damaged = "[Options]\n# a note\nFirstRun=0\nnot a setting\n"
+                                "[VideoParam2]\n3\\AudioCodec=mp3\n";
+    writeRaw(file(), damaged);
+    const auto readRaw = [](const std::string &path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
     {
         SettingsStore store(file());
-        EXPECT_FALSE(store.readNumber("Options", "FirstRun").has_value());
-        EXPECT_FALSE(store.groupExists("VideoParam2\\3"));
-        store.writeNumber("Options", "FirstRun", 0);
+        EXPECT_EQ(store.readNumber("Options", "FirstRun"), 0u);
+        EXPECT_EQ(store.readText("VideoParam2\\3", "AudioCodec"), "mp3");
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(file() + ".damaged")));
+        store.writeNumber("Options", "OutputFormat", 2);
+        // The copy is there before anything replaces the file.
+        EXPECT_EQ(readRaw(file() + ".damaged"), damaged);
+        EXPECT_EQ(readRaw(file()), damaged);
         EXPECT_TRUE(store.sync());
     }
     SettingsStore store(file());
     EXPECT_EQ(store.readNumber("Options", "FirstRun"), 0u);
-    EXPECT_FALSE(store.groupExists("VideoParam2\\3"));
+    EXPECT_EQ(store.readNumber("Options", "OutputFormat"), 2u);
+    EXPECT_EQ(store.readText("VideoParam2\\3", "AudioCodec"), "mp3");
+    EXPECT_EQ(readRaw(file() + ".damaged"), damaged);
 }
 
 TEST_F(SettingsStoreTest, UnwritableFolderLosesTheWriteSilently)

@@ -1,5 +1,6 @@
 #include "app/shellactions.h"
 #include "platform/desktopentry.h"
+#include "ui/userprompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,14 @@ public:
         return 5;
     }
     QList<QByteArray> calls;
+};
+
+class RecordingPrompts final : public UserPrompts {
+public:
+    void message(QWidget *, const QString &text, Icon, const QString &) override { messages << text; }
+    QStringList openFiles(QWidget *, const QStringList &, const QString &) override { return {}; }
+    QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
+    QStringList messages;
 };
 
 } // namespace
@@ -45,6 +54,22 @@ private slots:
         setShellActions(nullptr);
         QCOMPARE(recorder.calls, (QList<QByteArray>{"open /music/a.mp3", "show /music/b.wav",
                                                     "link https://sonavert.example/ normal"}));
+    }
+
+    // Without the desktop's opener (none on the PATH, and none at all under the
+    // offscreen platform) a file does not open and a message says why.
+    void missingOpenerIsReported()
+    {
+        QTemporaryDir bin;
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        RecordingPrompts prompts;
+        setUserPrompts(&prompts);
+        const QString file = bin.filePath(QStringLiteral("song.mp3"));
+        openFile(file.toStdString());
+        setUserPrompts(nullptr);
+        qputenv("PATH", oldPath);
+        QCOMPARE(prompts.messages, QStringList{openFailureMessage(file)});
     }
 
     void fileUrlKeepsEveryByte()

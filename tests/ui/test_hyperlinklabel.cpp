@@ -31,7 +31,7 @@ public:
         lastIcon = icon;
         lastCaption = caption;
     }
-    QStringList openFiles(QWidget *, const QStringList &) override { return {}; }
+    QStringList openFiles(QWidget *, const QStringList &, const QString &) override { return {}; }
     QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     QStringList texts;
     Icon lastIcon = Icon::Information;

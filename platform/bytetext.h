@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+#include <QString>
+
+// Byte strings shown and edited as text without losing a byte: valid UTF-8
+// becomes its characters, every other byte a lone low surrogate U+DC80..U+DCFF
+// (which no UTF-8 text can hold), and back. A name that is not UTF-8 thus
+// survives an edit box unchanged.
+QString textFromBytes(const std::string &bytes);
+std::string bytesFromText(const QString &text);

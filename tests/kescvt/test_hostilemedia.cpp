@@ -1,0 +1,237 @@
+// Hostile content: whatever the bytes, the tool ends with the right status, leaves no output
+// on failure, stays within a small memory bound and never reports success without audio.
+// Inputs are a few kilobytes each; the large ones are sparse files of zeros.
+#include "probesummary.h"
+#include "testmedia.h"
+#include "toolprocess.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <unistd.h>
+
+namespace {
+
+constexpr long memoryBoundKilobytes = 300 * 1024;
+// A guard against hangs only; the tool takes well under a second for each of these.
+constexpr int guardSeconds = 60;
+
+std::vector<std::string> convertArgs(const std::string &input, const std::string &output,
+                                     std::vector<std::string> options = {})
+{
+    std::vector<std::string> args{"-@", "-i", input, "-y", "-vn"};
+    args.insert(args.end(), options.begin(), options.end());
+    args.insert(args.end(), {"-ar", "44100", output});
+    return args;
+}
+
+void expectEnd(const ToolResult &run, int status, const std::string &what)
+{
+    EXPECT_TRUE(run.started && !run.timedOut && !run.signalled) << what << (run.timedOut ? ": hung" : ": crashed");
+    EXPECT_EQ(run.exitCode, status) << what << "\n" << run.output.substr(0, 2000);
+    EXPECT_LT(run.peakKilobytes, memoryBoundKilobytes) << what;
+}
+
+// The input refused as unreadable by the probe and by a conversion, which leaves nothing.
+void expectUnreadable(const TempDir &dir, const std::string &input)
+{
+    const ToolResult probe = runKescvt({"-i", input}, guardSeconds);
+    expectEnd(probe, 2, "probe of " + input);
+    EXPECT_EQ(probe.output.find("Audio:"), std::string::npos) << input << "\n" << probe.output;
+    EXPECT_EQ(probe.output.find("Video:"), std::string::npos) << input << "\n" << probe.output;
+    const std::string output = dir.file("out.mp3");
+    expectEnd(runKescvt(convertArgs(input, output), guardSeconds), 2, "conversion of " + input);
+    EXPECT_FALSE(fileExists(output)) << input;
+}
+
+std::string floatBytes(const std::vector<float> &samples)
+{
+    std::string bytes(samples.size() * sizeof(float), '\0');
+    std::memcpy(bytes.data(), samples.data(), bytes.size());
+    return bytes;
+}
+
+std::string synchsafe(uint32_t n)
+{
+    return {static_cast<char>(n >> 21 & 0x7f), static_cast<char>(n >> 14 & 0x7f), static_cast<char>(n >> 7 & 0x7f),
+            static_cast<char>(n & 0x7f)};
+}
+
+std::string bigEndian(uint32_t n, int bytes)
+{
+    std::string out;
+    for (int i = bytes - 1; i >= 0; --i)
+        out += static_cast<char>(n >> (8 * i) & 0xff);
+    return out;
+}
+
+std::string littleEndian32(uint32_t n)
+{
+    std::string out = bigEndian(n, 4);
+    return {out.rbegin(), out.rend()};
+}
+
+// An ID3v2 tag of `count` TXXX frames, each a distinct key; version 3 is unsynchronised.
+std::string id3Bomb(int version, int count)
+{
+    std::string frames;
+    for (int i = 0; i < count; ++i) {
+        const std::string body = std::string(1, '\0') + "key" + std::to_string(i) + '\0' + "value";
+        frames += "TXXX" + (version == 4 ? synchsafe(static_cast<uint32_t>(body.size())) : bigEndian(static_cast<uint32_t>(body.size()), 4)) +
+                  std::string(2, '\0') + body;
+    }
+    return "ID3" + std::string(1, static_cast<char>(version)) + '\0' + (version == 3 ? '\x80' : '\0') +
+           synchsafe(static_cast<uint32_t>(frames.size())) + frames;
+}
+
+// A FLAC file with a comment block of `count` entries put in after its stream information.
+std::string flacBomb(const std::string &flac, int count)
+{
+    size_t at = 4;
+    std::string streamInfo;
+    for (;;) {
+        const auto head = static_cast<uint8_t>(flac.at(at));
+        const uint32_t length = static_cast<uint8_t>(flac[at + 1]) << 16 | static_cast<uint8_t>(flac[at + 2]) << 8 |
+                                static_cast<uint8_t>(flac[at + 3]);
+        if ((head & 0x7f) == 0)
+            streamInfo = flac.substr(at + 4, length);
+        at += 4 + length;
+        if (head & 0x80)
+            break;
+    }
+    std::string comments = littleEndian32(1) + "x" + littleEndian32(static_cast<uint32_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const std::string entry = "K" + std::to_string(i) + "=v";
+        comments += littleEndian32(static_cast<uint32_t>(entry.size())) + entry;
+    }
+    return "fLaC" + std::string(1, '\0') + bigEndian(static_cast<uint32_t>(streamInfo.size()), 3) + streamInfo +
+           std::string(1, '\x84') + bigEndian(static_cast<uint32_t>(comments.size()), 3) + comments + flac.substr(at);
+}
+
+TEST(HostileMedia, NonFiniteFloatSamplesAreClampedBeforeEncoding)
+{
+    TempDir dir;
+    std::vector<float> samples(44100);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<float>(0.5 * std::sin(i * 0.06));
+    samples[1000] = std::numeric_limits<float>::quiet_NaN();
+    samples[2000] = std::numeric_limits<float>::infinity();
+    samples[3000] = -std::numeric_limits<float>::infinity();
+    samples[4000] = 1e30f;
+    writeRawWav(dir.file("nan.wav"), 3, 1, 44100, 32, floatBytes(samples));
+    const std::vector<std::pair<std::string, std::vector<std::string>>> targets{
+        {"out.mp3", {}}, {"out.wma", {"-f", "xwmv"}}, {"out.aac", {}}, {"out.m4a", {}}, {"out.ogg", {}}};
+    for (const auto &[name, options] : targets) {
+        expectEnd(runKescvt(convertArgs(dir.file("nan.wav"), dir.file(name), options), guardSeconds), 0, name);
+        EXPECT_EQ(summarizeProbe(runKescvt({"-i", dir.file(name)}).output).sampleRate(), 44100) << name;
+    }
+}
+
+// Zero-filled files (preallocated or unfinished downloads) hold no audio, and a stream that
+// runs into zeros ends there, in its probed length too.
+TEST(HostileMedia, ZerosAreNeitherSearchedInMemoryNorCounted)
+{
+    TempDir dir;
+    for (const char *name : {"zeros.mp3", "zeros.mp2", "zeros.ac3", "zeros.dts"}) {
+        writeBytes(dir.file(name), "");
+        ASSERT_EQ(truncate(dir.file(name).c_str(), 1LL << 30), 0);
+        expectUnreadable(dir, dir.file(name));
+    }
+    writeSineWav(dir.file("two.wav"), 44100, 2, 2.0);
+    ASSERT_TRUE(runKescvt(convertArgs(dir.file("two.wav"), dir.file("tail.mp3"))).succeeded());
+    ASSERT_EQ(truncate(dir.file("tail.mp3").c_str(), fileSize(dir.file("tail.mp3")) + (512LL << 20)), 0);
+    const ToolResult probe = runKescvt({"-i", dir.file("tail.mp3")}, guardSeconds);
+    expectEnd(probe, 0, "probe of an MP3 ending in zeros");
+    EXPECT_NEAR(summarizeProbe(probe.output).durationSeconds, 2.0, 0.5) << probe.output;
+    const ToolResult run = runKescvt(convertArgs(dir.file("tail.mp3"), dir.file("out.wav")), guardSeconds);
+    expectEnd(run, 0, "conversion of an MP3 ending in zeros");
+    EXPECT_NEAR(summarizeProbe(runKescvt({"-i", dir.file("out.wav")}).output).durationSeconds, 2.0, 0.1);
+}
+
+TEST(HostileMedia, HeaderValuesOutOfRangeAreUnreadable)
+{
+    TempDir dir;
+    const std::string silence(4000, '\0');
+    writeRawWav(dir.file("rate1.wav"), 1, 1, 1, 16, silence);
+    writeRawWav(dir.file("rate2g.wav"), 1, 1, 2'000'000'000, 16, silence);
+    writeRawWav(dir.file("nochannels.wav"), 1, 0, 44100, 16, silence);
+    writeRawWav(dir.file("manychannels.wav"), 1, 200, 44100, 16, silence);
+    writeRawWav(dir.file("unknowncodec.wav"), 0x1234, 2, 44100, 16, silence);
+    for (const char *name : {"rate1.wav", "rate2g.wav", "nochannels.wav", "manychannels.wav", "unknowncodec.wav"})
+        expectUnreadable(dir, dir.file(name));
+}
+
+// Ten samples that need resampling come out as ten samples' worth, not as headers alone.
+TEST(HostileMedia, TinySourcesComeOutWhole)
+{
+    TempDir dir;
+    writeSineWav(dir.file("ten.wav"), 8000, 1, 10 / 8000.0);
+    for (const char *name : {"t.mp3", "t.aac", "t.m4a", "t.ac3", "t.ogg", "t.wav"}) {
+        const ToolResult run = runKescvt(convertArgs(dir.file("ten.wav"), dir.file(name)), guardSeconds);
+        expectEnd(run, 0, name);
+        EXPECT_EQ(summarizeProbe(runKescvt({"-i", dir.file(name)}).output).sampleRate(), 44100) << name;
+    }
+    // 10 samples at 8 kHz are 55 at 44.1 kHz: 110 bytes of 16-bit mono after the header.
+    EXPECT_GE(fileSize(dir.file("t.wav")), 44 + 110);
+}
+
+// Tag parsing is bounded in count and length: probing stays quick and every container the
+// tool writes reads back.
+TEST(HostileMedia, TagBombsStayBounded)
+{
+    TempDir dir;
+    writeSineWav(dir.file("two.wav"), 44100, 2, 2.0);
+    ASSERT_TRUE(runKescvt(convertArgs(dir.file("two.wav"), dir.file("plain.mp3"))).succeeded());
+    ASSERT_TRUE(runKescvt(convertArgs(dir.file("two.wav"), dir.file("plain.flac"))).succeeded());
+    const std::string mp3 = readBytes(dir.file("plain.mp3"));
+    writeBytes(dir.file("id3v24.mp3"), id3Bomb(4, 20000) + mp3);
+    writeBytes(dir.file("id3v23.mp3"), id3Bomb(3, 20000) + mp3);
+    writeBytes(dir.file("comments.flac"), flacBomb(readBytes(dir.file("plain.flac")), 100000));
+    for (const char *name : {"id3v24.mp3", "id3v23.mp3", "comments.flac"}) {
+        const ToolResult probe = runKescvt({"-i", dir.file(name)}, guardSeconds);
+        expectEnd(probe, 0, name);
+        EXPECT_EQ(summarizeProbe(probe.output).sampleRate(), 44100) << name;
+        EXPECT_LT(outputLines(probe.output).size(), 300u) << name;
+    }
+    writeTaggedSineWav(dir.file("long.wav"), 1.0, std::string(70000, 'T'), "artist");
+    expectEnd(runKescvt(convertArgs(dir.file("long.wav"), dir.file("long.ra"), {"-f", "rmvb"}), guardSeconds), 0,
+              "RealMedia with a long title");
+    const ToolResult back = runKescvt({"-i", dir.file("long.ra")});
+    expectEnd(back, 0, "probe of RealMedia with a long title");
+    EXPECT_NE(back.output.find("TTTTTTTTTT"), std::string::npos) << back.output.substr(0, 500);
+}
+
+// Files that name other files, and pictures, are no media the tool converts.
+TEST(HostileMedia, OnlyTheNamedFileIsReadAndPicturesAreNotVideo)
+{
+    TempDir dir;
+    writeSineWav(dir.file("good.wav"), 44100, 2, 1.0);
+    writeBytes(dir.file("concat.mp3"), "ffconcat version 1.0\nfile 'good.wav'\n");
+    writeBytes(dir.file("playlist.mp3"), "#EXTM3U\n#EXT-X-TARGETDURATION:1\n#EXTINF:1,\ngood.wav\n#EXT-X-ENDLIST\n");
+    writeBytes(dir.file("session.mp3"), "v=0\no=- 0 0 IN IP4 127.0.0.1\ns=x\nc=IN IP4 127.0.0.1\nt=0 0\n"
+                                        "m=audio 5004 RTP/AVP 0\n");
+    writeBytes(dir.file("picture.png"), std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x10\0\0\0\x10\x08\x02\0\0\0"
+                                                    "\0\0\0\0\0\0\0\0IEND\xae\x42\x60\x82", 45));
+    for (const char *name : {"concat.mp3", "playlist.mp3", "session.mp3", "picture.png"})
+        expectUnreadable(dir, dir.file(name));
+}
+
+// SIGTERM, SIGINT and the program's end (its held-open standard input closing) stop a long
+// conversion at once; neither what was written nor the empty target prepared for it stays.
+TEST(HostileMedia, StopsPromptlyAndLeavesNothing)
+{
+    TempDir dir;
+    writeRawWav(dir.file("long.wav"), 1, 2, 44100, 16, "", 1u << 30, 44 + (1LL << 30));
+    const std::vector<std::pair<const char *, RunStop>> stops{
+        {"SIGTERM", {SIGTERM, false}}, {"SIGINT", {SIGINT, false}}, {"end of stdin", {0, true}}};
+    for (const auto &[what, stop] : stops) {
+        writeBytes(dir.file("out.mp3"), "");
+        const ToolResult run = runKescvt(convertArgs(dir.file("long.wav"), dir.file("out.mp3")), guardSeconds, stop);
+        expectEnd(run, 5, what);
+        EXPECT_FALSE(fileExists(dir.file("out.mp3"))) << what;
+    }
+}
+
+} // namespace
