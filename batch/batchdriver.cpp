@@ -117,6 +117,7 @@ void BatchDriver::startEntry(std::size_t index, int slot)
     ++m_running;
     m_steps.convert(slot, item, line, replaceAppearing,
                     [this, index, slot, note](const ConversionEnd &end) {
+                        // A success carries the resolution's note in place of a reason.
                         ConversionEnd noted = end;
                         if (end.converted)
                             noted.reason = note;
