@@ -16,6 +16,7 @@ HyperlinkLabel *makeLink(QWidget *parent, const QString &text, const QString &li
 {
     auto *label = new HyperlinkLabel(text, link, parent);
     label->setUnderline(HyperlinkLabel::UnderlineAlways);
+    label->setLinkOpener(openLinkFromLabel);
     label->move(dluRect(x, y, 0, 0).topLeft());
     return label;
 }

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QWidget>
 
 namespace {
 
@@ -148,6 +149,17 @@ QString linkFailureReason(int code)
 QString linkFailureMessage(int code)
 {
     return QStringLiteral("Unable to open hyperlink:\n\n") + linkFailureReason(code);
+}
+
+bool openLinkFromLabel(QWidget *label, const QString &link)
+{
+    const int result = openLink(link, false);
+    if (result > 32)
+        return true;
+    QApplication::beep();
+    userPrompts().message(label->window(), linkFailureMessage(result), UserPrompts::Icon::Warning,
+                          applicationTitle());
+    return false;
 }
 
 QString openFailureMessage(const QString &path)

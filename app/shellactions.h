@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+class QWidget;
+
 // Handing files, folders and links to other programs. Every caller goes through
 // shellActions(), so tests can record the calls instead of starting programs.
 class ShellActions {
@@ -57,6 +59,10 @@ int startBrowserEntry(const QString &link, const QString &desktopId, const QStri
 // label shows: "Unable to open hyperlink:\n\n" followed by the reason.
 QString linkFailureReason(int code);
 QString linkFailureMessage(int code);
+
+// The link opener of the program's hyperlink labels: a link that fails to open
+// beeps and is reported with linkFailureMessage() over the label's window.
+bool openLinkFromLabel(QWidget *label, const QString &link);
 
 // The message shown when nothing on the desktop opens a file or folder.
 QString openFailureMessage(const QString &path);

@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 
 #include "batch/batchprogressdisplay.h"
-#include "batch/batchstatussink.h"
-#include "converter/pathparts.h"
+#include "filelist/batchstatussink.h"
+#include "common/pathparts.h"
 #include "converter/progressdisplay.h"
 
 namespace {

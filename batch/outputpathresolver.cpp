@@ -1,6 +1,6 @@
 #include "batch/outputpathresolver.h"
 
-#include "converter/pathparts.h"
+#include "common/pathparts.h"
 #include "converter/temporaryoutput.h"
 #include "platform/fileidentity.h"
 
@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr int kCustomFolder = 399;
-constexpr int kOverwrite = 22;
-constexpr int kSkip = 33;
 
 std::string folderFailure(const std::string &folder)
 {
@@ -155,7 +152,7 @@ bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const s
     const std::string stem = name.substr(0, name.size() - pathparts::extensionLength(name));
     const std::string targetExtension = "." + extension;
 
-    bool customFolder = settings.DestOutputFolderOpt == kCustomFolder;
+    bool customFolder = settings.DestOutputFolderOpt == OutputFolder::Custom;
     std::string folder = settings.DestSpecifiedFolder;
     bool createDirs = settings.CreateDirs != 0;
     bool retryMade = false;
@@ -185,11 +182,11 @@ bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const s
         if (baseReady) {
             std::string target = base + targetExtension;
             if (taken(target)) {
-                if (settings.TargetExistsOpt == kSkip) {
+                if (settings.TargetExistsOpt == TargetExists::Skip) {
                     status = "Target exists and skipped";
                     return false;
                 }
-                if (settings.TargetExistsOpt == kOverwrite) {
+                if (settings.TargetExistsOpt == TargetExists::Overwrite) {
                     // The file itself decides: a link to the source is the source,
                     // while a.MP3 beside a.mp3 is another file.
                     if (sameFile(target, source)) {

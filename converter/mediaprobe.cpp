@@ -2,8 +2,8 @@
 
 #include "converter/converterrunner.h"
 #include "converter/failurereason.h"
-#include "converter/medialistsink.h"
-#include "converter/pathparts.h"
+#include "filelist/medialistsink.h"
+#include "common/pathparts.h"
 #include "filelist/mediaitemmap.h"
 #include "platform/commandline.h"
 

@@ -1,7 +1,7 @@
 #include "converter/outputparsers.h"
 
-#include "converter/cnumber.h"
-#include "converter/fieldsplit.h"
+#include "common/cnumber.h"
+#include "common/fieldsplit.h"
 
 #include <climits>
 #include <string>

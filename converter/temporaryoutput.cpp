@@ -1,6 +1,6 @@
 #include "converter/temporaryoutput.h"
 
-#include "converter/pathparts.h"
+#include "common/pathparts.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

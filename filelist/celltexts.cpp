@@ -1,17 +1,17 @@
 #include "filelist/celltexts.h"
 
-#include <cstdlib>
+#include "common/cnumber.h"
 
 long long durationTextSeconds(const std::string &text)
 {
     const auto first = text.find(':');
     if (first == std::string::npos)
-        return std::atoi(text.c_str());
+        return atoiC(text);
     const auto second = text.find(':', first + 1);
-    const long long a = std::atoi(text.c_str());
-    const long long b = std::atoi(text.c_str() + first + 1);
+    const long long a = atoiC(text);
+    const long long b = atoiC(std::string_view(text).substr(first + 1));
     if (second == std::string::npos)
         return a * 60 + b;
-    const long long c = std::atoi(text.c_str() + second + 1);
+    const long long c = atoiC(std::string_view(text).substr(second + 1));
     return a * 3600 + b * 60 + c;
 }

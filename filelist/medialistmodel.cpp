@@ -5,8 +5,8 @@
 
 #include <QFile>
 
-#include "converter/durationtext.h"
-#include "converter/pathparts.h"
+#include "common/durationtext.h"
+#include "common/pathparts.h"
 #include "filelist/celltexts.h"
 
 namespace {

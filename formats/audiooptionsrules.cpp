@@ -5,6 +5,7 @@
 #include <charconv>
 #include <climits>
 
+#include "common/cnumber.h"
 #include "formats/formatcatalogue.h"
 
 namespace {
@@ -14,28 +15,6 @@ const char *const kAuto = "Auto";
 bool validFormat(int format)
 {
     return format >= 0 && format < kFormatCount;
-}
-
-// The leading decimal integer of a text read the way atoi reads it: leading
-// blanks and a sign allowed, reading stops at the first non-digit, 0 when
-// there is none. Saturates instead of overflowing.
-long long leadingInteger(const std::string &text)
-{
-    size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > INT_MAX)
-            value = INT_MAX;
-    }
-    return negative ? -value : value;
 }
 
 SelectorFill editableFill(const char *list, const std::string &stored)
@@ -134,11 +113,11 @@ bool storeAudioControls(const AudioControlValues &values, EncodingParamsSet &rec
 
     // A bit rate keeps its text whole ("6.7", even "128abc"): only its leading
     // integer decides whether there is one.
-    if (entry.bitRateList && leadingInteger(values.bitRateText) > 0)
+    if (entry.bitRateList && atoiC(values.bitRateText) > 0)
         record.AudioBitRate = values.bitRateText;
 
     if (entry.sampleRateList) {
-        const long long rate = leadingInteger(values.sampleRateText);
+        const long long rate = atoiC(values.sampleRateText);
         if (rate > 0)
             record.AudioSampleRate = std::to_string(rate);
     }

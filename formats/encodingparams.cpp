@@ -1,9 +1,9 @@
 #include "formats/encodingparams.h"
 
-#include <cstdlib>
 #include <initializer_list>
 #include <string_view>
 
+#include "common/cnumber.h"
 #include "platform/settingsstore.h"
 
 namespace {
@@ -68,13 +68,6 @@ bool isOneOf(const std::string &value, std::initializer_list<std::string_view> a
             return true;
     }
     return false;
-}
-
-// The leading decimal integer as atoi reads it (blanks and a sign allowed, 0 when
-// there is none), but saturating instead of overflowing on absurd lengths.
-long leadingInteger(const std::string &text)
-{
-    return std::strtol(text.c_str(), nullptr, 10);
 }
 
 } // namespace
@@ -145,7 +138,7 @@ std::string validateEncodingParams(const EncodingParams &record)
         }
     }
     if (record.AudioCodec == "libfaac") {
-        if (leadingInteger(record.AudioSampleRate) < 16000 || leadingInteger(record.AudioBitRate) < 16) {
+        if (atoiC(record.AudioSampleRate) < 16000 || atoiC(record.AudioBitRate) < 16) {
             return "Invalid parameters for AAC codec.\n"
                    "Sample rate must equal to or be greater than 16000 Hz, and bit rate must equal "
                    "to or be greater than 16 kbps.";
@@ -153,14 +146,14 @@ std::string validateEncodingParams(const EncodingParams &record)
     }
     if (record.AudioCodec == "flac") {
         // The FLAC stream header holds rates up to 655350 Hz; the converter takes 1000 and above.
-        const long rate = leadingInteger(record.AudioSampleRate);
+        const int rate = atoiC(record.AudioSampleRate);
         if (!record.AudioSampleRate.empty() && (rate < 1000 || rate > 655350)) {
             return "Invalid parameters for FLAC codec.\n"
                    "Sample rate must be Auto or between 1000 and 655350 Hz.";
         }
     }
     if (record.AudioCodec == "opus") {
-        const long kbps = leadingInteger(record.AudioBitRate);
+        const int kbps = atoiC(record.AudioBitRate);
         if (!record.AudioBitRate.empty() && (kbps < 6 || kbps > 510)) {
             return "Invalid parameters for Opus codec.\n"
                    "Bit rate must be Auto or between 6 and 510 kbps.";

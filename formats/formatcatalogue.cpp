@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-#include "converter/fieldsplit.h"
+#include "common/fieldsplit.h"
 
 namespace {
 

@@ -6,15 +6,15 @@
 
 namespace {
 
-constexpr std::array<ChoiceRow, 2> kOutputFolderRows{{
-    {"Same as original file", kSameAsOriginal},
-    {"A custom folder", kCustomFolder},
+constexpr std::array<ChoiceRow<OutputFolder>, 2> kOutputFolderRows{{
+    {"Same as original file", OutputFolder::SameAsOriginal},
+    {"A custom folder", OutputFolder::Custom},
 }};
 
-constexpr std::array<ChoiceRow, 3> kTargetExistsRows{{
-    {"Auto rename (add number at end of file name)", kAutoRename},
-    {"Overwrite", 22},
-    {"Skip (not convert)", 33},
+constexpr std::array<ChoiceRow<TargetExists>, 3> kTargetExistsRows{{
+    {"Auto rename (add number at end of file name)", TargetExists::AutoRename},
+    {"Overwrite", TargetExists::Overwrite},
+    {"Skip (not convert)", TargetExists::Skip},
 }};
 
 // The stored custom folder is read back into 260 bytes with the NUL: a longer
@@ -25,49 +25,22 @@ constexpr size_t kPathBuffer = 260;
 
 GeneralOptions generalOptionsFrom(const ProgramSettings &settings)
 {
-    GeneralOptions options;
-    options.DestOutputFolderOpt = settings.DestOutputFolderOpt;
-    options.DestSpecifiedFolder = settings.DestSpecifiedFolder;
-    options.CreateDirs = settings.CreateDirs;
-    options.BrowseOutputFolder = settings.BrowseOutputFolder;
-    options.OutputFiles2MyDocuments = settings.OutputFiles2MyDocuments;
-    options.TargetExistsOpt = settings.TargetExistsOpt;
-    options.EnableExtFilter = settings.EnableExtFilter;
-    options.FilterExts = settings.FilterExts;
-    options.SimultaneousConversions = settings.SimultaneousConversions;
-    return options;
+    return settings;
 }
 
 void copyGeneralOptions(const GeneralOptions &options, ProgramSettings &settings)
 {
-    settings.DestOutputFolderOpt = options.DestOutputFolderOpt;
-    settings.DestSpecifiedFolder = options.DestSpecifiedFolder;
-    settings.CreateDirs = options.CreateDirs;
-    settings.BrowseOutputFolder = options.BrowseOutputFolder;
-    settings.OutputFiles2MyDocuments = options.OutputFiles2MyDocuments;
-    settings.TargetExistsOpt = options.TargetExistsOpt;
-    settings.EnableExtFilter = options.EnableExtFilter;
-    settings.FilterExts = options.FilterExts;
-    settings.SimultaneousConversions = options.SimultaneousConversions;
+    static_cast<GeneralOptions &>(settings) = options;
 }
 
-std::span<const ChoiceRow> outputFolderRows()
+std::span<const ChoiceRow<OutputFolder>> outputFolderRows()
 {
     return kOutputFolderRows;
 }
 
-std::span<const ChoiceRow> targetExistsRows()
+std::span<const ChoiceRow<TargetExists>> targetExistsRows()
 {
     return kTargetExistsRows;
-}
-
-int rowOfCode(std::span<const ChoiceRow> rows, int code)
-{
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].code == code)
-            return static_cast<int>(i);
-    }
-    return -1;
 }
 
 const char *generalLeaveMessage(GeneralLeaveCheck check)
@@ -85,16 +58,16 @@ const char *generalLeaveMessage(GeneralLeaveCheck check)
     return "";
 }
 
-GeneralLeaveCheck checkGeneralLeaving(GeneralOptions &options, int targetExistsCode)
+GeneralLeaveCheck checkGeneralLeaving(GeneralOptions &options, TargetExists targetExists)
 {
-    if (options.DestOutputFolderOpt == kCustomFolder && options.DestSpecifiedFolder.empty())
+    if (options.DestOutputFolderOpt == OutputFolder::Custom && options.DestSpecifiedFolder.empty())
         return GeneralLeaveCheck::NeedOutputFolder;
-    if (options.DestOutputFolderOpt == kCustomFolder && options.DestSpecifiedFolder.size() >= kPathBuffer)
+    if (options.DestOutputFolderOpt == OutputFolder::Custom && options.DestSpecifiedFolder.size() >= kPathBuffer)
         return GeneralLeaveCheck::FolderTooLong;
     std::string filter = normaliseFilterText(options.FilterExts);
     if (options.EnableExtFilter != 0 && filter.empty())
         return GeneralLeaveCheck::NeedExtensions;
-    options.TargetExistsOpt = targetExistsCode;
+    options.TargetExistsOpt = targetExists;
     options.FilterExts = std::move(filter);
     return GeneralLeaveCheck::Ok;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "converter/fieldsplit.h"
+#include "common/fieldsplit.h"
 #include "platform/bytecase.h"
 #include "platform/settingsstore.h"
 
@@ -17,6 +17,14 @@ void readNumber(SettingsStore &store, const char *name, int &setting)
 {
     if (const auto value = store.readNumber(kGroup, name))
         setting = static_cast<int>(*value);
+}
+
+template <typename Choice>
+void readChoice(SettingsStore &store, const char *name, Choice &setting)
+{
+    int number = static_cast<int>(setting);
+    readNumber(store, name, number);
+    setting = static_cast<Choice>(number);
 }
 
 void readText(SettingsStore &store, const char *name, std::string &setting, size_t maxBytes)
@@ -37,9 +45,9 @@ ProgramSettings defaultProgramSettings(const std::string &documentsFolder)
     ProgramSettings settings;
     if (!documentsFolder.empty()) {
         settings.DestSpecifiedFolder = documentsFolder;
-        settings.DestOutputFolderOpt = 399;
+        settings.DestOutputFolderOpt = OutputFolder::Custom;
     } else {
-        settings.DestOutputFolderOpt = 199;
+        settings.DestOutputFolderOpt = OutputFolder::SameAsOriginal;
     }
     return settings;
 }
@@ -49,12 +57,12 @@ void readProgramSettings(SettingsStore &store, ProgramSettings &settings)
     // A value that is missing or does not fit its buffer leaves the setting as it
     // is. OutputFormat is written on exit but never read: every start is on MP3.
     readText(store, "Folder", settings.Folder, kPathBufferBytes);
-    readNumber(store, "DestOutputFolderOpt", settings.DestOutputFolderOpt);
+    readChoice(store, "DestOutputFolderOpt", settings.DestOutputFolderOpt);
     readText(store, "DestSpecifiedFolder", settings.DestSpecifiedFolder, kPathBufferBytes);
     readNumber(store, "CreateDirs", settings.CreateDirs);
     readNumber(store, "BrowseOutputFolder", settings.BrowseOutputFolder);
     readNumber(store, "OutputFiles2MyDocuments", settings.OutputFiles2MyDocuments);
-    readNumber(store, "TargetExistsOpt", settings.TargetExistsOpt);
+    readChoice(store, "TargetExistsOpt", settings.TargetExistsOpt);
     readNumber(store, "EnableExtFilter", settings.EnableExtFilter);
     readText(store, "FilterExts", settings.FilterExts, 0);
     readNumber(store, "KeepOrgVideoAspect", settings.KeepOrgVideoAspect);
@@ -82,12 +90,12 @@ void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings,
     if (groups & FolderGroup)
         store.writeText(kGroup, "Folder", settings.Folder);
     if (groups & OptionsGroup) {
-        writeNumber(store, "DestOutputFolderOpt", settings.DestOutputFolderOpt);
+        writeNumber(store, "DestOutputFolderOpt", static_cast<int>(settings.DestOutputFolderOpt));
         store.writeText(kGroup, "DestSpecifiedFolder", settings.DestSpecifiedFolder);
         writeNumber(store, "CreateDirs", settings.CreateDirs);
         writeNumber(store, "BrowseOutputFolder", settings.BrowseOutputFolder);
         writeNumber(store, "OutputFiles2MyDocuments", settings.OutputFiles2MyDocuments);
-        writeNumber(store, "TargetExistsOpt", settings.TargetExistsOpt);
+        writeNumber(store, "TargetExistsOpt", static_cast<int>(settings.TargetExistsOpt));
         writeNumber(store, "EnableExtFilter", settings.EnableExtFilter);
         store.writeText(kGroup, "FilterExts", settings.FilterExts);
         writeNumber(store, "KeepOrgVideoAspect", settings.KeepOrgVideoAspect);

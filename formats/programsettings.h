@@ -6,21 +6,41 @@
 
 class SettingsStore;
 
-// The program settings kept under "Options". Field names are the stored value names.
-struct ProgramSettings {
-    int OutputFormat = 0;
-    int OptStartPageIndex = 0;
-    std::string Folder;                 // last "Add Folder" choice, with a trailing "/"
-    int DestOutputFolderOpt = 199;      // 199 same as original, 399 custom folder
+// The two choices of the General options page. Each enumerator's number is the
+// number stored for it. A stored number that is neither is kept as it is, so
+// that saving does not change it, and acts as the first choice.
+enum class OutputFolder : int {
+    SameAsOriginal = 199,
+    Custom = 399,
+};
+enum class TargetExists : int {
+    AutoRename = 11,
+    Overwrite = 22,
+    Skip = 33,
+};
+
+// The settings that the General options page edits. Field names are the
+// stored value names.
+struct GeneralOptions {
     std::string DestSpecifiedFolder;
     int CreateDirs = 0;
     int BrowseOutputFolder = 1;
     int OutputFiles2MyDocuments = 1;
-    int TargetExistsOpt = 11;           // 11 auto rename, 22 overwrite, 33 skip
-    int EnableExtFilter = 0;
     std::string FilterExts;
-    int KeepOrgVideoAspect = 1;
+    int EnableExtFilter = 0;
+    OutputFolder DestOutputFolderOpt = OutputFolder::SameAsOriginal;
+    TargetExists TargetExistsOpt = TargetExists::AutoRename;
     int SimultaneousConversions = 0;    // 0 Auto (one per processor core), 1..16
+
+    bool operator==(const GeneralOptions &) const = default;
+};
+
+// The program settings kept under "Options". Field names are the stored value names.
+struct ProgramSettings : GeneralOptions {
+    int OutputFormat = 0;
+    int OptStartPageIndex = 0;
+    std::string Folder;                 // last "Add Folder" choice, with a trailing "/"
+    int KeepOrgVideoAspect = 1;
     std::string FilesFolder;            // folder of the last "Add Files" choice, with a trailing "/"
 };
 
@@ -37,7 +57,8 @@ enum SettingsGroup : unsigned {
 };
 
 // Defaults before anything is read: with a documents folder the custom folder is
-// that folder and the choice is 399, otherwise the custom folder is empty and 199.
+// that folder and the choice is Custom, otherwise the custom folder is empty and
+// the choice SameAsOriginal.
 ProgramSettings defaultProgramSettings(const std::string &documentsFolder /* empty: none */);
 
 // Reads every stored setting over the values in settings (OutputFormat is never read).

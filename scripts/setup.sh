@@ -15,6 +15,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   xdg-utils # xdg-open: Play, Browse and the links open files, folders and pages with it
   librsvg2-bin
+  locales
 )
 
 missing=()
@@ -24,17 +25,26 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  echo "setup: all build and test packages are installed"
-  exit 0
-fi
-
-echo "setup: installing ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
   sudo_cmd=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
-"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
-echo "setup: done"
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "setup: all build and test packages are installed"
+else
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+  echo "setup: done"
+fi
+
+# A locale that writes numbers with a decimal comma, so that the tests can show
+# that reading the converter's output does not depend on the user's locale.
+if ! locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+  echo "setup: generating the de_DE.UTF-8 locale"
+  "${sudo_cmd[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo_cmd[@]}" locale-gen >/dev/null
+fi

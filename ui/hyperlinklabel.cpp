@@ -1,9 +1,5 @@
 #include "ui/hyperlinklabel.h"
 
-#include "app/shellactions.h"
-#include "ui/userprompts.h"
-
-#include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QTimerEvent>
@@ -163,12 +159,6 @@ void HyperlinkLabel::mouseReleaseEvent(QMouseEvent *event)
 void HyperlinkLabel::followLink()
 {
     m_hovering = false;
-    const int result = openLink(m_link, false);
-    m_visited = result > 32;
+    m_visited = m_opener && m_opener(this, m_link);
     applyColour();
-    if (m_visited)
-        return;
-    QApplication::beep();
-    userPrompts().message(window(), linkFailureMessage(result), UserPrompts::Icon::Warning,
-                          applicationTitle());
 }

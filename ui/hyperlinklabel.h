@@ -4,13 +4,19 @@
 #include <QColor>
 #include <QLabel>
 
+#include <functional>
+
 // A text label that shows a link in link colours (red under the mouse, purple
 // once visited), underlines it as its underline mode says, shows a hand cursor
-// and the link as its tooltip, and opens the link with openLink() when clicked.
-// A link that fails to open is reported with the link failure message.
+// and the link as its tooltip, and opens the link with its link opener when
+// clicked.
 class HyperlinkLabel : public QLabel {
     Q_OBJECT
 public:
+    // Opens the link of a label and reports a failure itself; true when the link
+    // opened, which marks the label visited.
+    using LinkOpener = std::function<bool(QWidget *label, const QString &link)>;
+
     enum Underline { UnderlineHover = -1, UnderlineNever = 0, UnderlineAlways = 1 };
 
     // An empty link takes the text, and an empty text the link.
@@ -34,6 +40,8 @@ public:
     // The colour the text is drawn in now.
     QColor textColour() const;
 
+    // Without an opener a click does nothing.
+    void setLinkOpener(LinkOpener opener) { m_opener = std::move(opener); }
     // Opens the link, as a click does.
     void followLink();
 
@@ -60,5 +68,6 @@ private:
     bool m_autoSize = true;
     bool m_pressed = false;
     QString m_link;
+    LinkOpener m_opener;
     QBasicTimer m_hoverTimer; // 100 ms: notices the mouse has left
 };

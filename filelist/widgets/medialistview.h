@@ -6,8 +6,8 @@
 
 #include <QTreeView>
 
-#include "batch/batchstatussink.h"
-#include "converter/medialistsink.h"
+#include "filelist/batchstatussink.h"
+#include "filelist/medialistsink.h"
 #include "filelist/mediaitem.h"
 #include "filelist/medialistmodel.h"
 

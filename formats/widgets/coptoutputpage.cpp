@@ -54,10 +54,17 @@ void icon(QWidget *parent, QStyle::StandardPixmap pixmap, const char *name, cons
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void fillList(QComboBox *list, std::span<const ChoiceRow> rows)
+template <typename Choice>
+void fillList(QComboBox *list, std::span<const ChoiceRow<Choice>> rows)
 {
-    for (const ChoiceRow &row : rows)
-        list->addItem(QString::fromUtf8(row.text), row.code);
+    for (const ChoiceRow<Choice> &row : rows)
+        list->addItem(QString::fromUtf8(row.text), static_cast<int>(row.choice));
+}
+
+template <typename Choice>
+Choice choiceAt(const QComboBox *list, int row)
+{
+    return static_cast<Choice>(list->itemData(row).toInt());
 }
 
 } // namespace
@@ -150,21 +157,21 @@ void COptOutputPage::setUp()
     writeControls();
 
     fillList(m_folderList, outputFolderRows());
-    int row = rowOfCode(outputFolderRows(), m_options.DestOutputFolderOpt);
+    int row = rowOfChoice(outputFolderRows(), m_options.DestOutputFolderOpt);
     if (row < 0) {
         row = 0;
-        m_options.DestOutputFolderOpt = outputFolderRows()[0].code;
+        m_options.DestOutputFolderOpt = outputFolderRows()[0].choice;
     }
     m_folderList->setCurrentIndex(row);
-    enableCustomFolder(m_options.DestOutputFolderOpt == kCustomFolder);
+    enableCustomFolder(m_options.DestOutputFolderOpt == OutputFolder::Custom);
     connect(m_folderList, &QComboBox::currentIndexChanged, this,
             &COptOutputPage::onFolderChoiceChanged);
 
     fillList(m_targetExistsList, targetExistsRows());
-    row = rowOfCode(targetExistsRows(), m_options.TargetExistsOpt);
+    row = rowOfChoice(targetExistsRows(), m_options.TargetExistsOpt);
     if (row < 0) {
         row = 0;
-        m_options.TargetExistsOpt = targetExistsRows()[0].code;
+        m_options.TargetExistsOpt = targetExistsRows()[0].choice;
     }
     m_targetExistsList->setCurrentIndex(row);
 
@@ -216,7 +223,7 @@ void COptOutputPage::onFolderChoiceChanged(int row)
 {
     if (row < 0)
         return;
-    enableCustomFolder(m_folderList->itemData(row).toInt() == kCustomFolder);
+    enableCustomFolder(choiceAt<OutputFolder>(m_folderList, row) == OutputFolder::Custom);
 }
 
 void COptOutputPage::onBrowse()
@@ -244,12 +251,12 @@ bool COptOutputPage::leave()
     readControls();
     const int folderRow = m_folderList->currentIndex();
     if (folderRow >= 0)
-        m_options.DestOutputFolderOpt = m_folderList->itemData(folderRow).toInt();
+        m_options.DestOutputFolderOpt = choiceAt<OutputFolder>(m_folderList, folderRow);
 
     const int targetRow = m_targetExistsList->currentIndex();
-    const int targetCode =
-        targetRow >= 0 ? m_targetExistsList->itemData(targetRow).toInt() : m_options.TargetExistsOpt;
-    const GeneralLeaveCheck check = checkGeneralLeaving(m_options, targetCode);
+    const TargetExists targetExists =
+        targetRow >= 0 ? choiceAt<TargetExists>(m_targetExistsList, targetRow) : m_options.TargetExistsOpt;
+    const GeneralLeaveCheck check = checkGeneralLeaving(m_options, targetExists);
     if (check == GeneralLeaveCheck::Ok)
         return true;
 

@@ -5,7 +5,7 @@
 
 #include "batch/batchdriver.h"
 #include "batch/batchprogressdisplay.h"
-#include "batch/batchstatussink.h"
+#include "filelist/batchstatussink.h"
 #include "batch/batchtarget.h"
 #include "scratchfolder.h"
 
@@ -88,9 +88,9 @@ struct Fixture {
         s.resolveOutputPath = [this, policy](MediaItem &item, const BatchSteps::Reserved &reserved,
                                              std::string &status, std::string &) {
             ProgramSettings settings;
-            settings.DestOutputFolderOpt = 399;
+            settings.DestOutputFolderOpt = OutputFolder::Custom;
             settings.DestSpecifiedFolder = dir.file("out");
-            settings.TargetExistsOpt = policy;
+            settings.TargetExistsOpt = static_cast<TargetExists>(policy);
             settings.OutputFiles2MyDocuments = 0;
             return resolveOutputPath(item, settings, "mp3", {}, status, reserved);
         };
@@ -258,7 +258,7 @@ TEST(BatchTarget, NotesWhenTheOutputFallsBackToTheDocumentsFolder)
     item.sourcePath = dir.write("in/song.wav");
     dir.write("blocker");  // a file where the custom folder should be made
     ProgramSettings settings;
-    settings.DestOutputFolderOpt = 399;
+    settings.DestOutputFolderOpt = OutputFolder::Custom;
     settings.DestSpecifiedFolder = dir.file("blocker/out");
     const DocumentsFolderFn documents = [&] { return std::optional<std::string>(dir.file("docs")); };
     std::string status, note;

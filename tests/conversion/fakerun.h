@@ -1,7 +1,7 @@
 #pragma once
 
 #include "converter/progressdisplay.h"
-#include "scratchdir.h"
+#include "scratchfolder.h"
 
 #include <cstdlib>
 #include <sstream>
@@ -32,7 +32,7 @@ inline std::vector<std::vector<std::string>> fakeRuns(const std::string &logPath
 // Points the fake tool's log into a scratch folder for the life of the object.
 class FakeToolLog {
 public:
-    explicit FakeToolLog(const ScratchDir &dir) : m_path(dir / "fake.log")
+    explicit FakeToolLog(const ScratchFolder &dir) : m_path(dir / "fake.log")
     {
         ::setenv("SNVT_FAKE_LOG", m_path.c_str(), 1);
     }

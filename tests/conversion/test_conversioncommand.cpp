@@ -1,5 +1,5 @@
 #include "converter/conversioncommand.h"
-#include "converter/durationtext.h"
+#include "common/durationtext.h"
 #include "platform/commandline.h"
 
 #include <gtest/gtest.h>
@@ -98,10 +98,9 @@ TEST(ConversionCommand, ChannelsAndVolume)
     EXPECT_EQ(volumeScale("1e300"), std::numeric_limits<int>::max());
 
     // A locale with a decimal comma does not change how "100.5" reads.
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
-        EXPECT_EQ(volumeScale("100.5"), 257);
-        std::setlocale(LC_NUMERIC, "C");
-    }
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr) << "scripts/setup.sh generates this locale";
+    EXPECT_EQ(volumeScale("100.5"), 257);
+    std::setlocale(LC_NUMERIC, "C");
     EXPECT_EQ(volumeScale("100.5"), 257);
 }
 

@@ -1,7 +1,7 @@
 #include "batch/outputpathresolver.h"
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
-#include "converter/medialistsink.h"
+#include "filelist/medialistsink.h"
 #include "converter/mediaprobe.h"
 #include "filelist/mediaitemmap.h"
 #include "formats/encodingparams.h"
@@ -33,7 +33,7 @@ public:
 
 TEST(ConversionEndToEnd, WavIsProbedResolvedConvertedToMp3AndProbesBack)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     const std::string source = dir / "in \"one\"/-tone.wav";
     ASSERT_TRUE(ensureFolder(dir / "in \"one\"", true));
     writeFile(source, sineWavBytes(3, 44100, 2));
@@ -50,7 +50,7 @@ TEST(ConversionEndToEnd, WavIsProbedResolvedConvertedToMp3AndProbesBack)
     constexpr int kMp3 = 0;
     ASSERT_STREQ(formatEntry(kMp3).extension, "mp3");
     ProgramSettings settings;
-    settings.DestOutputFolderOpt = 399;
+    settings.DestOutputFolderOpt = OutputFolder::Custom;
     settings.DestSpecifiedFolder = dir / "out";
     settings.CreateDirs = 0;
     settings.OutputFiles2MyDocuments = 0;

@@ -49,7 +49,7 @@ protected:
                           [&progress] { return progress.cancelRequested(); });
     }
 
-    ScratchDir dir;
+    ScratchFolder dir;
     FakeToolLog log{dir};
     ConverterRunner runner;
 };
@@ -81,8 +81,8 @@ TEST_F(ConversionJob, SuccessReplacesTheTargetAndLeavesNoTemporaryFile)
 TEST_F(ConversionJob, AnExistingTargetSurvivesFailureAndIsReplacedOnSuccess)
 {
     ProgramSettings overwrite;
-    overwrite.DestOutputFolderOpt = 199;
-    overwrite.TargetExistsOpt = 22;
+    overwrite.DestOutputFolderOpt = OutputFolder::SameAsOriginal;
+    overwrite.TargetExistsOpt = TargetExists::Overwrite;
     overwrite.OutputFiles2MyDocuments = 0;
     const std::string precious = std::string("precious\0bytes", 14);
     writeFile(dir / "a.mp3", precious);
@@ -143,7 +143,7 @@ TEST_F(ConversionJob, HostileFileNamesConvertEndToEnd)
     const std::string name = "-y \"quoted\" two  blanks\\\"\nline\xff.wav";
     MediaItem item = source(name, "odd\n");
     ProgramSettings custom;
-    custom.DestOutputFolderOpt = 399;
+    custom.DestOutputFolderOpt = OutputFolder::Custom;
     custom.DestSpecifiedFolder = dir / "out dir";
     custom.OutputFiles2MyDocuments = 0;
     std::string status;

@@ -1,5 +1,5 @@
 #include "converter/converterrunner.h"
-#include "converter/medialistsink.h"
+#include "filelist/medialistsink.h"
 #include "converter/mediaprobe.h"
 #include "filelist/mediaitemmap.h"
 #include "fakerun.h"
@@ -31,7 +31,7 @@ class MediaProbe : public ::testing::Test {
 protected:
     int add(const std::string &path) { return probeAndAddNow(path, runner, kTool, map, sink); }
 
-    ScratchDir dir;
+    ScratchFolder dir;
     FakeToolLog log{dir};
     ConverterRunner runner;
     MediaItemMap map;

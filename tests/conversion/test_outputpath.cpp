@@ -1,5 +1,5 @@
 #include "batch/outputpathresolver.h"
-#include "scratchdir.h"
+#include "scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,17 +17,17 @@ bool isDir(const std::string &path)
 ProgramSettings customFolder(const std::string &folder, int createDirs = 0)
 {
     ProgramSettings settings;
-    settings.DestOutputFolderOpt = 399;
+    settings.DestOutputFolderOpt = OutputFolder::Custom;
     settings.DestSpecifiedFolder = folder;
     settings.CreateDirs = createDirs;
     settings.OutputFiles2MyDocuments = 0;
     return settings;
 }
 
-ProgramSettings besideSource(int policy)
+ProgramSettings besideSource(TargetExists policy)
 {
     ProgramSettings settings;
-    settings.DestOutputFolderOpt = 199;
+    settings.DestOutputFolderOpt = OutputFolder::SameAsOriginal;
     settings.TargetExistsOpt = policy;
     settings.OutputFiles2MyDocuments = 0;
     return settings;
@@ -56,7 +56,7 @@ std::string resolve(const std::string &source, const ProgramSettings &settings,
 
 TEST(EnsureFolder, CreatesEveryMissingLevel)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     EXPECT_TRUE(ensureFolder(dir.path(), false));
     EXPECT_FALSE(ensureFolder(dir / "a/b/c", false));
     EXPECT_FALSE(isDir(dir / "a"));
@@ -73,7 +73,7 @@ TEST(EnsureFolder, CreatesEveryMissingLevel)
 
 TEST(ResolveOutputPath, CreateFoldersRebuildsTheSourcePathBelowTheCustomFolder)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     const std::string source = dir / "Music/pop/1.mp3";
     ASSERT_TRUE(ensureFolder(dir / "Music/pop", true));
     writeFile(source, "source");
@@ -84,11 +84,11 @@ TEST(ResolveOutputPath, CreateFoldersRebuildsTheSourcePathBelowTheCustomFolder)
     EXPECT_EQ(resolve(source, customFolder(dir / "Output/", 0)), dir / "Output/1.mp3");
 
     // Beside the source the target is the source itself.
-    EXPECT_EQ(resolve(source, besideSource(11)), dir / "Music/pop/1_1.mp3");
-    EXPECT_EQ(resolve(source, besideSource(22)),
+    EXPECT_EQ(resolve(source, besideSource(TargetExists::AutoRename)), dir / "Music/pop/1_1.mp3");
+    EXPECT_EQ(resolve(source, besideSource(TargetExists::Overwrite)),
               "!Target file name is same as original file that can't be overwritten. "
               "Please output files to a custom folder.");
-    EXPECT_EQ(resolve(source, besideSource(33)), "!Target exists and skipped");
+    EXPECT_EQ(resolve(source, besideSource(TargetExists::Skip)), "!Target exists and skipped");
     EXPECT_EQ(readFile(source), "source");
     // Proving a target leaves nothing behind.
     EXPECT_EQ(folderEntries(dir / "Music/pop"), (std::set<std::string>{"1.mp3"}));
@@ -96,76 +96,76 @@ TEST(ResolveOutputPath, CreateFoldersRebuildsTheSourcePathBelowTheCustomFolder)
 
 TEST(ResolveOutputPath, SourcePathsAreRebuiltWithoutDoubleSlashesOrClimbing)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     EXPECT_EQ(resolve("//server/share/a.wav", customFolder(dir / "out", 1)), dir / "out/server/share/a.mp3");
     EXPECT_EQ(resolve("/m/../../etc/./a.wav", customFolder(dir / "out", 1)), dir / "out/etc/a.mp3");
 }
 
 TEST(ResolveOutputPath, StemRules)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     ASSERT_TRUE(ensureFolder(dir / "my.dir", true));
-    EXPECT_EQ(resolve(dir / "track", besideSource(11)), dir / "track.mp3");
-    EXPECT_EQ(resolve(dir / "my.dir/track", besideSource(11)), dir / "my.dir/track.mp3");
-    EXPECT_EQ(resolve(dir / "my.dir/song.live.flac", besideSource(11)), dir / "my.dir/song.live.mp3");
+    EXPECT_EQ(resolve(dir / "track", besideSource(TargetExists::AutoRename)), dir / "track.mp3");
+    EXPECT_EQ(resolve(dir / "my.dir/track", besideSource(TargetExists::AutoRename)), dir / "my.dir/track.mp3");
+    EXPECT_EQ(resolve(dir / "my.dir/song.live.flac", besideSource(TargetExists::AutoRename)), dir / "my.dir/song.live.mp3");
 }
 
 TEST(ResolveOutputPath, AutoRenameTakesTheFirstFreeNumber)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     writeFile(dir / "a.wav", "w");
     writeFile(dir / "a.mp3", "0");
     writeFile(dir / "a_1.mp3", "1");
-    EXPECT_EQ(resolve(dir / "a.wav", besideSource(11)), dir / "a_2.mp3");
+    EXPECT_EQ(resolve(dir / "a.wav", besideSource(TargetExists::AutoRename)), dir / "a_2.mp3");
 
     ::unlink((dir / "a_1.mp3").c_str());
     writeFile(dir / "a_2.mp3", "2");
-    EXPECT_EQ(resolve(dir / "a.wav", besideSource(11)), dir / "a_1.mp3");
+    EXPECT_EQ(resolve(dir / "a.wav", besideSource(TargetExists::AutoRename)), dir / "a_1.mp3");
     // An unknown policy value renames too.
-    EXPECT_EQ(resolve(dir / "a.wav", besideSource(0)), dir / "a_1.mp3");
+    EXPECT_EQ(resolve(dir / "a.wav", besideSource(TargetExists{0})), dir / "a_1.mp3");
 }
 
 TEST(ResolveOutputPath, OverwriteLeavesTheExistingTargetUntouched)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     writeFile(dir / "a.wav", "w");
     writeFile(dir / "a.mp3", "existing");
-    EXPECT_EQ(resolve(dir / "a.wav", besideSource(22)), dir / "a.mp3");
+    EXPECT_EQ(resolve(dir / "a.wav", besideSource(TargetExists::Overwrite)), dir / "a.mp3");
     EXPECT_EQ(readFile(dir / "a.mp3"), "existing");
     EXPECT_EQ(folderEntries(dir.path()), (std::set<std::string>{"a.wav", "a.mp3"}));
 }
 
 TEST(ResolveOutputPath, OverwriteRefusesTheSourceUnderAnyName)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     writeFile(dir / "a.mp3", "source");
     const std::string refusal = "!Target file name is same as original file that can't be overwritten. "
                                 "Please output files to a custom folder.";
     ProgramSettings settings = customFolder(dir / ".", 0);
-    settings.TargetExistsOpt = 22;
+    settings.TargetExistsOpt = TargetExists::Overwrite;
     EXPECT_EQ(resolve(dir / "a.mp3", settings), refusal);
     ASSERT_EQ(::symlink(dir.path().c_str(), (dir / "link").c_str()), 0);
     settings.DestSpecifiedFolder = dir / "link";
     EXPECT_EQ(resolve(dir / "a.mp3", settings), refusal);
     // Letter case alone makes another file, which may be overwritten.
     writeFile(dir / "a.MP3", "another source");
-    EXPECT_EQ(resolve(dir / "a.MP3", besideSource(22)), dir / "a.mp3");
+    EXPECT_EQ(resolve(dir / "a.MP3", besideSource(TargetExists::Overwrite)), dir / "a.mp3");
     EXPECT_EQ(readFile(dir / "a.mp3"), "source");
 }
 
 TEST(ResolveOutputPath, AFolderNamedLikeTheTargetCountsAsExisting)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     ASSERT_TRUE(ensureFolder(dir / "a.mp3", true));
-    EXPECT_EQ(resolve(dir / "a.wav", besideSource(11)), dir / "a_1.mp3");
-    EXPECT_EQ(resolve(dir / "a.wav", besideSource(33)), "!Target exists and skipped");
-    EXPECT_EQ(resolve(dir / "a.wav", besideSource(22)), "!Failed to create file \"" + dir / "a.mp3\"");
+    EXPECT_EQ(resolve(dir / "a.wav", besideSource(TargetExists::AutoRename)), dir / "a_1.mp3");
+    EXPECT_EQ(resolve(dir / "a.wav", besideSource(TargetExists::Skip)), "!Target exists and skipped");
+    EXPECT_EQ(resolve(dir / "a.wav", besideSource(TargetExists::Overwrite)), "!Failed to create file \"" + dir / "a.mp3\"");
     EXPECT_TRUE(isDir(dir / "a.mp3"));
 }
 
 TEST(ResolveOutputPath, FolderFailuresFallBackToTheDocumentsFolderOnce)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     writeFile(dir / "blocker", "a file where a folder should be");
     ASSERT_TRUE(ensureFolder(dir / "Documents", true));
     int asked = 0;
@@ -192,7 +192,7 @@ TEST(ResolveOutputPath, FolderFailuresFallBackToTheDocumentsFolderOnce)
 
 TEST(ResolveOutputPath, EmptyCustomFolder)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     ProgramSettings settings = customFolder("", 0);
     EXPECT_EQ(resolve("/m/a.wav", settings), "!Failed to create folder \"\"");
     settings.OutputFiles2MyDocuments = 1;
@@ -202,8 +202,8 @@ TEST(ResolveOutputPath, EmptyCustomFolder)
 
 TEST(ResolveOutputPath, FallbackFromBesideTheSourceDropsTheCreateFlag)
 {
-    ScratchDir dir;
-    ProgramSettings settings = besideSource(11);
+    ScratchFolder dir;
+    ProgramSettings settings = besideSource(TargetExists::AutoRename);
     settings.CreateDirs = 1;
     settings.OutputFiles2MyDocuments = 1;
     // The source's folder is gone, so no file can be created beside it.
@@ -213,9 +213,9 @@ TEST(ResolveOutputPath, FallbackFromBesideTheSourceDropsTheCreateFlag)
 
 TEST(ResolveOutputPath, SkipNeverFallsBack)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     writeFile(dir / "a.mp3", "x");
-    ProgramSettings settings = besideSource(33);
+    ProgramSettings settings = besideSource(TargetExists::Skip);
     settings.OutputFiles2MyDocuments = 1;
     int asked = 0;
     EXPECT_EQ(resolve(dir / "a.wav", settings, [&] { ++asked; return std::optional<std::string>(dir.path()); }),
@@ -225,11 +225,11 @@ TEST(ResolveOutputPath, SkipNeverFallsBack)
 
 TEST(ResolveOutputPath, ANameTooLongForTheFileSystemFailsBeforeConverting)
 {
-    ScratchDir dir;
+    ScratchFolder dir;
     // A 255-byte source name; its target, with a longer extension, is 256 bytes.
     const std::string stem(252, 'n');
     writeFile(dir / (stem + ".au"), "x");
-    ProgramSettings settings = besideSource(11);
+    ProgramSettings settings = besideSource(TargetExists::AutoRename);
     int asked = 0;
     const DocumentsFolderFn documents = [&] { ++asked; return std::optional<std::string>(dir / "Docs"); };
     EXPECT_EQ(resolve(dir / (stem + ".au"), settings, documents),

@@ -25,12 +25,12 @@ ProgramSettings changed()
     s.OutputFormat = 7;
     s.OptStartPageIndex = 1;
     s.Folder = "/music/new/";
-    s.DestOutputFolderOpt = 199;
+    s.DestOutputFolderOpt = OutputFolder::SameAsOriginal;
     s.DestSpecifiedFolder = "/out/\xe9t\xe9";
     s.CreateDirs = 1;
     s.BrowseOutputFolder = 0;
     s.OutputFiles2MyDocuments = 0;
-    s.TargetExistsOpt = 33;
+    s.TargetExistsOpt = TargetExists::Skip;
     s.EnableExtFilter = 1;
     s.FilterExts = "mp3,wav";
     s.KeepOrgVideoAspect = 0;
@@ -49,7 +49,7 @@ TEST_F(ProgramSettingsStore, AllGroupsRoundTripButOutputFormatIsNeverRead)
     }
     SettingsStore store(file());
     ProgramSettings loaded = defaultProgramSettings("/home/u/Documents");
-    EXPECT_EQ(loaded.DestOutputFolderOpt, 399);
+    EXPECT_EQ(loaded.DestOutputFolderOpt, OutputFolder::Custom);
     readProgramSettings(store, loaded);
     EXPECT_EQ(store.readNumber("Options", "OutputFormat"), 7u);
     EXPECT_EQ(loaded.OutputFormat, 0);

@@ -1,8 +1,8 @@
 // The line and field parsers on arbitrary text: no crash, no undefined
 // behaviour, and the few facts that hold for any input. The number readers
 // are checked against the C library, which is what they stand in for.
-#include "converter/cnumber.h"
-#include "converter/fieldsplit.h"
+#include "common/cnumber.h"
+#include "common/fieldsplit.h"
 #include "converter/outputparsers.h"
 
 #include <cerrno>

@@ -17,28 +17,6 @@ namespace hostile {
 
 namespace fs = std::filesystem;
 
-Scratch::Scratch()
-{
-    const char *tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/snvt-hostile-XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (!::mkdtemp(buffer.data()))
-        throw std::runtime_error("mkdtemp failed");
-    m_path = buffer.data();
-}
-
-Scratch::~Scratch()
-{
-    std::error_code ignored;
-    for (auto it = fs::recursive_directory_iterator(m_path, fs::directory_options::skip_permission_denied, ignored);
-         it != fs::recursive_directory_iterator(); it.increment(ignored)) {
-        if (!it->is_symlink(ignored))
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-    }
-    fs::remove_all(m_path, ignored);
-}
-
 namespace {
 
 std::uint64_t fnv1a(const std::string &bytes)
@@ -60,20 +38,6 @@ std::string randomBytes(std::size_t count, unsigned seed)
     for (char &c : bytes)
         c = static_cast<char>(generator() & 0xff);
     return bytes;
-}
-
-void writeFile(const std::string &path, const std::string &bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out)
-        throw std::runtime_error("cannot write " + path);
-}
-
-std::string readFile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 bool exists(const std::string &path)

@@ -3,6 +3,7 @@
 // snapshot of a tree, the test process's children and open descriptors).
 #pragma once
 
+#include "scratchfolder.h"
 #include "sinewav.h"
 
 #include "converter/progressdisplay.h"
@@ -19,25 +20,8 @@
 
 namespace hostile {
 
-// A fresh folder under $TMPDIR or /tmp, removed with all it holds (permissions
-// given back first) when the object goes.
-class Scratch {
-public:
-    Scratch();
-    ~Scratch();
-    Scratch(const Scratch &) = delete;
-    Scratch &operator=(const Scratch &) = delete;
-    const std::string &path() const { return m_path; }
-    std::string operator/(const std::string &name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
-
 // 16-bit PCM WAV of a 440 Hz sine.
 std::string randomBytes(std::size_t count, unsigned seed);
-void writeFile(const std::string &path, const std::string &bytes);
-std::string readFile(const std::string &path);
 bool exists(const std::string &path);
 
 // Every entry below root (not following symbolic links), by path relative to

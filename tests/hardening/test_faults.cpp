@@ -59,7 +59,7 @@ protected:
         EXPECT_EQ(found, names);
     }
 
-    Scratch dir;
+    ScratchFolder dir;
     ConverterRunner runner;
 };
 

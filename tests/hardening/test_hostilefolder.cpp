@@ -10,13 +10,13 @@
 
 #include "batch/batchdriver.h"
 #include "batch/batchprogressdisplay.h"
-#include "batch/batchstatussink.h"
+#include "filelist/batchstatussink.h"
 #include "batch/outputpathresolver.h"
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
-#include "converter/medialistsink.h"
+#include "filelist/medialistsink.h"
 #include "converter/mediaprobe.h"
-#include "converter/pathparts.h"
+#include "common/pathparts.h"
 #include "filelist/filecollector.h"
 #include "filelist/mediaitemmap.h"
 #include "formats/encodingparams.h"
@@ -129,7 +129,7 @@ protected:
         return bytes;
     }
 
-    Scratch root;
+    ScratchFolder root;
     std::string in, out, cwd;
     std::string good;
     Expectations expected;
@@ -236,10 +236,10 @@ TEST_F(HostileFolder, EveryFileIsConvertedOrReportedAndNothingElseChanges)
 
     // Converting everything that was added into the output folder.
     ProgramSettings settings;
-    settings.DestOutputFolderOpt = 399;
+    settings.DestOutputFolderOpt = OutputFolder::Custom;
     settings.DestSpecifiedFolder = out;
     settings.CreateDirs = 0;
-    settings.TargetExistsOpt = 11;
+    settings.TargetExistsOpt = TargetExists::AutoRename;
     settings.OutputFiles2MyDocuments = 0;
     BatchSteps steps;
     steps.resolveOutputPath = [&](MediaItem &item, const BatchSteps::Reserved &reserved, std::string &status,

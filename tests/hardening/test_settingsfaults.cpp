@@ -4,6 +4,7 @@
 // program starts on its defaults (or on the values that still read cleanly),
 // never crashes, and a save that cannot be written changes nothing.
 #include "hostilekit.h"
+#include "unprivileged.h"
 
 #include "formats/encodingparams.h"
 #include "formats/programsettings.h"
@@ -59,7 +60,7 @@ void expectDefaults(const Startup &s)
 
 TEST(SettingsFaults, JunkFilesStartOnDefaults)
 {
-    Scratch dir;
+    ScratchFolder dir;
     const std::vector<std::string> junk{
         randomBytes(4096, 1),
         std::string("[Options]\0\0\0TargetExistsOpt=22\n", 32) + randomBytes(512, 2),
@@ -74,7 +75,7 @@ TEST(SettingsFaults, JunkFilesStartOnDefaults)
         SettingsStore store(file);
         const Startup s = startWith(store);
         // Whatever the file held, a number that is not a number is not read.
-        EXPECT_NE(s.settings.TargetExistsOpt, 0);
+        EXPECT_NE(s.settings.TargetExistsOpt, TargetExists{0});
         if (i != 1)
             expectDefaults(s);
     }
@@ -84,7 +85,7 @@ TEST(SettingsFaults, JunkFilesStartOnDefaults)
 // default; the ones that are fine are read.
 TEST(SettingsFaults, ValuesOfTheWrongKindKeepTheirDefaults)
 {
-    Scratch dir;
+    ScratchFolder dir;
     const std::string file = dir / "odd.ini";
     writeFile(file,
               "[Options]\n"
@@ -120,7 +121,7 @@ TEST(SettingsFaults, ValuesOfTheWrongKindKeepTheirDefaults)
 
 TEST(SettingsFaults, AFolderWhereTheFileShouldBe)
 {
-    Scratch dir;
+    ScratchFolder dir;
     const std::string file = dir / "Sonavert.ini";
     ASSERT_EQ(::mkdir(file.c_str(), 0755), 0);
     // Two starts, each in a process of its own as they would be: within one
@@ -138,7 +139,7 @@ TEST(SettingsFaults, AFolderWhereTheFileShouldBe)
             if (s.helpOpened != 1)
                 faults |= 2;
             ProgramSettings changed = s.settings;
-            changed.TargetExistsOpt = 22;
+            changed.TargetExistsOpt = TargetExists::Overwrite;
             writeProgramSettings(store, changed, ClosingGroup | FolderGroup | OptionsGroup);
             if (store.sync())
                 faults |= 4;
@@ -154,30 +155,31 @@ TEST(SettingsFaults, AFolderWhereTheFileShouldBe)
     EXPECT_TRUE(S_ISDIR(st.st_mode));
 }
 
-// Permissions stop neither reads nor writes for root, which is how CI runs.
+// As root the checks run as "nobody": permissions stop neither reads nor writes for root.
 TEST(SettingsFaults, UnreadableFileAndUnwritableFolder)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "running as root: permissions do not stop reads or writes";
-    Scratch dir;
-    const std::string file = dir / "locked.ini";
-    writeFile(file, "[Options]\nTargetExistsOpt=33\nFirstRun=0\n");
-    ASSERT_EQ(::chmod(file.c_str(), 0), 0);
-    {
-        SettingsStore store(file);
+    runUnprivileged([] {
+        ScratchFolder dir;
+        const std::string file = dir / "locked.ini";
+        writeFile(file, "[Options]\nTargetExistsOpt=33\nFirstRun=0\n");
+        ASSERT_EQ(::chmod(file.c_str(), 0), 0);
+        ASSERT_NE(::access(file.c_str(), R_OK), 0) << "permissions do not apply to this user";
+        {
+            SettingsStore store(file);
+            const Startup s = startWith(store);
+            expectDefaults(s);
+            EXPECT_EQ(s.helpOpened, 1);
+        }
+        ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
+        EXPECT_EQ(readFile(file), "[Options]\nTargetExistsOpt=33\nFirstRun=0\n");
+
+        const std::string folder = dir / "readonly";
+        ASSERT_EQ(::mkdir(folder.c_str(), 0555), 0);
+        SettingsStore store(folder + "/Sonavert.ini");
         const Startup s = startWith(store);
         expectDefaults(s);
-        EXPECT_EQ(s.helpOpened, 1);
-    }
-    ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
-    EXPECT_EQ(readFile(file), "[Options]\nTargetExistsOpt=33\nFirstRun=0\n");
-
-    const std::string folder = dir / "readonly";
-    ASSERT_EQ(::mkdir(folder.c_str(), 0555), 0);
-    SettingsStore store(folder + "/Sonavert.ini");
-    const Startup s = startWith(store);
-    expectDefaults(s);
-    writeProgramSettings(store, s.settings, OptionsGroup);
-    EXPECT_FALSE(store.sync());
-    EXPECT_FALSE(exists(folder + "/Sonavert.ini"));
+        writeProgramSettings(store, s.settings, OptionsGroup);
+        EXPECT_FALSE(store.sync());
+        EXPECT_FALSE(exists(folder + "/Sonavert.ini"));
+    });
 }

@@ -16,7 +16,7 @@ using namespace hostile;
 
 TEST(ShortcutTargets, AreOnePlainNamePerFile)
 {
-    Scratch dir;
+    ScratchFolder dir;
     const std::string song = dir / "song.wav";
     writeFile(song, "x");
     std::string backslashed = dir.path();
@@ -38,7 +38,7 @@ TEST(ShortcutTargets, AreOnePlainNamePerFile)
 
 TEST(ShortcutTargets, ADriveLetterPathIsNotReadInTheCurrentFolder)
 {
-    Scratch dir;
+    ScratchFolder dir;
     // "C:\Music\song.wav" from a Windows machine, and a current folder that
     // happens to hold "C:/Music/song.wav".
     ASSERT_EQ(::mkdir((dir / "C:").c_str(), 0755), 0);

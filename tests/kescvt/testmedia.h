@@ -4,19 +4,9 @@
 #include <cstdint>
 #include <string>
 
-// A folder under the system's temporary folder, removed with everything in it.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir &) = delete;
-    TempDir &operator=(const TempDir &) = delete;
-    const std::string &path() const { return m_path; }
-    std::string file(const std::string &name) const { return m_path + "/" + name; }
+#include "scratchfolder.h"
 
-private:
-    std::string m_path;
-};
+using TempDir = ScratchFolder;
 
 // 16-bit PCM WAV, every channel the same sine at `amplitude` (0..1 of full scale).
 void writeSineWav(const std::string &path, int sampleRate, int channels, double seconds, double amplitude = 0.5,

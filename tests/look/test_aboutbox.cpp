@@ -6,6 +6,7 @@
 #include "app/aboutbox.h"
 #include "app/shellactions.h"
 #include "ui/hyperlinklabel.h"
+#include "whenmodal.h"
 
 namespace {
 
@@ -130,14 +131,12 @@ private slots:
         owner.show();
         bool seen = false;
         QWidget *seenParent = nullptr;
-        QTimer::singleShot(0, [&] {
-            if (auto *box = qobject_cast<AboutBox *>(QApplication::activeModalWidget())) {
+        whenModal(this, [&](QWidget *modal) {
+            if (auto *box = qobject_cast<AboutBox *>(modal)) {
                 seen = true;
                 seenParent = box->parentWidget();
+                box->okButton()->click();
             }
-            for (QWidget *top : QApplication::topLevelWidgets())
-                if (auto *box = qobject_cast<AboutBox *>(top))
-                    box->okButton()->click();
         });
         showAboutBox(&owner);
         QVERIFY(seen);

@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <map>
 
 #include <sys/wait.h>
@@ -70,16 +71,21 @@ public:
 };
 
 // The fake tool's reason for a file it cannot read, as the list shows it.
-const QString kUnreadable = QStringLiteral("Invalid data found when processing input.");
+const QString kUnreadable = QStringLiteral("No audio or video stream the converter can read.");
 
 QString qs(const std::string &s)
 {
     return QString::fromStdString(s);
 }
 
+// A file that the stand-in converter probes as stereo 44100 Hz audio of the given
+// length; with "conv|hang" in extra its conversion hangs until it is killed.
 std::string audio(int seconds, const std::string &extra = "")
 {
-    return "FAKEAUDIO " + std::to_string(seconds) + "\n" + extra;
+    char duration[16];
+    std::snprintf(duration, sizeof duration, "%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return std::string("Input #0, wav, from 'fake.wav':\n  Duration: ") + duration +
+           ".00, bitrate: 1411 kb/s\n    Stream #0.0: Audio: pcm_s16le, 44100 Hz, stereo, s16, 1411 kb/s\n" + extra;
 }
 
 // Adding and converting end on the event loop: waits for the window to be
@@ -506,7 +512,7 @@ private slots:
         storeOptions({{"DestOutputFolderOpt", 199}, {"BrowseOutputFolder", 1}});
         auto w = makeWindow();
         m_prompts.files << qs(m_dir->write("one.wav", audio(4)))
-                        << qs(m_dir->write("slow.wav", audio(50, "SLOW")))
+                        << qs(m_dir->write("slow.wav", audio(50, "conv|hang")))
                         << qs(m_dir->write("three.wav", audio(4)));
         w->addFiles();
         settle(*w);
@@ -551,7 +557,7 @@ private slots:
         QFETCH(bool, byKey);
         storeOptions({{"DestOutputFolderOpt", 199}});
         auto w = makeWindow();
-        m_prompts.files << qs(m_dir->write("slow.wav", audio(50, "SLOW")));
+        m_prompts.files << qs(m_dir->write("slow.wav", audio(50, "conv|hang")));
         w->addFiles();
         settle(*w);
         QPointer<BatchProgressWindow> seen;
@@ -610,7 +616,7 @@ private slots:
     {
         storeOptions({{"DestOutputFolderOpt", 199}, {"BrowseOutputFolder", 0}, {"SimultaneousConversions", 2}});
         auto w = makeWindow();
-        m_prompts.files << qs(m_dir->write("one.wav", audio(4))) << qs(m_dir->write("bad.wav", audio(4, "FAIL")))
+        m_prompts.files << qs(m_dir->write("one.wav", audio(4))) << qs(m_dir->write("bad.wav", audio(4, "conv|nospace")))
                         << qs(m_dir->write("three.wav", audio(4)));
         w->addFiles();
         settle(*w);
@@ -642,7 +648,7 @@ private slots:
     {
         storeOptions({{"DestOutputFolderOpt", 199}, {"SimultaneousConversions", 2}});
         auto w = makeWindow();
-        m_prompts.files << qs(m_dir->write("a.wav", audio(50, "SLOW"))) << qs(m_dir->write("b.wav", audio(50, "SLOW")))
+        m_prompts.files << qs(m_dir->write("a.wav", audio(50, "conv|hang"))) << qs(m_dir->write("b.wav", audio(50, "conv|hang")))
                         << qs(m_dir->write("c.wav", audio(4)));
         w->addFiles();
         settle(*w);

@@ -53,7 +53,7 @@ class Memcheck : public ::testing::TestWithParam<int> {
 protected:
     static void SetUpTestSuite()
     {
-        scratch = new Scratch;
+        scratch = new ScratchFolder;
         writeFile(*scratch / "in.wav", sineWavBytes(1.0, 44100, 2));
         writeFile(*scratch / "noise.mp3", randomBytes(16384, 9));
     }
@@ -62,9 +62,9 @@ protected:
         delete scratch;
         scratch = nullptr;
     }
-    static Scratch *scratch;
+    static ScratchFolder *scratch;
 };
-Scratch *Memcheck::scratch = nullptr;
+ScratchFolder *Memcheck::scratch = nullptr;
 
 } // namespace
 
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(AllFormats, Memcheck, ::testing::Range(0, kFormatCount)
 
 TEST(MemcheckErrorPaths, ProbeAndRefusalsAreClean)
 {
-    Scratch dir;
+    ScratchFolder dir;
     writeFile(dir / "in.wav", sineWavBytes(1.0, 44100, 1));
     writeFile(dir / "noise.mp3", randomBytes(16384, 9));
     writeFile(dir / "cut.wav", sineWavBytes(1.0, 44100, 1).substr(0, 30));

@@ -36,36 +36,36 @@ TEST(FilterText, BlanksGoAndSemicolonsBecomeCommas)
 TEST(GeneralLeaving, ChecksInOrderAndHandsBackNormalisedFilter)
 {
     GeneralOptions options;
-    options.DestOutputFolderOpt = kCustomFolder;
+    options.DestOutputFolderOpt = OutputFolder::Custom;
     options.EnableExtFilter = 1;
     options.FilterExts = " \t";
-    options.TargetExistsOpt = 11;
+    options.TargetExistsOpt = TargetExists::AutoRename;
     // The folder is checked first; nothing is handed back on a refusal.
-    EXPECT_EQ(checkGeneralLeaving(options, 33), GeneralLeaveCheck::NeedOutputFolder);
-    EXPECT_EQ(options.TargetExistsOpt, 11);
+    EXPECT_EQ(checkGeneralLeaving(options, TargetExists::Skip), GeneralLeaveCheck::NeedOutputFolder);
+    EXPECT_EQ(options.TargetExistsOpt, TargetExists::AutoRename);
     EXPECT_STREQ(generalLeaveMessage(GeneralLeaveCheck::NeedOutputFolder),
                  "Please choose an output folder.");
 
     // A folder longer than what the next start reads back (94 letters of three bytes).
     for (int n = 0; n < 94; ++n)
         options.DestSpecifiedFolder += "\xe9\x9f\xb3";
-    EXPECT_EQ(checkGeneralLeaving(options, 33), GeneralLeaveCheck::FolderTooLong);
+    EXPECT_EQ(checkGeneralLeaving(options, TargetExists::Skip), GeneralLeaveCheck::FolderTooLong);
     options.DestSpecifiedFolder = "/music/out/";
-    EXPECT_EQ(checkGeneralLeaving(options, 33), GeneralLeaveCheck::NeedExtensions);
+    EXPECT_EQ(checkGeneralLeaving(options, TargetExists::Skip), GeneralLeaveCheck::NeedExtensions);
     EXPECT_EQ(options.FilterExts, " \t");
     EXPECT_STREQ(generalLeaveMessage(GeneralLeaveCheck::NeedExtensions),
                  "Please enter file extensions you need to filter.");
 
     options.FilterExts = ";;";
-    EXPECT_EQ(checkGeneralLeaving(options, 33), GeneralLeaveCheck::Ok);
+    EXPECT_EQ(checkGeneralLeaving(options, TargetExists::Skip), GeneralLeaveCheck::Ok);
     EXPECT_EQ(options.FilterExts, ",,");
-    EXPECT_EQ(options.TargetExistsOpt, 33);
+    EXPECT_EQ(options.TargetExistsOpt, TargetExists::Skip);
 
     // An empty filter is fine while the filter is off, and a custom folder is
     // not needed while the choice is "Same as original file".
     GeneralOptions off;
     off.FilterExts = "  ";
-    EXPECT_EQ(checkGeneralLeaving(off, 22), GeneralLeaveCheck::Ok);
+    EXPECT_EQ(checkGeneralLeaving(off, TargetExists::Overwrite), GeneralLeaveCheck::Ok);
     EXPECT_EQ(off.FilterExts, "");
 }
 

@@ -22,6 +22,7 @@
 #include "ui/colourlist.h"
 #include "ui/colourlistdelegate.h"
 #include "ui/userprompts.h"
+#include "whenmodal.h"
 
 namespace {
 
@@ -230,8 +231,8 @@ void TestOptionsSheet::generalPageLayout()
 void TestOptionsSheet::generalPageUnknownCodes()
 {
     GeneralOptions options;
-    options.DestOutputFolderOpt = 250;
-    options.TargetExistsOpt = 44;
+    options.DestOutputFolderOpt = OutputFolder{250};
+    options.TargetExistsOpt = TargetExists{44};
     COptOutputPage page;
     page.setOptions(options);
     page.setUpOnce();
@@ -240,14 +241,14 @@ void TestOptionsSheet::generalPageUnknownCodes()
     QCOMPARE(child<QComboBox>(&page, "targetExistsList")->currentText(),
              QStringLiteral("Auto rename (add number at end of file name)"));
     QVERIFY(page.leave());
-    QCOMPARE(page.options().DestOutputFolderOpt, 199);
-    QCOMPARE(page.options().TargetExistsOpt, 11);
+    QCOMPARE(page.options().DestOutputFolderOpt, OutputFolder::SameAsOriginal);
+    QCOMPARE(page.options().TargetExistsOpt, TargetExists::AutoRename);
 }
 
 void TestOptionsSheet::generalPageEnabling()
 {
     GeneralOptions options;
-    options.DestOutputFolderOpt = 199;
+    options.DestOutputFolderOpt = OutputFolder::SameAsOriginal;
     options.EnableExtFilter = 0;
     COptOutputPage page;
     page.setOptions(options);
@@ -280,7 +281,7 @@ void TestOptionsSheet::generalPageEnabling()
 void TestOptionsSheet::generalPageBrowse()
 {
     GeneralOptions options;
-    options.DestOutputFolderOpt = 399;
+    options.DestOutputFolderOpt = OutputFolder::Custom;
     options.DestSpecifiedFolder = "/music/out/";
     COptOutputPage page;
     page.setOptions(options);
@@ -377,7 +378,7 @@ void TestOptionsSheet::generalPageLeavingChecks()
     }
     QVERIFY(m_prompts.messages.isEmpty());
     QCOMPARE(QString::fromStdString(page.options().FilterExts), stored);
-    QCOMPARE(page.options().TargetExistsOpt, 33);
+    QCOMPARE(page.options().TargetExistsOpt, TargetExists::Skip);
 }
 
 void TestOptionsSheet::audioPageLayout()
@@ -569,7 +570,7 @@ void TestOptionsSheet::sheetRefusesToLeaveInvalidPage()
     auto *general = new COptOutputPage;
     auto *audio = new COptVideoPage;
     GeneralOptions options;
-    options.DestOutputFolderOpt = 399; // with no custom folder
+    options.DestOutputFolderOpt = OutputFolder::Custom; // with no custom folder
     general->setOptions(options);
     audio->setRecords(defaults(), kMp3);
     sheet.addPage(general, QStringLiteral("General"));
@@ -614,8 +615,8 @@ struct MainWindowState {
     // Runs the command; drive works the sheet once it is up and closes it.
     void run(QObject *context, const std::function<void(COptSheet *)> &drive)
     {
-        QTimer::singleShot(0, context, [drive] {
-            auto *sheet = qobject_cast<COptSheet *>(QApplication::activeModalWidget());
+        whenModal(context, [drive](QWidget *modal) {
+            auto *sheet = qobject_cast<COptSheet *>(modal);
             QVERIFY(sheet);
             drive(sheet);
         });
@@ -675,7 +676,7 @@ void TestOptionsSheet::commandOkCarriesBackAndSaves()
     QCOMPARE(main.params[kMp3].AudioBitRate, std::string("320")); // other records untouched
     QCOMPARE(main.settings.OptStartPageIndex, 0);
     QCOMPARE(main.settings.FilterExts, std::string("WAV,Mp3"));
-    QCOMPARE(main.settings.TargetExistsOpt, 22);
+    QCOMPARE(main.settings.TargetExistsOpt, TargetExists::Overwrite);
     QCOMPARE(main.filter, (std::vector<std::string>{"wav", "mp3"}));
 
     // What reached the file, read back through a store of its own.
@@ -697,12 +698,12 @@ void TestOptionsSheet::commandOkKeepsUnopenedPage()
     MainWindowState main;
     main.current = kAmrNb;
     main.settings.OptStartPageIndex = 1;
-    main.settings.DestOutputFolderOpt = 250;
-    main.settings.TargetExistsOpt = 44;
+    main.settings.DestOutputFolderOpt = OutputFolder{250};
+    main.settings.TargetExistsOpt = TargetExists{44};
     main.run(this, [](COptSheet *sheet) { sheet->accept(); });
     QCOMPARE(main.settings.OptStartPageIndex, 1);
-    QCOMPARE(main.settings.DestOutputFolderOpt, 250);
-    QCOMPARE(main.settings.TargetExistsOpt, 44);
+    QCOMPARE(main.settings.DestOutputFolderOpt, OutputFolder{250});
+    QCOMPARE(main.settings.TargetExistsOpt, TargetExists{44});
     QCOMPARE(main.current, kAmrNb);
 
     SettingsStore reread(main.path);

@@ -16,7 +16,7 @@
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
 #include "converter/mediaprobe.h"
-#include "converter/medialistsink.h"
+#include "filelist/medialistsink.h"
 #include "filelist/mediaitemmap.h"
 
 inline void ensureCoreApplication()

@@ -127,6 +127,7 @@ private slots:
     void successfulClickMarksVisited()
     {
         HyperlinkLabel label(QStringLiteral("Feedback and Support"), QStringLiteral("mailto:help@sonavert.example"));
+        label.setLinkOpener(openLinkFromLabel);
         QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(m_opener.links, QStringList{QStringLiteral("mailto:help@sonavert.example")});
         QVERIFY(!m_opener.lastShowNormal);
@@ -140,6 +141,7 @@ private slots:
     void failedClickClearsVisitedAndReports()
     {
         HyperlinkLabel label(QStringLiteral("x"), QStringLiteral("https://sonavert.example/"));
+        label.setLinkOpener(openLinkFromLabel);
         label.followLink();
         QVERIFY(label.isVisited());
         m_opener.result = 26;

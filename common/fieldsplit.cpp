@@ -1,4 +1,4 @@
-#include "converter/fieldsplit.h"
+#include "common/fieldsplit.h"
 
 std::vector<std::string> fieldSplit(std::string_view text, char separator)
 {

@@ -1,4 +1,4 @@
-#include "converter/cnumber.h"
+#include "common/cnumber.h"
 
 #include <charconv>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "converter/pathparts.h"
+#include "common/pathparts.h"
 
 namespace pathparts {
 

@@ -1,4 +1,4 @@
-#include "converter/durationtext.h"
+#include "common/durationtext.h"
 
 #include <cstdio>
 
