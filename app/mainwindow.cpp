@@ -16,17 +16,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
 #include "app/commandids.h"
+#include "app/desktopnotification.h"
 #include "app/helpviewer.h"
 #include "app/maincommands.h"
 #include "app/mainwindowlook.h"
 #include "app/shellactions.h"
 #include "app/siteaddresses.h"
 #include "batch/batchdriver.h"
-#include "batch/outputpathresolver.h"
+#include "batch/batchtarget.h"
 #include "batch/widgets/addingprogresswindow.h"
 #include "batch/widgets/batchprogresswindow.h"
 #include "converter/conversionjob.h"
@@ -90,6 +92,8 @@ MainWindow::MainWindow(MainWindowSetup setup)
     }
     if (!m_setup.closeHelp)
         m_setup.closeHelp = [] { HelpViewer::closeHelp(); };
+    if (!m_setup.notify)
+        m_setup.notify = [](const QString &summary, const QString &body) { sendDesktopNotification(summary, body); };
     if (m_setup.store) {
         m_store = m_setup.store;
     } else {
@@ -294,7 +298,7 @@ void MainWindow::selectFormat(int index)
 
 void MainWindow::showOptions()
 {
-    if (m_busy)
+    if (isBusy())
         return;
     runOptionsCommand(this, OptionsTarget{m_currentFormat, m_params, m_settings, m_extensionFilter,
                                           *m_store, [this](int format) { selectFormat(format); }});
@@ -316,8 +320,6 @@ void MainWindow::addFiles()
         this, filters, start.empty() ? QDir::homePath() : qs(start));
     if (picked.isEmpty())
         return;
-    WaitCursor wait;
-    QCoreApplication::processEvents();
     std::vector<std::string> pending;
     for (const QString &path : picked)
         pending.push_back(bytes(path));
@@ -357,10 +359,8 @@ std::unique_ptr<AddingProgressWindow> MainWindow::openAddingWindow()
 
 void MainWindow::searchFolderWithProgress(const std::string &folder)
 {
-    QCoreApplication::processEvents();
     auto window = openAddingWindow();
     window->setText("Searching files...");
-    window->pumpMessages();
     FileCollector collector(m_settings.EnableExtFilter != 0, m_extensionFilter);
     collector.searchFolder(folder);
     std::vector<std::string> pending = collector.takePending();
@@ -373,12 +373,11 @@ void MainWindow::searchFolderWithProgress(const std::string &folder)
 
 void MainWindow::addDropped(const std::vector<std::string> &names)
 {
-    if (m_busy)
+    if (isBusy())
         return;
     WaitCursor wait;
     auto window = openAddingWindow();
     window->setText("Searching files...");
-    window->pumpMessages();
     FileCollector collector(m_settings.EnableExtFilter != 0, m_extensionFilter);
     for (const std::string &name : names)
         collector.addDropped(name);
@@ -402,7 +401,7 @@ void MainWindow::openPendingFiles()
         return;
     // Files arriving during a batch, an add or a dialog wait for it to end,
     // rather than being refused as a drop on a busy window would be.
-    if (m_busy || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+    if (isBusy() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
         m_openRetry.start();
         return;
     }
@@ -422,26 +421,59 @@ void MainWindow::bringToFront(const QString &token)
     activateWindow();
 }
 
+ConverterRunner &MainWindow::runner(int slot)
+{
+    while (static_cast<int>(m_runners.size()) <= slot)
+        m_runners.push_back(std::make_unique<ConverterRunner>());
+    return *m_runners[static_cast<std::size_t>(slot)];
+}
+
 void MainWindow::addWithProgress(const std::vector<std::string> &pending,
                                  std::unique_ptr<AddingProgressWindow> window)
 {
-    setBusy(true);
-    if (!window)
-        window = openAddingWindow();
-    const std::string failures =
-        addFilesWithProgress(pending, *window, [this](const std::string &path) {
-            return probeAndAdd(path, m_runner, m_converterPath, m_map, *m_list);
+    setEnabled(false);
+    m_wait = std::make_unique<WaitCursor>();
+    m_addingWindow = window ? std::move(window) : openAddingWindow();
+    m_adder = std::make_unique<FileAdder>(
+        *m_addingWindow, simultaneousConversions(m_settings.SimultaneousConversions),
+        [this](const std::string &path) { return m_map.find(path) != nullptr; },
+        [](const std::string &path) { return MediaItemMap::keyOfPath(path); },
+        [this](int slot, const std::string &path, std::function<void(ProbeEnd)> done) {
+            startMediaProbe(runner(slot), m_converterPath, path, std::move(done));
+        },
+        [this](const std::string &path, std::unique_ptr<MediaItem> item) {
+            return addProbedItem(path, std::move(item), m_map, *m_list);
         });
-    window->finish();
-    window.reset();
-    setBusy(false);
+    connect(m_addingWindow.get(), &ProgressWindow::cancelRequestedChanged, this, [this] {
+        if (m_adder)
+            m_adder->cancel();
+    });
+    // The end may come before start() returns (nothing to probe): it is taken
+    // from the event loop, where the adder can go.
+    m_adder->start(pending, [this] {
+        QMetaObject::invokeMethod(this, &MainWindow::endAdding, Qt::QueuedConnection);
+    });
+}
+
+void MainWindow::endAdding()
+{
+    const std::string failures = m_adder->failureText();
+    const std::string toolFailure = m_adder->toolFailure();
+    m_addingWindow->finish();
+    m_addingWindow.reset();
+    m_adder.reset();
+    m_wait.reset();
+    setEnabled(true);
+    if (!toolFailure.empty())
+        userPrompts().message(this, qs(m_converterPath + ": " + toolFailure), UserPrompts::Icon::Warning);
     if (!failures.empty())
         userPrompts().message(this, qs(failedFilesMessage(failures)), UserPrompts::Icon::Warning);
+    emit workFinished();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!m_busy && event->mimeData()->hasUrls())
+    if (!isBusy() && event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
@@ -468,7 +500,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::removeSelected()
 {
-    if (m_busy)
+    if (isBusy())
         return;
     std::vector<int> rows = m_list->selectedRows();
     if (rows.empty()) {
@@ -484,7 +516,7 @@ void MainWindow::removeSelected()
 
 void MainWindow::removeAll()
 {
-    if (m_busy)
+    if (isBusy())
         return;
     if (m_list->rowCount() == 0) {
         tellEmptyList();
@@ -515,7 +547,7 @@ void MainWindow::tellEmptyList()
 
 void MainWindow::convertAll()
 {
-    if (m_busy)
+    if (isBusy())
         return;
     if (m_list->rowCount() == 0) {
         tellEmptyList();
@@ -529,7 +561,7 @@ void MainWindow::convertAll()
 
 void MainWindow::convertSelected()
 {
-    if (m_busy)
+    if (isBusy())
         return;
     const std::vector<int> rows = m_list->selectedRows();
     if (rows.empty()) {
@@ -541,44 +573,83 @@ void MainWindow::convertSelected()
 
 void MainWindow::runBatch(const std::vector<int> &rows)
 {
-    std::vector<BatchEntry> batch;
+    m_batchEntries.clear();
     for (int row : rows)
-        batch.push_back(BatchEntry{m_list->itemOfRow(row), row});
+        m_batchEntries.push_back(BatchEntry{m_list->itemOfRow(row), row});
 
-    WaitCursor wait;
-    setBusy(true);
-    auto window = std::make_unique<BatchProgressWindow>();
-    window->open(this);
-    emit batchWindowOpened(window.get());
+    m_wait = std::make_unique<WaitCursor>();
+    setEnabled(false);
+    m_batchWindow = std::make_unique<BatchProgressWindow>();
+    m_batchWindow->open(this);
+    emit batchWindowOpened(m_batchWindow.get());
 
     const int format = m_currentFormat;
     BatchSteps steps;
-    steps.resolveOutputPath = [this, format](MediaItem &item, std::string &status) {
-        return resolveOutputPath(item, m_settings, formatEntry(format).extension,
-                                 m_setup.documentsFolder, status);
+    steps.resolveOutputPath = [this, format](MediaItem &item, const BatchSteps::Reserved &reserved,
+                                             std::string &status, std::string &note) {
+        return resolveBatchTarget(item, m_settings, formatEntry(format).extension, m_setup.documentsFolder,
+                                  reserved, status, note);
     };
-    steps.convert = [this, format](MediaItem &item, ProgressDisplay &display) {
-        return buildAndRunConversion(m_runner, m_converterPath, item, format,
-                                     m_params[static_cast<size_t>(format)], display);
+    steps.convert = [this, format](int slot, MediaItem &item, ProgressDisplay &line, bool replaceAppearing,
+                                   std::function<void(const ConversionEnd &)> done) {
+        startConversionJob(runner(slot), m_converterPath, item, format, m_params[static_cast<size_t>(format)],
+                           line, replaceAppearing, std::move(done));
     };
-    BatchDriver driver(*m_list, *window, std::move(steps));
-    const bool cancelled = driver.run(batch, formatEntry(format).displayName);
+    steps.cancel = [this](int slot) { runner(slot).cancel(); };
+    m_batch = std::make_unique<BatchDriver>(*m_list, *m_batchWindow,
+                                            simultaneousConversions(m_settings.SimultaneousConversions),
+                                            std::move(steps));
+    connect(m_batchWindow.get(), &ProgressWindow::cancelRequestedChanged, this, [this] {
+        if (m_batch)
+            m_batch->cancel();
+    });
+    m_batchClock = new QTimer(this);
+    connect(m_batchClock, &QTimer::timeout, this, [this] {
+        if (m_batch && m_batch->parallel() > 1)
+            m_batch->showTimes();
+    });
+    m_batchClock->start(1000);
+    m_batch->start(m_batchEntries, formatEntry(format).displayName, [this] {
+        QMetaObject::invokeMethod(this, &MainWindow::endBatch, Qt::QueuedConnection);
+    });
+}
 
-    window->finish();
-    window.reset();
-    setBusy(false);
+void MainWindow::endBatch()
+{
+    delete m_batchClock;
+    m_batchClock = nullptr;
+    m_batchWindow->finish();
+    m_batchWindow.reset();
+    const bool cancelled = m_batch->cancelled();
+    const std::vector<BatchFailure> failures = m_batch->failures();
+    const std::string toolFailure = m_batch->toolFailure();
+    const int count = m_batch->count();
+    const auto elapsed = m_batch->elapsed();
+    m_batch.reset();
+    m_wait.reset();
+    setEnabled(true);
+    emit workFinished();
 
-    if (!cancelled && m_settings.BrowseOutputFolder) {
-        const std::string output = BatchDriver::firstExistingOutput(batch);
+    if (m_quitAfterBatch) {
+        close();
+        return;
+    }
+    if (cancelled)
+        return;
+    if (m_settings.BrowseOutputFolder) {
+        const std::string output = BatchDriver::firstExistingOutput(m_batchEntries);
         if (!output.empty())
             m_setup.showInFolder(output);
     }
-}
-
-void MainWindow::setBusy(bool busy)
-{
-    m_busy = busy;
-    setEnabled(!busy);
+    // A long batch that ends while the user is elsewhere is worth a word.
+    if (elapsed > std::chrono::seconds(10) && !isActiveWindow())
+        m_setup.notify(QStringLiteral("Sonavert"),
+                       qs(BatchDriver::outcomeText(count, static_cast<int>(failures.size()))));
+    if (!toolFailure.empty())
+        userPrompts().message(this, qs(m_converterPath + ": " + toolFailure), UserPrompts::Icon::Warning);
+    else if (!failures.empty())
+        userPrompts().message(this, qs(BatchDriver::failureSummary(failures, count)),
+                              UserPrompts::Icon::Warning);
 }
 
 // --- Window behaviour ------------------------------------------------------
@@ -669,9 +740,21 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Work in progress is stopped through its own Cancel, never by closing
-    // the window under it.
-    if (m_busy) {
+    // Running work is never closed under; conversions may be cancelled first.
+    if (m_batch) {
+        event->ignore();
+        if (!m_batch->cancelled() && !m_quitAfterBatch) {
+            userPrompts().ask(this, QStringLiteral("Files are still being converted. Cancel the conversions and quit?"),
+                              [this](bool yes) {
+                                  if (!yes || !m_batch)
+                                      return;
+                                  m_quitAfterBatch = true;
+                                  m_batch->cancel();
+                              });
+        }
+        return;
+    }
+    if (isBusy()) {
         event->ignore();
         return;
     }

@@ -10,19 +10,23 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "batch/batchdriver.h"
 #include "converter/converterrunner.h"
 #include "filelist/mediaitemmap.h"
 #include "formats/encodingparams.h"
 #include "formats/programsettings.h"
 
 class AddingProgressWindow;
+class BatchDriver;
+class FileAdder;
+class QTimer;
+class WaitCursor;
 class MainCommands;
 class BatchProgressWindow;
 class ImageButton;
 class MediaListView;
 class QComboBox;
 class SettingsStore;
-struct BatchEntry;
 
 // What the main window takes from its surroundings. Every field has a working
 // default; tests replace them.
@@ -41,13 +45,16 @@ struct MainWindowSetup {
     std::function<void()> openFirstRunHelp;
     // Closes the help window when the main window closes; unset: the help viewer.
     std::function<void()> closeHelp;
+    // A desktop notification; unset: the freedesktop notification service.
+    std::function<void(const QString &summary, const QString &body)> notify;
 };
 
 // The program's one window: the file list, the buttons that add, remove and
 // convert files, the output-format selector. It owns the media items (through
 // the list), the item map, the settings, the encoding parameters of the 16
-// formats and the current output format. Long work keeps it alive through the
-// message pump while it stays disabled.
+// formats and the current output format. Adding and converting run on the
+// event loop (several tool processes, one thread) while the window stays
+// disabled; their ends come back as events.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -68,7 +75,8 @@ public:
     const EncodingParamsSet &encodingParams() const { return m_params; }
     const MediaItemMap &itemMap() const { return m_map; }
     const std::string &converterToolPath() const { return m_converterPath; }
-    bool isBusy() const { return m_busy; }
+    // Adding or converting is under way.
+    bool isBusy() const { return m_adder != nullptr || m_batch != nullptr; }
 
 public slots:
     void addFiles();
@@ -91,6 +99,8 @@ signals:
     // A progress window has opened; lets tests watch and press Cancel.
     void batchWindowOpened(BatchProgressWindow *window);
     void addingWindowOpened(AddingProgressWindow *window);
+    // Adding or converting has ended and the window is enabled again.
+    void workFinished();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -118,9 +128,12 @@ private:
     void searchFolderWithProgress(const std::string &folder);
     void addWithProgress(const std::vector<std::string> &pending,
                          std::unique_ptr<AddingProgressWindow> window);
+    void endAdding();
     std::unique_ptr<AddingProgressWindow> openAddingWindow();
     void runBatch(const std::vector<int> &rows);
-    void setBusy(bool busy);
+    void endBatch();
+    // The runner of one simultaneous run; made when first needed.
+    ConverterRunner &runner(int slot);
     void clearList();
     // The guards of the list commands.
     void tellNoSelection();
@@ -152,11 +165,18 @@ private:
     std::vector<std::string> m_extensionFilter;
     int m_currentFormat = 0;
     MediaItemMap m_map;
-    ConverterRunner m_runner;
+    std::vector<std::unique_ptr<ConverterRunner>> m_runners;
     std::string m_converterPath;
     EncodingParamsSet m_params;
 
-    bool m_busy = false;
+    std::unique_ptr<FileAdder> m_adder;
+    std::unique_ptr<AddingProgressWindow> m_addingWindow;
+    std::unique_ptr<BatchDriver> m_batch;
+    std::unique_ptr<BatchProgressWindow> m_batchWindow;
+    std::vector<BatchEntry> m_batchEntries;
+    QTimer *m_batchClock = nullptr;
+    std::unique_ptr<WaitCursor> m_wait;
+    bool m_quitAfterBatch = false;
     bool m_shutDown = false;
     bool m_dragging = false;
     bool m_pressed = false;

@@ -1,10 +1,14 @@
 #include "batch/batchdriver.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include <sys/stat.h>
 
 #include "batch/batchprogressdisplay.h"
 #include "filelist/batchstatussink.h"
 #include "common/pathparts.h"
+#include "converter/progressdisplay.h"
 
 namespace {
 
@@ -28,54 +32,181 @@ std::string lowerText(int number, int count, const std::string &displayName)
            + " file(s) to " + displayName + "...";
 }
 
+constexpr const char *kSkippedStatus = "Target exists and skipped";
+
+std::string clock(long long seconds)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return text;
+}
+
 } // namespace
 
-BatchDriver::BatchDriver(BatchStatusSink &sink, BatchProgressDisplay &display, BatchSteps steps)
-    : m_sink(sink), m_display(display), m_steps(std::move(steps))
+BatchDriver::BatchDriver(BatchStatusSink &sink, BatchProgressDisplay &display, int parallel, BatchSteps steps)
+    : m_sink(sink), m_display(display), m_parallel(std::max(parallel, 1)), m_steps(std::move(steps))
 {
 }
 
-bool BatchDriver::run(const std::vector<BatchEntry> &batch, const std::string &displayName)
+void BatchDriver::start(const std::vector<BatchEntry> &batch, const std::string &displayName,
+                        std::function<void()> finished)
 {
-    const int count = static_cast<int>(batch.size());
-    m_display.startLowerBar(count);
-    m_display.pumpMessages();
+    m_batch = batch;
+    m_displayName = displayName;
+    m_finished = std::move(finished);
+    m_started = true;
+    m_startTime = std::chrono::steady_clock::now();
+    // More lines than files would only stay empty.
+    m_parallel = std::clamp(m_parallel, 1, std::max(count(), 1));
+    m_slotEntry.assign(static_cast<std::size_t>(m_parallel), -1);
+    m_display.setLineCount(m_parallel);
+    m_display.startLowerBar(count());
+    if (m_parallel > 1)
+        showTimes();
+    fill();
+    finishIfDone();
+}
 
-    m_currentNumber = 1;
-    for (const BatchEntry &entry : batch) {
-        MediaItem &item = *entry.item;
-        m_currentItem = &item;
-        m_sink.ensureRowVisible(entry.row);
-        m_sink.setStatus(entry.row, "Converting...");
-
-        m_display.setLowerText(lowerText(m_currentNumber, count, displayName));
-        m_display.stepLower();
-        m_display.setUpperText("Converting " + pathparts::fileNamePart(item.sourcePath) + "...");
-        m_display.setUpperPosition(0);
-
-        std::string status;
-        if (m_steps.resolveOutputPath(item, status)) {
-            if (m_steps.convert(item, m_display) == 1 && outputHasData(item.outputPath)) {
-                m_sink.setStatus(entry.row, pathparts::fileNamePart(item.outputPath));
-                m_display.pumpMessages();
-                if (m_display.cancelRequested())
-                    break;
-                ++m_currentNumber;
-                continue;
-            }
-            status = "Conversion Failure";
-        }
-        item.outputPath.clear();
-        if (m_display.cancelRequested()) {
-            m_sink.setStatus(entry.row, "Cancelled");
-            break;
-        }
-        m_sink.setStatus(entry.row, status);
-        ++m_currentNumber;
+void BatchDriver::fill()
+{
+    while (m_running < m_parallel && m_next < m_batch.size() && !m_cancelled && m_toolFailure.empty()) {
+        const auto free = std::find(m_slotEntry.begin(), m_slotEntry.end(), -1);
+        startEntry(m_next++, static_cast<int>(free - m_slotEntry.begin()));
     }
+}
 
-    m_currentItem = nullptr;
-    return m_display.cancelRequested();
+bool BatchDriver::isReserved(const std::string &name) const
+{
+    return std::find(m_reserved.begin(), m_reserved.end(), name) != m_reserved.end();
+}
+
+void BatchDriver::startEntry(std::size_t index, int slot)
+{
+    const BatchEntry &entry = m_batch[index];
+    MediaItem &item = *entry.item;
+    m_sink.ensureRowVisible(entry.row);
+    m_sink.setStatus(entry.row, "Converting...");
+
+    // The lower text counts the files started.
+    m_display.setLowerText(lowerText(static_cast<int>(index) + 1, count(), m_displayName));
+    if (m_parallel == 1)
+        m_display.stepLower();
+    ProgressDisplay &line = m_display.line(slot);
+    line.setUpperText("Converting " + pathparts::fileNamePart(item.sourcePath) + "...");
+    line.setUpperPosition(0);
+
+    std::string status;
+    std::string note;
+    const BatchSteps::Reserved reserved = [this](const std::string &name) { return isReserved(name); };
+    if (!m_steps.resolveOutputPath(item, reserved, status, note)) {
+        // A target skipped by the user's own policy is no failure to report.
+        if (status == kSkippedStatus) {
+            item.outputPath.clear();
+            m_sink.setStatus(entry.row, status);
+        } else {
+            fail(entry, status, status);
+        }
+        ++m_finishedCount;
+        if (m_parallel > 1)
+            m_display.stepLower();
+        return;
+    }
+    const bool replaceAppearing = isReserved(item.outputPath);
+    m_reserved.push_back(item.outputPath);
+    m_slotEntry[static_cast<std::size_t>(slot)] = static_cast<int>(index);
+    ++m_running;
+    m_steps.convert(slot, item, line, replaceAppearing,
+                    [this, index, slot, note](const ConversionEnd &end) {
+                        // A success carries the resolution's note in place of a reason.
+                        ConversionEnd noted = end;
+                        if (end.converted)
+                            noted.reason = note;
+                        takeEnd(index, slot, noted);
+                    });
+}
+
+void BatchDriver::takeEnd(std::size_t index, int slot, const ConversionEnd &end)
+{
+    const BatchEntry &entry = m_batch[index];
+    MediaItem &item = *entry.item;
+    --m_running;
+    ++m_finishedCount;
+    m_slotEntry[static_cast<std::size_t>(slot)] = -1;
+    const auto reservation = std::find(m_reserved.begin(), m_reserved.end(), item.outputPath);
+    if (reservation != m_reserved.end())
+        m_reserved.erase(reservation);
+
+    if (end.converted && outputHasData(item.outputPath)) {
+        m_sink.setStatus(entry.row, pathparts::fileNamePart(item.outputPath));
+        m_sink.setStatusDetail(entry.row, "Saved as " + item.outputPath + (end.reason.empty() ? "" : "\n" + end.reason));
+    } else if (m_cancelled) {
+        item.outputPath.clear();
+        m_sink.setStatus(entry.row, "Cancelled");
+    } else {
+        if (end.toolMissing && m_toolFailure.empty())
+            m_toolFailure = end.reason;
+        fail(entry, "Conversion Failure", end.converted ? "The converter wrote nothing." : end.reason);
+    }
+    if (m_parallel > 1) {
+        m_display.stepLower();
+        ProgressDisplay &line = m_display.line(slot);
+        line.setUpperText("");
+        line.setUpperPosition(0);
+        showTimes();
+    }
+    fill();
+    finishIfDone();
+}
+
+void BatchDriver::fail(const BatchEntry &entry, const std::string &status, const std::string &reason)
+{
+    entry.item->outputPath.clear();
+    m_sink.setStatus(entry.row, status);
+    if (reason != status)
+        m_sink.setStatusDetail(entry.row, reason);
+    m_failures.push_back(BatchFailure{pathparts::fileNamePart(entry.item->sourcePath), reason});
+}
+
+void BatchDriver::cancel()
+{
+    if (!isRunning() || m_cancelled)
+        return;
+    m_cancelled = true;
+    for (std::size_t slot = 0; slot < m_slotEntry.size(); ++slot) {
+        if (m_slotEntry[slot] >= 0)
+            m_steps.cancel(static_cast<int>(slot));
+    }
+    finishIfDone();
+}
+
+void BatchDriver::finishIfDone()
+{
+    if (m_done || !m_started || m_running > 0)
+        return;
+    if (m_next < m_batch.size() && !m_cancelled && m_toolFailure.empty())
+        return;
+    m_done = true;
+    if (m_finished)
+        m_finished();
+}
+
+std::chrono::steady_clock::duration BatchDriver::elapsed() const
+{
+    return m_started ? std::chrono::steady_clock::now() - m_startTime : std::chrono::steady_clock::duration{};
+}
+
+void BatchDriver::showTimes()
+{
+    const long long seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed()).count();
+    std::string text = "Elapsed " + clock(seconds) + ", remaining ";
+    // The files still to go at the pace of those done so far.
+    if (m_finishedCount > 0 && m_finishedCount < count())
+        text += clock(seconds * (count() - m_finishedCount) / m_finishedCount);
+    else if (m_finishedCount >= count())
+        text += clock(0);
+    else
+        text += "--:--:--";
+    m_display.setTimes(text);
 }
 
 std::string BatchDriver::firstExistingOutput(const std::vector<BatchEntry> &batch)
@@ -85,4 +216,20 @@ std::string BatchDriver::firstExistingOutput(const std::vector<BatchEntry> &batc
             return entry.item->outputPath;
     }
     return {};
+}
+
+std::string BatchDriver::outcomeText(int count, int failed)
+{
+    if (failed == 0)
+        return std::to_string(count) + (count == 1 ? " file converted" : " files converted");
+    return std::to_string(count - failed) + " converted, " + std::to_string(failed) + " failed";
+}
+
+std::string BatchDriver::failureSummary(const std::vector<BatchFailure> &failures, int count)
+{
+    std::string text = std::to_string(failures.size()) + " of " + std::to_string(count) + " file"
+                       + (count == 1 ? "" : "s") + (failures.size() == 1 ? " was" : " were") + " not converted.\n\n";
+    for (const BatchFailure &failure : failures)
+        text += failure.name + ": " + failure.reason + "\n";
+    return text;
 }

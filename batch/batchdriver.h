@@ -1,9 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "converter/conversionjob.h"
 #include "filelist/mediaitem.h"
 
 class BatchProgressDisplay;
@@ -16,40 +18,100 @@ struct BatchEntry {
     int row;
 };
 
-// The work behind each file, given by the caller so the loop's rules can be
-// exercised without the converter tool.
-struct BatchSteps {
-    // Sets item.outputPath; false with a status text when no target can be made.
-    std::function<bool(MediaItem &item, std::string &status)> resolveOutputPath;
-    // Builds the command line and runs the converter; 1 success, 0 failure or cancel.
-    std::function<int(MediaItem &item, ProgressDisplay &display)> convert;
+// A file the batch did not convert, and why.
+struct BatchFailure {
+    std::string name;    // the file-name part of the source
+    std::string reason;
 };
 
-// Converts the files of a batch one after another: statuses in the list,
-// texts and bars in the progress window, Cancel honoured between and during
-// files. Showing and closing the window, disabling the main window, the wait
-// cursor and opening the file manager afterwards belong to the caller.
+// The work behind each file, given by the caller so the driver's rules can be
+// exercised without the converter tool.
+struct BatchSteps {
+    // True when a conversion of this batch that is still running writes name.
+    using Reserved = std::function<bool(const std::string &name)>;
+    // Sets item.outputPath, counting reserved names as existing; false with a
+    // status text when no target can be made. note: words for the tooltip
+    // about where the output goes (e.g. the documents-folder fallback).
+    std::function<bool(MediaItem &item, const Reserved &reserved, std::string &status, std::string &note)>
+        resolveOutputPath;
+    // Starts converting item on line `slot` of the window; done is called
+    // once, later, from the event loop. replaceAppearing: the target is a name
+    // another running conversion writes (the overwrite policy).
+    std::function<void(int slot, MediaItem &item, ProgressDisplay &line, bool replaceAppearing,
+                       std::function<void(const ConversionEnd &)> done)>
+        convert;
+    // Ends the conversion running on slot at once; its done follows.
+    std::function<void(int slot)> cancel;
+};
+
+// Converts the files of a batch in display order, at most `parallel` at once:
+// statuses in the list, one progress line per running conversion, the files
+// counted below. Output paths are resolved one row at a time, when the row
+// starts, and each chosen target is reserved until its conversion ends, so two
+// rows never write one name. Showing and closing the window, disabling the
+// main window, the wait cursor and what follows the batch belong to the caller.
+//
+// With parallel = 1 this is the one-at-a-time batch: the lower bar counts the
+// files started, the single line is the upper part of the window. With more,
+// the lower bar counts the files finished.
 class BatchDriver {
 public:
-    BatchDriver(BatchStatusSink &sink, BatchProgressDisplay &display, BatchSteps steps);
+    BatchDriver(BatchStatusSink &sink, BatchProgressDisplay &display, int parallel, BatchSteps steps);
 
-    // Runs the batch into the format of displayName; returns true when it was
-    // cancelled.
-    bool run(const std::vector<BatchEntry> &batch, const std::string &displayName);
+    // Runs the batch into the format of displayName. finished is called once,
+    // when the last conversion has ended (possibly before start returns, when
+    // no conversion could start).
+    void start(const std::vector<BatchEntry> &batch, const std::string &displayName,
+               std::function<void()> finished);
+    // Ends every running conversion at once: their rows say "Cancelled", rows
+    // not started keep their status.
+    void cancel();
+
+    bool isRunning() const { return m_started && !m_done; }
+    bool cancelled() const { return m_cancelled; }
+    int count() const { return static_cast<int>(m_batch.size()); }
+    int parallel() const { return m_parallel; }
+    const std::vector<BatchFailure> &failures() const { return m_failures; }
+    // Why the converter could not be run at all; empty when it could.
+    const std::string &toolFailure() const { return m_toolFailure; }
+
+    // Refreshes the elapsed and remaining time on the window.
+    void showTimes();
+    std::chrono::steady_clock::duration elapsed() const;
 
     // The output to show in the file manager after a batch that was not
     // cancelled: the first item's outputPath, in batch order, that names an
     // existing file; empty when there is none.
     static std::string firstExistingOutput(const std::vector<BatchEntry> &batch);
-
-    // The batch cursor: the item being converted and its 1-based number.
-    MediaItem *currentItem() const { return m_currentItem; }
-    int currentNumber() const { return m_currentNumber; }
+    // "10 files converted", "8 converted, 2 failed": how a batch went, in a few words.
+    static std::string outcomeText(int count, int failed);
+    // "2 of 10 files were not converted." and one "name: reason" line each.
+    static std::string failureSummary(const std::vector<BatchFailure> &failures, int count);
 
 private:
+    void fill();
+    void startEntry(std::size_t index, int slot);
+    void takeEnd(std::size_t index, int slot, const ConversionEnd &end);
+    void fail(const BatchEntry &entry, const std::string &status, const std::string &reason);
+    void finishIfDone();
+    bool isReserved(const std::string &name) const;
+
     BatchStatusSink &m_sink;
     BatchProgressDisplay &m_display;
+    int m_parallel;
     BatchSteps m_steps;
-    MediaItem *m_currentItem = nullptr;
-    int m_currentNumber = 0;
+    std::vector<BatchEntry> m_batch;
+    std::string m_displayName;
+    std::function<void()> m_finished;
+    std::vector<int> m_slotEntry;          // entry running on each slot, -1 when free
+    std::vector<std::string> m_reserved;   // targets of the running conversions
+    std::vector<BatchFailure> m_failures;
+    std::string m_toolFailure;
+    std::chrono::steady_clock::time_point m_startTime;
+    std::size_t m_next = 0;
+    int m_running = 0;
+    int m_finishedCount = 0;
+    bool m_started = false;
+    bool m_done = false;
+    bool m_cancelled = false;
 };

@@ -141,8 +141,12 @@ bool ensureFolder(const std::string &path, bool create)
 }
 
 bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const std::string &extension,
-                       const DocumentsFolderFn &documentsFolder, std::string &status)
+                       const DocumentsFolderFn &documentsFolder, std::string &status,
+                       const ReservedNameFn &reserved)
 {
+    const auto taken = [&reserved](const std::string &path) {
+        return nameExists(path) || (reserved && reserved(path));
+    };
     const std::string &source = item.sourcePath;
     const std::string name = pathparts::fileNamePart(source);
     const std::string stem = name.substr(0, name.size() - pathparts::extensionLength(name));
@@ -177,7 +181,7 @@ bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const s
 
         if (baseReady) {
             std::string target = base + targetExtension;
-            if (nameExists(target)) {
+            if (taken(target)) {
                 if (settings.TargetExistsOpt == TargetExists::Skip) {
                     status = "Target exists and skipped";
                     return false;
@@ -193,7 +197,7 @@ bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const s
                 } else {
                     for (long long n = 1;; ++n) {
                         target = base + "_" + std::to_string(n) + targetExtension;
-                        if (!nameExists(target))
+                        if (!taken(target))
                             break;
                     }
                 }

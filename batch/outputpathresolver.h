@@ -16,9 +16,13 @@ using DocumentsFolderFn = std::function<std::optional<std::string>()>;
 // success the target is stored in item.outputPath; on failure status holds the
 // text for the row's Status cell and item.outputPath is untouched. When
 // OutputFiles2MyDocuments is set, one retry into the documents folder is made.
-// Nothing is created or changed under the target's own name.
+// Nothing is created or changed under the target's own name. A name for which
+// reserved answers true (the target of a conversion still running) counts as
+// existing, as a file of that name would.
+using ReservedNameFn = std::function<bool(const std::string &path)>;
 bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const std::string &extension,
-                       const DocumentsFolderFn &documentsFolder, std::string &status);
+                       const DocumentsFolderFn &documentsFolder, std::string &status,
+                       const ReservedNameFn &reserved = {});
 
 // True when path names an existing directory; otherwise, when create is set,
 // creates every missing directory along the path and reports whether the whole

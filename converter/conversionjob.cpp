@@ -2,6 +2,7 @@
 
 #include "converter/conversioncommand.h"
 #include "converter/converterrunner.h"
+#include "converter/failurereason.h"
 #include "converter/temporaryoutput.h"
 #include "formats/formatcatalogue.h"
 
@@ -22,33 +23,55 @@ bool sameFile(const std::string &a, const std::string &b)
         && sa.st_ino == sb.st_ino;
 }
 
+ConversionEnd failed(std::string reason)
+{
+    ConversionEnd end;
+    end.reason = std::move(reason);
+    return end;
+}
+
 } // namespace
 
-int buildAndRunConversion(ConverterRunner &runner, const std::string &toolPath, MediaItem &item,
-                          int formatIndex, const EncodingParams &params, ProgressDisplay &display)
+void startConversionJob(ConverterRunner &runner, const std::string &toolPath, MediaItem &item, int formatIndex,
+                        const EncodingParams &params, ProgressDisplay &display, bool replaceAppearing,
+                        std::function<void(const ConversionEnd &)> done)
 {
+    auto failLater = [&runner, &done](std::string reason) {
+        runner.later([done = std::move(done), end = failed(std::move(reason))] { done(end); });
+    };
     if (formatIndex < 0 || formatIndex >= kFormatCount)
-        return 0;
+        return failLater("The output format is unknown.");
     const std::string target = item.outputPath;
     // The target is replaced at the end, so it must never be the source itself.
     if (target.empty() || target == item.sourcePath || sameFile(target, item.sourcePath))
-        return 0;
+        return failLater("The target is the source file itself.");
 
     // A target that exists now is one the overwrite policy gave up; any other
     // file that takes the name while the tool runs is left alone.
     struct stat st {};
-    const bool replace = ::lstat(target.c_str(), &st) == 0;
+    const bool replace = replaceAppearing || ::lstat(target.c_str(), &st) == 0;
     const auto temporary = temporaryoutput::createBeside(target);
     if (!temporary)
-        return 0;
+        return failLater("The output folder does not take a new file.");
 
     const std::string command = buildConversionCommand(toolPath, item, *temporary, formatEntry(formatIndex), params);
-    int result = runner.runConversion(command, item, display);
-
-    // A run that reports success but wrote nothing is no conversion.
-    if (result != 0 && (!isNonEmptyFile(*temporary) || !temporaryoutput::moveIntoPlace(*temporary, target, replace)))
-        result = 0;
-    if (result == 0)
-        temporaryoutput::remove(*temporary);
-    return result != 0 ? 1 : 0;
+    runner.startConversion(command, item, display,
+                           [&runner, temporary = *temporary, target, replace, done = std::move(done)](int result) {
+                               ConversionEnd end;
+                               if (result == 0) {
+                                   end.reason = runFailureReason(runner.lastRun());
+                                   end.toolMissing = toolCouldNotStart(runner.lastRun());
+                               } else if (!isNonEmptyFile(temporary)) {
+                                   // A run that reports success but wrote nothing is no conversion.
+                                   end.reason = "The converter wrote nothing.";
+                               } else if (!temporaryoutput::moveIntoPlace(temporary, target, replace)) {
+                                   end.reason = "The finished file could not be given its name; "
+                                                "another file took it meanwhile.";
+                               } else {
+                                   end.converted = true;
+                               }
+                               if (!end.converted)
+                                   temporaryoutput::remove(temporary);
+                               done(end);
+                           });
 }

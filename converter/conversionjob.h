@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "filelist/mediaitem.h"
@@ -8,11 +9,24 @@
 class ConverterRunner;
 class ProgressDisplay;
 
+// How one conversion ended.
+struct ConversionEnd {
+    bool converted = false;
+    std::string reason;        // plain words for a failure; empty on success
+    bool toolMissing = false;  // the converter itself could not be run
+};
+
 // Converts one item to item.outputPath, the target that output path resolution
-// has just proved. The converter writes a hidden temporary file beside the
-// target; only a run judged a success that left a non-empty file replaces the
-// target with it. On failure or Cancel the temporary file is removed and an
-// existing target stays as it was; the source is never touched.
-// Returns 1 on success, 0 on failure or Cancel.
-int buildAndRunConversion(ConverterRunner &runner, const std::string &toolPath, MediaItem &item,
-                          int formatIndex, const EncodingParams &params, ProgressDisplay &display);
+// has just proved, on the runner (which must be idle). The converter writes a
+// hidden temporary file beside the target; only a run judged a success that
+// left a non-empty file replaces the target with it. On failure or Cancel
+// (runner.cancel()) the temporary file is removed and an existing target stays
+// as it was; the source is never touched.
+//
+// A target that exists when the job starts is replaced (the overwrite policy
+// gave it up); so is one that appears meanwhile when replaceAppearing is set
+// (another conversion of this batch writes the same name under Overwrite).
+// done is called once, later, from the event loop.
+void startConversionJob(ConverterRunner &runner, const std::string &toolPath, MediaItem &item, int formatIndex,
+                        const EncodingParams &params, ProgressDisplay &display, bool replaceAppearing,
+                        std::function<void(const ConversionEnd &)> done);

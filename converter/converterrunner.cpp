@@ -6,149 +6,219 @@
 #include "filelist/mediaitem.h"
 #include "platform/childprocess.h"
 
-class ConverterRunner::RunScope {
-public:
-    explicit RunScope(ConverterRunner &runner)
-        : m_runner(runner)
-        , m_entered(!runner.m_busy)
-    {
-        if (!m_entered)
-            return;
-        m_runner.m_busy = true;
-        m_runner.m_lastRun = RunReport{};
-    }
-    ~RunScope()
-    {
-        if (m_entered)
-            m_runner.m_busy = false;
-    }
-    RunScope(const RunScope &) = delete;
-    RunScope &operator=(const RunScope &) = delete;
-    bool entered() const { return m_entered; }
+#include <QSocketNotifier>
+#include <QTimer>
 
-private:
-    ConverterRunner &m_runner;
-    bool m_entered;
+namespace {
+
+constexpr std::string_view kErrorPrefix = "kescvt: error: ";
+
+std::string_view withoutLineBreaks(std::string_view line)
+{
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
+        line.remove_suffix(1);
+    return line;
+}
+
+} // namespace
+
+// Everything one run owns. It is a QObject so that its notifiers and timers go
+// with it; it is deleted from the event loop, never from inside their signals.
+class ConverterRunner::Run : public QObject {
+public:
+    std::unique_ptr<platform::ChildProcess> child = std::make_unique<platform::ChildProcess>();
+    QSocketNotifier *output = nullptr;
+    QSocketNotifier *end = nullptr;
+    QTimer *pass = nullptr;
+    QTimer *deadline = nullptr;
+    std::function<void(std::string_view)> takeData;
+    std::function<int()> judge;
+    Done done;
+
+    // Stops watching and lets the child's descriptors go; the child has been
+    // reaped (or never started) by now.
+    void close()
+    {
+        for (QSocketNotifier *notifier : {output, end}) {
+            if (notifier)
+                notifier->setEnabled(false);
+        }
+        for (QTimer *timer : {pass, deadline}) {
+            if (timer)
+                timer->stop();
+        }
+        child.reset();
+    }
 };
 
 ConverterRunner::ConverterRunner()
     : m_readBuffer(readBufferSize)
+    , m_context(std::make_unique<QObject>())
 {
 }
 
-ConverterRunner::LoopEnd ConverterRunner::readLoop(platform::ChildProcess &child,
-                                                   const std::function<void(std::string_view)> &takeData,
-                                                   const std::function<bool()> &stopAfterPass)
+ConverterRunner::~ConverterRunner()
 {
-    bool seenEnded = false;
-    for (;;) {
-        ++m_lastRun.passes;
-        if (!child.outputEnded()) {
-            child.waitForOutput(passTime);
-            // One read per pass while the tool runs. The pass after its end
-            // takes everything left: the pipe can hold more than one read.
-            do {
-                const long got = child.readAvailable(m_readBuffer.data(), m_readBuffer.size());
-                if (got <= 0)
-                    break;
-                ++m_lastRun.reads;
-                takeData(std::string_view(m_readBuffer.data(), static_cast<std::size_t>(got)));
-            } while (seenEnded);
-        }
-        if (stopAfterPass())
-            return LoopEnd::Stopped;
-        // Once the output has ended the tool is ending too: wait for it here,
-        // so that the pass is not spent for nothing.
-        const auto wait = (child.outputEnded() && !seenEnded) ? passTime : std::chrono::milliseconds(0);
-        if (child.waitForEnd(wait)) {
-            if (seenEnded)
-                return LoopEnd::ToolEnded;
-            seenEnded = true;
-        }
+    // The child's destructor kills and reaps a tool still running.
+    delete m_run;
+    for (const QPointer<Run> &spent : m_spent)
+        delete spent.data();
+}
+
+bool ConverterRunner::start(const std::string &commandLine, std::function<void(std::string_view)> takeData,
+                            std::function<int()> judge, std::chrono::milliseconds timeout, Done done)
+{
+    if (m_run) {
+        // One run at a time per runner; a second start is a caller's mistake
+        // and fails without disturbing the run in progress.
+        QMetaObject::invokeMethod(m_context.get(), [done = std::move(done)] { done(0); }, Qt::QueuedConnection);
+        return false;
     }
+    m_lastRun = RunReport{};
+    m_lines.clear();
+    m_errorLines.clear();
+
+    m_run = new Run;
+    m_run->takeData = std::move(takeData);
+    m_run->judge = std::move(judge);
+    m_run->done = std::move(done);
+    platform::ChildProcess &child = *m_run->child;
+    if (!child.startCommandLine(commandLine)) {
+        m_lastRun.outcome = RunOutcome::FailedToStart;
+        m_lastRun.startError = child.startError();
+        finish(0, true);
+        return false;
+    }
+
+    m_run->output = new QSocketNotifier(child.outputFd(), QSocketNotifier::Read, m_run);
+    QObject::connect(m_run->output, &QSocketNotifier::activated, m_run, [this] { onOutput(); });
+    if (child.endFd() >= 0) {
+        m_run->end = new QSocketNotifier(child.endFd(), QSocketNotifier::Read, m_run);
+        QObject::connect(m_run->end, &QSocketNotifier::activated, m_run, [this] { onEnded(); });
+    } else {
+        m_run->pass = new QTimer(m_run);
+        QObject::connect(m_run->pass, &QTimer::timeout, m_run, [this] { onEnded(); });
+        m_run->pass->start(passTime);
+    }
+    if (timeout.count() > 0) {
+        m_run->deadline = new QTimer(m_run);
+        m_run->deadline->setSingleShot(true);
+        QObject::connect(m_run->deadline, &QTimer::timeout, m_run, [this] {
+            m_run->child->kill();
+            m_lastRun.outcome = RunOutcome::TimedOut;
+            finish(0, false);
+        });
+        m_run->deadline->start(timeout);
+    }
+    return true;
 }
 
-void ConverterRunner::recordEnd(const platform::ChildProcess &child)
+void ConverterRunner::takeData(std::string_view data)
 {
-    switch (child.outcome()) {
-    case platform::ChildOutcome::Signalled:
+    ++m_lastRun.reads;
+    m_errorLines.split(data, [this](std::string_view line) {
+        if (line.starts_with(kErrorPrefix))
+            m_lastRun.errorLine = std::string(withoutLineBreaks(line.substr(kErrorPrefix.size())));
+    });
+    m_run->takeData(data);
+}
+
+void ConverterRunner::onOutput()
+{
+    platform::ChildProcess &child = *m_run->child;
+    // One read per wake-up keeps several runs fair to each other.
+    const long got = child.readAvailable(m_readBuffer.data(), m_readBuffer.size());
+    if (got > 0)
+        takeData(std::string_view(m_readBuffer.data(), static_cast<std::size_t>(got)));  // may end the run
+    else if (child.outputEnded())
+        m_run->output->setEnabled(false);
+}
+
+void ConverterRunner::onEnded()
+{
+    Run *const run = m_run;
+    platform::ChildProcess &child = *run->child;
+    if (!child.waitForEnd(std::chrono::milliseconds(0)))
+        return;
+    // Everything the tool wrote before it ended is in the pipe now. What the
+    // reader shows may lead to a Cancel, which ends this run there and then.
+    for (long got; (got = child.readAvailable(m_readBuffer.data(), m_readBuffer.size())) > 0;) {
+        takeData(std::string_view(m_readBuffer.data(), static_cast<std::size_t>(got)));
+        if (m_run != run)
+            return;
+    }
+    if (child.outcome() == platform::ChildOutcome::Signalled) {
         m_lastRun.outcome = RunOutcome::Signalled;
         m_lastRun.signal = child.termSignal();
-        break;
-    case platform::ChildOutcome::Exited:
+    } else {
         m_lastRun.outcome = RunOutcome::Exited;
         m_lastRun.exitCode = child.exitCode();
-        break;
-    default:
-        // The loop leaves only once the tool has ended by itself.
-        m_lastRun.outcome = RunOutcome::Signalled;
-        break;
     }
+    finish(m_run->judge(), false);
 }
 
-int ConverterRunner::runProbe(const std::string &commandLine, MediaItem &item)
+void ConverterRunner::finish(int verdict, bool queued)
 {
-    const RunScope scope(*this);
-    if (!scope.entered())
-        return 0;
-    platform::ChildProcess child;
-    if (!child.startCommandLine(commandLine)) {
-        m_lastRun.outcome = RunOutcome::FailedToStart;
-        return 0;
-    }
-    ProbeReader reader(item);
-    m_lines.clear();
-
-    // A tool that never ends would otherwise hold the window for good: a probe
-    // pumps no events, so nothing could interrupt it.
-    const auto deadline = std::chrono::steady_clock::now() + m_probeTimeout;
-    const LoopEnd end = readLoop(
-        child,
-        [&](std::string_view data) { m_lines.split(data, [&](std::string_view line) { reader.takeLine(line); }); },
-        [&] { return std::chrono::steady_clock::now() >= deadline; });
-    if (end == LoopEnd::Stopped) {
-        child.kill();
-        m_lastRun.outcome = RunOutcome::TimedOut;
-        return 0;
-    }
-    recordEnd(child);
-    // The exit status says nothing here (a probe has no output file to write,
-    // and the tool may say so in its status), but a crash is no answer.
-    if (m_lastRun.outcome == RunOutcome::Signalled)
-        return 0;
-    return reader.verdict();
+    Run *run = m_run;
+    m_run = nullptr;
+    run->close();
+    Done done = std::move(run->done);
+    std::erase_if(m_spent, [](const QPointer<Run> &spent) { return spent.isNull(); });
+    m_spent.emplace_back(run);
+    run->deleteLater();
+    if (queued)
+        QMetaObject::invokeMethod(m_context.get(), [done = std::move(done), verdict] { done(verdict); },
+                                  Qt::QueuedConnection);
+    else if (done)
+        done(verdict);
 }
 
-int ConverterRunner::runConversion(const std::string &commandLine, const MediaItem &current, ProgressDisplay &display)
+void ConverterRunner::later(std::function<void()> call)
 {
-    const RunScope scope(*this);
-    if (!scope.entered())
-        return 0;
-    platform::ChildProcess child;
-    if (!child.startCommandLine(commandLine)) {
-        m_lastRun.outcome = RunOutcome::FailedToStart;
-        return 0;
-    }
-    ProgressReader reader(display, current.durationSeconds, current.sourcePath);
-    m_lines.clear();
-    reader.begin();
+    QMetaObject::invokeMethod(m_context.get(), std::move(call), Qt::QueuedConnection);
+}
 
-    const LoopEnd end = readLoop(
-        child,
-        [&](std::string_view data) { reader.takeRead(data, m_lines); },
-        [&] {
-            display.pumpMessages();
-            return display.cancelRequested();
-        });
-    if (end == LoopEnd::Stopped) {
-        child.kill();
-        m_lastRun.outcome = RunOutcome::Cancelled;
-        return 0;
-    }
-    recordEnd(child);
-    // A tool that stops half-way (disk full, encoder error) may well have
-    // printed progress up to the end; its output is not to be trusted.
-    if (m_lastRun.outcome != RunOutcome::Exited || m_lastRun.exitCode != 0)
-        return 0;
-    return reader.finish();
+void ConverterRunner::cancel()
+{
+    if (!m_run)
+        return;
+    m_run->child->kill();
+    m_lastRun.outcome = RunOutcome::Cancelled;
+    finish(0, true);
+}
+
+void ConverterRunner::startProbe(const std::string &commandLine, MediaItem &item, Done done)
+{
+    auto reader = std::make_shared<ProbeReader>(item);
+    start(
+        commandLine,
+        [this, reader](std::string_view data) {
+            m_lines.split(data, [&](std::string_view line) { reader->takeLine(line); });
+        },
+        [this, reader] {
+            // The exit status says nothing here (a probe has no output file to
+            // write, and the tool may say so in its status), but a crash is no answer.
+            return m_lastRun.outcome == RunOutcome::Signalled ? 0 : reader->verdict();
+        },
+        m_probeTimeout, std::move(done));
+}
+
+void ConverterRunner::startConversion(const std::string &commandLine, const MediaItem &current,
+                                      ProgressDisplay &display, Done done)
+{
+    auto reader = std::make_shared<ProgressReader>(display, current.durationSeconds, current.sourcePath);
+    const bool started = start(
+        commandLine, [this, reader](std::string_view data) { reader->takeRead(data, m_lines); },
+        [this, reader] {
+            // A tool that stops half-way (disk full, encoder error) may well have
+            // printed progress up to the end; its output is not to be trusted.
+            if (m_lastRun.outcome != RunOutcome::Exited || m_lastRun.exitCode != 0)
+                return 0;
+            return reader->finish();
+        },
+        std::chrono::milliseconds(0), std::move(done));
+    // The bar is set up once the tool runs; its output arrives only later,
+    // from the event loop.
+    if (started)
+        reader->begin();
 }

@@ -1,20 +1,36 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
+
+#include "filelist/mediaitem.h"
 
 class ConverterRunner;
 class MediaItemMap;
 class MediaListSink;
 
-// Puts one file into the list when the converter can read it. A path already
-// listed (compared by its key, regardless of letter case) gives 0 and runs
-// nothing. RealMedia files (".rm", ".ram", ".ra", ".rmvb") are tried in the
-// "DS:\\" prefixed form first, then in the plain form on the same item; a file
-// that neither form reads gives -1 and leaves no item, row or map entry.
-// Otherwise the item goes to the sink, is entered into the map, and the new
-// row's index is returned.
-int probeAndAdd(const std::string &path, ConverterRunner &runner, const std::string &toolPath,
-                MediaItemMap &map, MediaListSink &sink);
+// How the probe of one file ended: its new media item when the converter can
+// read it, otherwise the reason in plain words.
+struct ProbeEnd {
+    std::unique_ptr<MediaItem> item;
+    std::string reason;
+    bool toolMissing = false;  // the converter itself could not be run
+};
+
+// Asks the converter what the file holds, on the runner (which must be idle).
+// RealMedia files (".rm", ".ram", ".ra", ".rmvb") are tried in the "DS:\\"
+// prefixed form first, then in the plain form on the same item, so whatever
+// the first attempt found and the second does not report again stays. done is
+// called once, later, from the event loop.
+void startMediaProbe(ConverterRunner &runner, const std::string &toolPath, const std::string &path,
+                     std::function<void(ProbeEnd)> done);
+
+// Puts a probed item into the list: the new row's index, or -1 (and the item
+// is dropped) when the path has been listed meanwhile. The map is the one
+// place that knows what is listed.
+int addProbedItem(const std::string &path, std::unique_ptr<MediaItem> item, MediaItemMap &map,
+                  MediaListSink &sink);
 
 // The probe command lines: "<tool>" -i "<path>" and "<tool>" -i "DS:\\<path>",
 // each path quoted so that it stays one argument.

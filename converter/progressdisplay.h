@@ -2,9 +2,9 @@
 
 #include <string>
 
-// What the conversion progress reader needs of the batch progress window: the
-// upper text, the upper bar and the cancel flag, plus a way to keep the windows
-// alive between reads. The window implements it; tests implement it in memory.
+// What the conversion progress reader needs of one progress line of the batch
+// progress window: its text and its bar. The window implements it; tests
+// implement it in memory.
 class ProgressDisplay {
 public:
     virtual ~ProgressDisplay() = default;
@@ -17,8 +17,4 @@ public:
     virtual void stepUpper() = 0;
     // Width in pixels of the upper bar.
     virtual int upperBarWidth() const = 0;
-
-    virtual bool cancelRequested() const = 0;
-    // Handles pending window events until none is left.
-    virtual void pumpMessages() = 0;
 };

@@ -56,7 +56,6 @@ void ProgressReader::begin()
         const std::uint64_t width = static_cast<std::uint64_t>(std::max(m_width, 1));
         m_step = std::max<std::uint64_t>(2000 * m_duration / width, 1);
     }
-    m_display.pumpMessages();
 }
 
 void ProgressReader::takeRead(std::string_view data, LineSplitter &lines)

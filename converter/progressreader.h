@@ -17,7 +17,7 @@ class ProgressReader {
 public:
     ProgressReader(ProgressDisplay &display, int durationSeconds, std::string_view sourcePath);
 
-    // Sets the upper bar to 0..width at 0 and lets the window repaint.
+    // Sets the upper bar to 0..width at 0.
     void begin();
     // One read's data: its lines go through `lines` (which carries a cut line
     // to the next read) when D is known; otherwise the bar steps.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // How the last run of the converter tool went, beyond its 1-or-0 verdict:
 // callers that must tell a cancel from a failure, and the tests, read it.
 enum class RunOutcome {
@@ -14,6 +16,8 @@ struct RunReport {
     RunOutcome outcome = RunOutcome::FailedToStart;
     int exitCode = 0;
     int signal = 0;
-    int passes = 0;  // passes of the read loop
-    int reads = 0;   // reads that brought data
+    int startError = 0;     // errno of a failed start
+    int reads = 0;          // reads that brought data
+    // The tool's last "kescvt: error: ..." line, without that prefix.
+    std::string errorLine;
 };

@@ -1,5 +1,6 @@
 #include "filelist/addfiles.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "filelist/addingprogress.h"
@@ -8,34 +9,110 @@ namespace {
 constexpr int kListedFailures = 10;
 }
 
-std::string addFilesWithProgress(const std::vector<std::string> &pending, AddingProgress &progress,
-                                 const ProbeAndAddFn &probeAndAdd)
+FileAdder::FileAdder(AddingProgress &progress, int parallel, IsListed isListed, KeyOf keyOf,
+                     StartProbe startProbe, AddItem addItem)
+    : m_progress(progress)
+    , m_parallel(std::max(parallel, 1))
+    , m_isListed(std::move(isListed))
+    , m_keyOf(std::move(keyOf))
+    , m_startProbe(std::move(startProbe))
+    , m_addItem(std::move(addItem))
+    , m_slotBusy(static_cast<std::size_t>(m_parallel), false)
 {
-    const int count = static_cast<int>(pending.size());
-    progress.startBar(count);
-    progress.pumpMessages();
+}
 
-    std::string failures;
-    int failureCount = 0;
-    for (int n = 1; n <= count; ++n) {
+void FileAdder::start(std::vector<std::string> pending, std::function<void()> finished)
+{
+    m_pending = std::move(pending);
+    m_results.clear();
+    m_results.resize(m_pending.size());
+    m_finished = std::move(finished);
+    m_started = true;
+    m_progress.startBar(static_cast<int>(m_pending.size()));
+    fill();
+    finishIfDone();
+}
+
+void FileAdder::cancel()
+{
+    m_cancelled = true;
+    finishIfDone();
+}
+
+void FileAdder::fill()
+{
+    while (m_running < m_parallel && m_next < m_pending.size() && !m_cancelled && m_toolFailure.empty()) {
+        const std::size_t index = m_next++;
         char text[64];
-        std::snprintf(text, sizeof text, "Adding file %d of %d...", n, count);
-        progress.setText(text);
-        progress.stepBar();
+        std::snprintf(text, sizeof text, "Adding file %zu of %zu...", index + 1, m_pending.size());
+        m_progress.setText(text);
+        m_progress.stepBar();
 
-        const std::string &path = pending[static_cast<size_t>(n - 1)];
-        if (probeAndAdd(path) == -1) {
-            if (failureCount < kListedFailures)
-                failures += path + "\n";
-            else if (failureCount == kListedFailures)
-                failures += "<more files>...\n";
-            ++failureCount;
+        const std::string &path = m_pending[index];
+        const std::string key = m_keyOf(path);
+        if (m_isListed(path) || std::find(m_inFlightKeys.begin(), m_inFlightKeys.end(), key) != m_inFlightKeys.end()) {
+            m_results[index].ready = true;
+            continue;
         }
-        progress.pumpMessages();
-        if (progress.cancelRequested())
-            break;
+        const int slot = static_cast<int>(std::find(m_slotBusy.begin(), m_slotBusy.end(), false) - m_slotBusy.begin());
+        m_slotBusy[static_cast<std::size_t>(slot)] = true;
+        m_inFlightKeys.push_back(key);
+        ++m_running;
+        m_startProbe(slot, path, [this, index, slot](ProbeEnd end) { takeEnd(index, slot, std::move(end)); });
     }
-    return failures;
+    commitReady();
+}
+
+void FileAdder::takeEnd(std::size_t index, int slot, ProbeEnd end)
+{
+    --m_running;
+    m_slotBusy[static_cast<std::size_t>(slot)] = false;
+    const std::string key = m_keyOf(m_pending[index]);
+    m_inFlightKeys.erase(std::find(m_inFlightKeys.begin(), m_inFlightKeys.end(), key));
+    if (end.toolMissing && m_toolFailure.empty())
+        m_toolFailure = end.reason;
+    Slot &result = m_results[index];
+    result.ready = true;
+    result.probed = true;
+    result.end = std::move(end);
+    fill();
+    finishIfDone();
+}
+
+void FileAdder::commitReady()
+{
+    // Rows go in pending-list order: a probe that ends early waits for those
+    // before it.
+    while (m_committed < m_results.size() && m_results[m_committed].ready) {
+        Slot &result = m_results[m_committed];
+        const std::string &path = m_pending[m_committed];
+        ++m_committed;
+        if (!result.probed)
+            continue;
+        if (result.end.item) {
+            m_addItem(path, std::move(result.end.item));
+            continue;
+        }
+        if (result.end.toolMissing)
+            continue;
+        if (m_failureCount < kListedFailures)
+            m_failures += path + ": " + result.end.reason + "\n";
+        else if (m_failureCount == kListedFailures)
+            m_failures += "<more files>...\n";
+        ++m_failureCount;
+        result.end = ProbeEnd{};
+    }
+}
+
+void FileAdder::finishIfDone()
+{
+    if (m_done || !m_started || m_running > 0)
+        return;
+    if (m_next < m_pending.size() && !m_cancelled && m_toolFailure.empty())
+        return;
+    m_done = true;
+    if (m_finished)
+        m_finished();
 }
 
 std::string failedFilesMessage(const std::string &failureText)

@@ -1,21 +1,79 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "converter/mediaprobe.h"
+
 class AddingProgress;
 
-// Probe and add of one path: a row index (0 or more) when added, 0 for a path
-// already listed, -1 when the file cannot be read.
-using ProbeAndAddFn = std::function<int(const std::string &path)>;
+// Probes the pending paths of one add operation, up to `parallel` at a time,
+// and adds the readable ones to the list in the order of the pending list,
+// whichever probe ends first. The progress text and bar count the files
+// started ("Adding file %d of %d..."). A path already listed, or already being
+// probed, is passed over without a probe and without counting as a failure.
+// Cancel stops at the next file boundary: no new probe starts, those running
+// finish. A converter that cannot be run at all stops the operation at once
+// and is reported once, not as one failure per file.
+class FileAdder {
+public:
+    // Starts the probe of path on runner slot `slot` (0..parallel-1, each slot
+    // runs one probe at a time); done is called once, later.
+    using StartProbe = std::function<void(int slot, const std::string &path, std::function<void(ProbeEnd)> done)>;
+    // Adds a probed item: the row, or -1 when the path is listed meanwhile.
+    using AddItem = std::function<int(const std::string &path, std::unique_ptr<MediaItem> item)>;
+    using IsListed = std::function<bool(const std::string &path)>;
+    // The key under which two paths count as one file.
+    using KeyOf = std::function<std::string(const std::string &path)>;
 
-// Runs probe and add on the pending paths in order, moving the progress
-// window's text and bar, pumping messages after each file and stopping at the
-// next file boundary after Cancel. Returns the failure text: the first ten
-// failed paths, one per line, then "<more files>...\n" once if more failed.
-std::string addFilesWithProgress(const std::vector<std::string> &pending, AddingProgress &progress,
-                                 const ProbeAndAddFn &probeAndAdd);
+    FileAdder(AddingProgress &progress, int parallel, IsListed isListed, KeyOf keyOf, StartProbe startProbe,
+              AddItem addItem);
+
+    // finished is called once, after the last probe has ended.
+    void start(std::vector<std::string> pending, std::function<void()> finished);
+    void cancel();
+    bool isRunning() const { return m_running > 0 || (m_started && !m_done); }
+
+    // The first ten failed paths with their reasons ("path: reason"), one per
+    // line, then "<more files>...\n" once if more failed.
+    const std::string &failureText() const { return m_failures; }
+    // The reason the converter could not be run; empty when it could.
+    const std::string &toolFailure() const { return m_toolFailure; }
+
+private:
+    struct Slot {
+        bool ready = false;
+        bool probed = false;
+        ProbeEnd end;
+    };
+    void fill();
+    void takeEnd(std::size_t index, int slot, ProbeEnd end);
+    void commitReady();
+    void finishIfDone();
+
+    AddingProgress &m_progress;
+    int m_parallel;
+    IsListed m_isListed;
+    KeyOf m_keyOf;
+    StartProbe m_startProbe;
+    AddItem m_addItem;
+    std::vector<std::string> m_pending;
+    std::vector<Slot> m_results;
+    std::vector<bool> m_slotBusy;
+    std::vector<std::string> m_inFlightKeys;
+    std::function<void()> m_finished;
+    std::size_t m_next = 0;
+    std::size_t m_committed = 0;
+    int m_running = 0;
+    int m_failureCount = 0;
+    bool m_cancelled = false;
+    bool m_started = false;
+    bool m_done = false;
+    std::string m_failures;
+    std::string m_toolFailure;
+};
 
 // The message shown for a non-empty failure text.
 std::string failedFilesMessage(const std::string &failureText);

@@ -2,9 +2,9 @@
 
 #include <string>
 
-// What adding files needs of its progress window: one text, one bar counting
-// the files started, the cancel flag and the message pump. The adding progress
-// window implements it; tests implement it in memory.
+// What adding files needs of its progress window: one text and one bar
+// counting the files started. The adding progress window implements it; tests
+// implement it in memory.
 class AddingProgress {
 public:
     virtual ~AddingProgress() = default;
@@ -13,6 +13,4 @@ public:
     // Bar range 0..maximum, position 0, step 1.
     virtual void startBar(int maximum) = 0;
     virtual void stepBar() = 0;
-    virtual bool cancelRequested() const = 0;
-    virtual void pumpMessages() = 0;
 };

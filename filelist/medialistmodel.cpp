@@ -61,12 +61,17 @@ QVariant MediaListModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        if (role == Qt::ToolTipRole && index.column() != FileColumn)
-            return {};
-        if (role == Qt::ToolTipRole)
-            return display(m_rows[static_cast<size_t>(index.row())].item->sourcePath);
         return cellText(index.row(), index.column());
+    case Qt::ToolTipRole: {
+        const Row &r = m_rows[static_cast<size_t>(index.row())];
+        if (index.column() == FileColumn)
+            return display(r.item->sourcePath);
+        // A long status is cut off in its cell: the tooltip shows it whole,
+        // with where the output went or why there is none.
+        if (index.column() != StatusColumn || r.status.empty())
+            return {};
+        return r.detail.empty() ? display(r.status) : display(r.status + "\n" + r.detail);
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter
                                    | (index.column() == DurationColumn ? Qt::AlignRight
@@ -102,7 +107,7 @@ int MediaListModel::appendItem(std::unique_ptr<MediaItem> item)
 {
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);
-    m_rows.push_back(Row{std::move(item), {}});
+    m_rows.push_back(Row{std::move(item), {}, {}});
     endInsertRows();
     return row;
 }
@@ -119,8 +124,18 @@ void MediaListModel::setStatus(int row, const std::string &text)
     if (row < 0 || row >= rowCount())
         return;
     m_rows[static_cast<size_t>(row)].status = text;
+    m_rows[static_cast<size_t>(row)].detail.clear();
     const QModelIndex cell = index(row, StatusColumn);
     emit dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+void MediaListModel::setStatusDetail(int row, const std::string &detail)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_rows[static_cast<size_t>(row)].detail = detail;
+    const QModelIndex cell = index(row, StatusColumn);
+    emit dataChanged(cell, cell, {Qt::ToolTipRole});
 }
 
 std::string MediaListModel::statusAt(int row) const

@@ -32,8 +32,11 @@ public:
     // Appends a row for the item and returns its index.
     int appendItem(std::unique_ptr<MediaItem> item);
     MediaItem *itemAt(int row) const;
+    // Writes the status and clears its detail.
     void setStatus(int row, const std::string &text);
     std::string statusAt(int row) const;
+    // Words added to the status in the Status cell's tooltip.
+    void setStatusDetail(int row, const std::string &detail);
 
     // Removes one row and hands its item back to the caller.
     std::unique_ptr<MediaItem> takeRow(int row);
@@ -58,6 +61,7 @@ private:
     struct Row {
         std::unique_ptr<MediaItem> item;
         std::string status;
+        std::string detail;
     };
 
     std::vector<Row> m_rows;

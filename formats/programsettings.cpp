@@ -1,5 +1,8 @@
 #include "formats/programsettings.h"
 
+#include <algorithm>
+#include <thread>
+
 #include "common/fieldsplit.h"
 #include "platform/bytecase.h"
 #include "platform/settingsstore.h"
@@ -65,6 +68,15 @@ void readProgramSettings(SettingsStore &store, ProgramSettings &settings)
     readNumber(store, "KeepOrgVideoAspect", settings.KeepOrgVideoAspect);
     readNumber(store, "OptStartPageIndex", settings.OptStartPageIndex);
     readText(store, "FilesFolder", settings.FilesFolder, kPathBufferBytes);
+    readNumber(store, "SimultaneousConversions", settings.SimultaneousConversions);
+}
+
+int simultaneousConversions(int stored)
+{
+    if (stored >= 1 && stored <= kMaxSimultaneousConversions)
+        return stored;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp(static_cast<int>(cores), 1, kMaxSimultaneousConversions);
 }
 
 void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings, unsigned groups)
@@ -87,6 +99,7 @@ void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings,
         writeNumber(store, "EnableExtFilter", settings.EnableExtFilter);
         store.writeText(kGroup, "FilterExts", settings.FilterExts);
         writeNumber(store, "KeepOrgVideoAspect", settings.KeepOrgVideoAspect);
+        writeNumber(store, "SimultaneousConversions", settings.SimultaneousConversions);
     }
     if (groups & FilesFolderGroup)
         store.writeText(kGroup, "FilesFolder", settings.FilesFolder);

@@ -19,7 +19,7 @@ enum class TargetExists : int {
     Skip = 33,
 };
 
-// The eight settings that the General options page edits. Field names are the
+// The settings that the General options page edits. Field names are the
 // stored value names.
 struct GeneralOptions {
     std::string DestSpecifiedFolder;
@@ -30,6 +30,7 @@ struct GeneralOptions {
     int EnableExtFilter = 0;
     OutputFolder DestOutputFolderOpt = OutputFolder::SameAsOriginal;
     TargetExists TargetExistsOpt = TargetExists::AutoRename;
+    int SimultaneousConversions = 0;    // 0 Auto (one per processor core), 1..16
 
     bool operator==(const GeneralOptions &) const = default;
 };
@@ -42,6 +43,11 @@ struct ProgramSettings : GeneralOptions {
     int KeepOrgVideoAspect = 1;
     std::string FilesFolder;            // folder of the last "Add Files" choice, with a trailing "/"
 };
+
+constexpr int kMaxSimultaneousConversions = 16;
+// How many conversions run at once for the stored value: Auto (0, or anything
+// out of range) gives the number of processor cores, held to 1..16.
+int simultaneousConversions(int stored);
 
 enum SettingsGroup : unsigned {
     FolderGroup = 4,

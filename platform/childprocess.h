@@ -66,6 +66,11 @@ public:
     int exitCode() const { return m_exitCode; }
     int termSignal() const { return m_termSignal; }
     pid_t pid() const { return m_pid; }
+    // Descriptors an event loop can watch: the output pipe (readable when
+    // output or its end arrives) and the child's end (readable once it has
+    // ended; -1 where the system cannot give one). Owned here.
+    int outputFd() const { return m_outputRead; }
+    int endFd() const { return m_pidFd; }
     // errno of the failed start, 0 otherwise.
     int startError() const { return m_startError; }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts Sonavert under a virtual X server and writes pictures of its main
 # window (with a few generated files in the list), the context menu, the help
-# menu, the Options sheet and the About box into a folder (default:
+# menu, a conversion in progress, the Options sheet and the About box into a folder (default:
 # build/screenshots), so the look can be checked without a desktop. Uses a
 # throw-away settings folder. Needs a build with sonavert-screenshots and kescvt.
 # QT_SCALE_FACTOR=2 in the environment gives the pictures at 200 %.
@@ -19,7 +19,7 @@ import math, os, struct, sys, wave
 names = ["Morning Theme.wav", "interview_take2.wav", "Bells (live).wav",
          "voice memo 0417.wav", "Ambient loop.wav"]
 for n, name in enumerate(names):
-    rate, seconds = 8000, 2 + 3 * n
+    rate, seconds = 8000, 20 + 15 * n
     with wave.open(os.path.join(sys.argv[1], name), "wb") as w:
         w.setnchannels(1)
         w.setsampwidth(2)

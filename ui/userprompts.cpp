@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QWindow>
 #include <QMimeDatabase>
 #include <QSettings>
 #include <QUrl>
@@ -125,6 +126,22 @@ public:
             return {};
         const QStringList picked = dialog.selectedFiles();
         return picked.isEmpty() ? QString() : picked.front();
+    }
+
+    void ask(QWidget *owner, const QString &text, std::function<void(bool yes)> answer) override
+    {
+        // No parent: the owner is disabled while its work runs, and would take
+        // the box with it. It still stays in front of the owner.
+        auto *box = new QMessageBox(QMessageBox::Question, QStringLiteral("Sonavert"), text,
+                                    QMessageBox::Yes | QMessageBox::No);
+        box->winId();
+        if (owner && owner->window()->windowHandle())
+            box->windowHandle()->setTransientParent(owner->window()->windowHandle());
+        box->setDefaultButton(QMessageBox::No);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(box, &QMessageBox::finished, box,
+                         [answer = std::move(answer)](int result) { answer(result == QMessageBox::Yes); });
+        box->open();
     }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,15 @@ public:
     virtual QStringList openFiles(QWidget *owner, const QStringList &filters, const QString &start) = 0;
     // The folder chooser starting at start; empty when cancelled.
     virtual QString chooseFolder(QWidget *owner, const QString &title, const QString &start) = 0;
+    // A Yes/No question asked without waiting for it: work on the event loop
+    // goes on while it is open. answer(true) for Yes, once, later. Unless a
+    // test says otherwise the answer is No.
+    virtual void ask(QWidget *owner, const QString &text, std::function<void(bool yes)> answer)
+    {
+        (void)owner;
+        (void)text;
+        answer(false);
+    }
 };
 
 // The prompts in use: real dialogs unless a test installed its own.

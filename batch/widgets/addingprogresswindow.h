@@ -16,8 +16,6 @@ public:
     void setText(const std::string &text) override;
     void startBar(int maximum) override;
     void stepBar() override;
-    bool cancelRequested() const override { return isCancelRequested(); }
-    void pumpMessages() override { pump(); }
 
     QString text() const;
     QProgressBar *bar() const { return m_bar; }

@@ -4,10 +4,23 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QWindow>
 
 namespace {
 constexpr int kUpperStep = 10;
+// Pixel layout of 320 x 95 dialog units of an 8-point dialog font; each extra
+// progress line adds kLineHeight below the first.
+constexpr int kWidth = 480;
+constexpr int kHeight = 154;
+constexpr int kLineHeight = 52;
+constexpr int kTimesHeight = 22;
+const QRect kFirstText(10, 11, 459, 16);
+const QRect kFirstBar(10, 29, 459, 21);
+const QRect kLowerText(10, 63, 459, 16);
+const QRect kLowerBar(10, 81, 459, 21);
+const QRect kTimes(10, 108, 459, 16);
+const QRect kCancel(202, 117, 75, 26);
 
 QString display(const std::string &text)
 {
@@ -15,44 +28,103 @@ QString display(const std::string &text)
 }
 } // namespace
 
-// 320 x 95 dialog units of an 8-point dialog font.
+// One progress line: its text and its bar, as the progress reader drives them.
+class BatchProgressWindow::Line : public ProgressDisplay {
+public:
+    Line(BatchProgressWindow *window, int index, QLabel *text, QProgressBar *bar)
+        : m_window(window), m_index(index), m_text(text), m_bar(bar)
+    {
+    }
+    ~Line() override
+    {
+        // The first line's widgets are the window's own and go with it.
+        if (m_index > 0) {
+            delete m_text;
+            delete m_bar;
+        }
+    }
+
+    void setUpperText(const std::string &text) override
+    {
+        m_text->setText(display(text));
+        emit m_window->lineTextChanged(m_index, m_text->text());
+        if (m_index == 0)
+            emit m_window->upperTextChanged(m_text->text());
+    }
+    void setUpperRange(int minimum, int maximum) override { m_bar->setRange(minimum, maximum); }
+    void setUpperPosition(int position) override { m_bar->setValue(position); }
+    void stepUpper() override
+    {
+        int next = m_bar->value() + kUpperStep;
+        if (next > m_bar->maximum())
+            next = m_bar->minimum();
+        m_bar->setValue(next);
+    }
+    int upperBarWidth() const override { return m_bar->width(); }
+
+    QLabel *text() const { return m_text; }
+    QProgressBar *bar() const { return m_bar; }
+
+private:
+    BatchProgressWindow *m_window;
+    int m_index;
+    QLabel *m_text;
+    QProgressBar *m_bar;
+};
+
 BatchProgressWindow::BatchProgressWindow()
-    : ProgressWindow(QSize(480, 154), QRect(202, 117, 75, 26)),
-      m_upperText(makeText(this, QRect(10, 11, 459, 16))),
-      m_upperBar(makeBar(this, QRect(10, 29, 459, 21))),
-      m_lowerText(makeText(this, QRect(10, 63, 459, 16))),
-      m_lowerBar(makeBar(this, QRect(10, 81, 459, 21)))
+    : ProgressWindow(QSize(kWidth, kHeight), kCancel),
+      m_lowerText(makeText(this, kLowerText)),
+      m_lowerBar(makeBar(this, kLowerBar)),
+      m_times(makeText(this, kTimes))
 {
     setWindowTitle(QStringLiteral("Converting"));
+    m_lines.push_back(std::make_unique<Line>(this, 0, makeText(this, kFirstText), makeBar(this, kFirstBar)));
+    m_times->hide();
 }
 
-void BatchProgressWindow::setUpperText(const std::string &text)
+BatchProgressWindow::~BatchProgressWindow() = default;
+
+void BatchProgressWindow::setLineCount(int count)
 {
-    m_upperText->setText(display(text));
-    emit upperTextChanged(m_upperText->text());
+    count = std::max(count, 1);
+    while (lineCount() > count)
+        m_lines.pop_back();
+    while (lineCount() < count) {
+        const int index = lineCount();
+        const QPoint shift(0, index * kLineHeight);
+        QLabel *text = makeText(this, kFirstText.translated(shift));
+        QProgressBar *bar = makeBar(this, kFirstBar.translated(shift));
+        text->show();
+        bar->show();
+        m_lines.push_back(std::make_unique<Line>(this, index, text, bar));
+    }
+    const int extra = (count - 1) * kLineHeight;
+    const int times = count > 1 ? kTimesHeight : 0;
+    m_lowerText->setGeometry(kLowerText.translated(0, extra));
+    m_lowerBar->setGeometry(kLowerBar.translated(0, extra));
+    m_times->setGeometry(kTimes.translated(0, extra));
+    m_times->setVisible(count > 1);
+    cancelButton()->setGeometry(kCancel.translated(0, extra + times));
+    const QPoint centre = geometry().center();
+    setFixedSize(kWidth, kHeight + extra + times);
+    if (isVisible())
+        move(centre - QPoint(width() / 2, height() / 2));
 }
 
-void BatchProgressWindow::setUpperRange(int minimum, int maximum)
+ProgressDisplay &BatchProgressWindow::line(int index)
 {
-    m_upperBar->setRange(minimum, maximum);
+    return *m_lines[static_cast<std::size_t>(std::clamp(index, 0, lineCount() - 1))];
 }
 
-void BatchProgressWindow::setUpperPosition(int position)
+QString BatchProgressWindow::lineText(int index) const
 {
-    m_upperBar->setValue(position);
+    return index >= 0 && index < lineCount() ? m_lines[static_cast<std::size_t>(index)]->text()->text() : QString();
 }
 
-void BatchProgressWindow::stepUpper()
+QProgressBar *BatchProgressWindow::lineBar(int index) const
 {
-    int next = m_upperBar->value() + kUpperStep;
-    if (next > m_upperBar->maximum())
-        next = m_upperBar->minimum();
-    m_upperBar->setValue(next);
-}
-
-int BatchProgressWindow::upperBarWidth() const
-{
-    return m_upperBar->width();
+    return index >= 0 && index < lineCount() ? m_lines[static_cast<std::size_t>(index)]->bar() : nullptr;
 }
 
 void BatchProgressWindow::setLowerText(const std::string &text)
@@ -71,14 +143,19 @@ void BatchProgressWindow::stepLower()
     m_lowerBar->setValue(std::min(m_lowerBar->value() + 1, m_lowerBar->maximum()));
 }
 
-QString BatchProgressWindow::upperText() const
+void BatchProgressWindow::setTimes(const std::string &text)
 {
-    return m_upperText->text();
+    m_times->setText(display(text));
 }
 
 QString BatchProgressWindow::lowerText() const
 {
     return m_lowerText->text();
+}
+
+QString BatchProgressWindow::timesText() const
+{
+    return m_times->text();
 }
 
 void BatchProgressWindow::mousePressEvent(QMouseEvent *event)

@@ -1,7 +1,6 @@
 #include "batch/widgets/progresswindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,11 +55,6 @@ void ProgressWindow::finish()
 {
     m_finished = true;
     close();
-}
-
-void ProgressWindow::pump()
-{
-    QCoreApplication::processEvents();
 }
 
 void ProgressWindow::requestCancel()

@@ -7,7 +7,8 @@ class QProgressBar;
 class QPushButton;
 
 // What the two progress windows share: no title bar, a raised frame, a Cancel
-// button that only sets the cancel flag, centring on opening. While the work
+// button that sets the cancel flag and says so (cancelRequestedChanged),
+// centring on opening. While the work
 // that opened it runs, a close request from the keyboard or the window manager
 // counts as Cancel and leaves the window open: only finish() closes it, so the
 // working loop never uses a window that is gone.
@@ -21,7 +22,6 @@ public:
 
     bool isCancelRequested() const { return m_cancel; }
     QPushButton *cancelButton() const { return m_cancelButton; }
-    void pump();
 
 signals:
     void cancelRequestedChanged();

@@ -25,6 +25,7 @@ public:
     int addRowForItem(std::unique_ptr<MediaItem> item) override;
     MediaItem *itemOfRow(int row) const { return m_model->itemAt(row); }
     void setStatus(int row, const std::string &text) override { m_model->setStatus(row, text); }
+    void setStatusDetail(int row, const std::string &detail) override { m_model->setStatusDetail(row, detail); }
     int rowCount() const { return m_model->rowCount(); }
     int selectedCount() const;
     // The selected rows, top to bottom in display order.

@@ -132,6 +132,15 @@ void COptOutputPage::createControls()
         new QCheckBox(QStringLiteral("&Browse output folder while conversion completes"), this),
         "browseOutputCheck", dluRect(44, 212, 308, 10));
 
+    QLabel *simultaneousLabel = label(this, "Simultaneous con&versions:", "simultaneousLabel",
+                                      dluRect(44, 229, 90, 10));
+    m_simultaneousList = place(new QComboBox(this), "simultaneousList", dluRect(137, 227, 60, 14));
+    simultaneousLabel->setBuddy(m_simultaneousList);
+    // "Auto" is one per processor core; the stored value 0 stands for it.
+    m_simultaneousList->addItem(QStringLiteral("Auto"), 0);
+    for (int n = 1; n <= kMaxSimultaneousConversions; ++n)
+        m_simultaneousList->addItem(QString::number(n), n);
+
     connect(m_filterCheck, &QCheckBox::clicked, this, &COptOutputPage::onFilterClicked);
     connect(m_browseButton, &QPushButton::clicked, this, &COptOutputPage::onBrowse);
 }
@@ -178,6 +187,7 @@ void COptOutputPage::readControls()
     m_options.OutputFiles2MyDocuments = m_myDocumentsCheck->isChecked() ? 1 : 0;
     m_options.FilterExts = toBytes(m_filterEdit->text());
     m_options.EnableExtFilter = m_filterCheck->isChecked() ? 1 : 0;
+    m_options.SimultaneousConversions = m_simultaneousList->currentData().toInt();
 }
 
 void COptOutputPage::writeControls()
@@ -188,6 +198,8 @@ void COptOutputPage::writeControls()
     m_myDocumentsCheck->setChecked(m_options.OutputFiles2MyDocuments != 0);
     m_filterEdit->setText(fromBytes(m_options.FilterExts));
     m_filterCheck->setChecked(m_options.EnableExtFilter != 0);
+    const int simultaneous = m_simultaneousList->findData(m_options.SimultaneousConversions);
+    m_simultaneousList->setCurrentIndex(simultaneous >= 0 ? simultaneous : 0);
 }
 
 void COptOutputPage::enableCustomFolder(bool enable)

@@ -48,4 +48,5 @@ private:
     QComboBox *m_targetExistsList = nullptr;
     QCheckBox *m_myDocumentsCheck = nullptr;
     QCheckBox *m_browseOutputCheck = nullptr;
+    QComboBox *m_simultaneousList = nullptr;
 };

@@ -6,41 +6,56 @@
 #include "batch/batchdriver.h"
 #include "batch/batchprogressdisplay.h"
 #include "filelist/batchstatussink.h"
+#include "batch/batchtarget.h"
 #include "scratchfolder.h"
 
 namespace {
 
-class FakeDisplay : public BatchProgressDisplay {
+class FakeLine : public ProgressDisplay {
 public:
-    void setUpperText(const std::string &text) override { upperTexts.push_back(text); }
+    void setUpperText(const std::string &text) override { texts.push_back(text); }
     void setUpperRange(int, int) override {}
     void setUpperPosition(int) override {}
     void stepUpper() override {}
     int upperBarWidth() const override { return 300; }
-    bool cancelRequested() const override { return cancel; }
-    void pumpMessages() override
-    {
-        if (onPump)
-            onPump();
-    }
+    std::vector<std::string> texts;
+};
+
+class FakeDisplay : public BatchProgressDisplay {
+public:
+    void setLineCount(int count) override { lines.resize(static_cast<size_t>(count)); }
+    ProgressDisplay &line(int index) override { return lines.at(static_cast<size_t>(index)); }
     void setLowerText(const std::string &text) override { lowerTexts.push_back(text); }
     void startLowerBar(int maximum) override { lowerMaximum = maximum; }
     void stepLower() override { ++lowerSteps; }
+    void setTimes(const std::string &text) override { times = text; }
 
-    std::vector<std::string> upperTexts;
+    std::vector<FakeLine> lines;
     std::vector<std::string> lowerTexts;
     int lowerMaximum = -1;
     int lowerSteps = 0;
-    bool cancel = false;
-    std::function<void()> onPump;
+    std::string times;
 };
 
 class FakeList : public BatchStatusSink {
 public:
     void ensureRowVisible(int row) override { shown.push_back(row); }
-    void setStatus(int row, const std::string &text) override { status[row] = text; }
+    void setStatus(int row, const std::string &text) override
+    {
+        status[row] = text;
+        detail[row].clear();
+    }
+    void setStatusDetail(int row, const std::string &text) override { detail[row] = text; }
     std::vector<int> shown;
     std::map<int, std::string> status;
+    std::map<int, std::string> detail;
+};
+
+// A conversion that has started and waits for the test to end it.
+struct Running {
+    int slot;
+    MediaItem *item;
+    std::function<void(const ConversionEnd &)> done;
 };
 
 struct Fixture {
@@ -49,66 +64,212 @@ struct Fixture {
     std::vector<BatchEntry> batch;
     FakeDisplay display;
     FakeList list;
+    std::vector<Running> running;
+    std::vector<int> cancelledSlots;
+    bool finished = false;
 
-    explicit Fixture(int count)
+    // Sources in<n>.wav, or the given names, each in a folder of its own.
+    explicit Fixture(int count, std::vector<std::string> names = {})
     {
         items.resize(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i) {
-            items[static_cast<size_t>(i)].sourcePath = dir.file("in" + std::to_string(i + 1) + ".wav");
+            const std::string name = names.empty() ? "in" + std::to_string(i + 1) + ".wav" : names[static_cast<size_t>(i)];
+            items[static_cast<size_t>(i)].sourcePath = dir.file("src" + std::to_string(i) + "/" + name);
             list.status[i] = "before";
         }
         for (int i = 0; i < count; ++i)
             batch.push_back(BatchEntry{&items[static_cast<size_t>(i)], i});
     }
 
-    // Resolves to out<n>.mp3 and writes content there on conversion.
-    BatchSteps steps(const std::string &content = "data")
+    // Resolves into out/ with the real rules; conversions wait in `running`.
+    BatchSteps steps(int policy = 11)
     {
         BatchSteps s;
-        s.resolveOutputPath = [this](MediaItem &item, std::string &) {
-            item.outputPath = dir.file(item.sourcePath.substr(dir.path().size() + 3, 1) + ".mp3");
-            return true;
+        s.resolveOutputPath = [this, policy](MediaItem &item, const BatchSteps::Reserved &reserved,
+                                             std::string &status, std::string &) {
+            ProgramSettings settings;
+            settings.DestOutputFolderOpt = OutputFolder::Custom;
+            settings.DestSpecifiedFolder = dir.file("out");
+            settings.TargetExistsOpt = static_cast<TargetExists>(policy);
+            settings.OutputFiles2MyDocuments = 0;
+            return resolveOutputPath(item, settings, "mp3", {}, status, reserved);
         };
-        s.convert = [this, content](MediaItem &item, ProgressDisplay &) {
-            dir.write(item.outputPath.substr(dir.path().size() + 1), content);
-            return 1;
+        s.convert = [this](int slot, MediaItem &item, ProgressDisplay &, bool,
+                           std::function<void(const ConversionEnd &)> done) {
+            running.push_back(Running{slot, &item, std::move(done)});
+        };
+        s.cancel = [this](int slot) {
+            cancelledSlots.push_back(slot);
+            for (auto it = running.begin(); it != running.end(); ++it) {
+                if (it->slot == slot) {
+                    auto done = std::move(it->done);
+                    running.erase(it);
+                    done(ConversionEnd{false, "Cancelled.", false});
+                    return;
+                }
+            }
         };
         return s;
+    }
+
+    void start(BatchDriver &driver)
+    {
+        driver.start(batch, "MP3", [this] { finished = true; });
+    }
+
+    // Ends the running conversion of item n (0-based): writes its output, or fails with reason.
+    void end(int n, const std::string &reason = "")
+    {
+        for (auto it = running.begin(); it != running.end(); ++it) {
+            if (it->item != &items[static_cast<size_t>(n)])
+                continue;
+            if (reason.empty())
+                dir.write(it->item->outputPath.substr(dir.path().size() + 1), "data");
+            auto done = std::move(it->done);
+            running.erase(it);
+            done(ConversionEnd{reason.empty(), reason, reason == "missing"});
+            return;
+        }
+        ADD_FAILURE() << "item " << n << " is not running";
     }
 };
 
 } // namespace
 
-TEST(BatchDriver, EmptyOutputOrFailedRunIsAConversionFailure)
+TEST(BatchDriver, OneAtATimeCountsStartedFilesAndReportsEachFailure)
 {
-    Fixture f(2);
-    BatchSteps steps = f.steps("");
-    auto convert = steps.convert;
-    steps.convert = [&](MediaItem &item, ProgressDisplay &display) {
-        const int result = convert(item, display);
-        return &item == &f.items[1] ? 0 : result;
-    };
-    BatchDriver driver(f.list, f.display, steps);
-    EXPECT_FALSE(driver.run(f.batch, "WAV"));
+    Fixture f(3);
+    BatchDriver driver(f.list, f.display, 1, f.steps());
+    f.start(driver);
+    ASSERT_EQ(f.running.size(), 1u);
+    EXPECT_EQ(f.list.status[0], "Converting...");
+    EXPECT_EQ(f.list.status[1], "before");
+    f.end(0, "No such file or directory.");
+    f.end(1);
+    f.end(2, "The converter wrote nothing.");
+    EXPECT_TRUE(f.finished);
     EXPECT_EQ(f.list.status[0], "Conversion Failure");
-    EXPECT_EQ(f.list.status[1], "Conversion Failure");
+    EXPECT_EQ(f.list.detail[0], "No such file or directory.");
+    EXPECT_EQ(f.list.status[1], "in2.mp3");
+    EXPECT_EQ(f.list.detail[1], "Saved as " + f.dir.file("out/in2.mp3"));
     EXPECT_TRUE(f.items[0].outputPath.empty());
-    EXPECT_EQ(BatchDriver::firstExistingOutput(f.batch), "");
+    EXPECT_EQ(f.display.lowerSteps, 3);
+    EXPECT_EQ(f.display.lowerTexts.back(), "Converting 3 of 3 file(s) to MP3...");
+    EXPECT_EQ(f.display.lines[0].texts.front(), "Converting in1.wav...");
+    EXPECT_EQ(BatchDriver::failureSummary(driver.failures(), driver.count()),
+              "2 of 3 files were not converted.\n\nin1.wav: No such file or directory.\n"
+              "in3.wav: The converter wrote nothing.\n");
+    EXPECT_EQ(BatchDriver::outcomeText(3, 2), "1 converted, 2 failed");
+    EXPECT_EQ(BatchDriver::outcomeText(10, 0), "10 files converted");
 }
 
-TEST(BatchDriver, CancelSeenAfterASuccessKeepsTheOutputName)
+TEST(BatchDriver, SeveralAtOnceInDisplayOrderEachOnItsOwnLine)
 {
-    Fixture f(2);
-    BatchSteps steps = f.steps();
-    int pumps = 0;
-    // The pump after the first success delivers the Cancel click.
-    f.display.onPump = [&] {
-        if (++pumps == 2)
-            f.display.cancel = true;
-    };
-    BatchDriver driver(f.list, f.display, steps);
-    EXPECT_TRUE(driver.run(f.batch, "MP3"));
-    EXPECT_EQ(f.list.status[0], "1.mp3");
-    EXPECT_EQ(f.list.status[1], "before");
-    EXPECT_FALSE(f.items[0].outputPath.empty());
+    Fixture f(4);
+    BatchDriver driver(f.list, f.display, 2, f.steps());
+    f.start(driver);
+    ASSERT_EQ(f.display.lines.size(), 2u);
+    ASSERT_EQ(f.running.size(), 2u);
+    EXPECT_EQ(f.running[0].item, &f.items[0]);
+    EXPECT_EQ(f.running[1].item, &f.items[1]);
+    EXPECT_EQ(f.display.lines[1].texts.front(), "Converting in2.wav...");
+    EXPECT_EQ(f.display.lowerTexts.back(), "Converting 2 of 4 file(s) to MP3...");
+    EXPECT_EQ(f.display.lowerSteps, 0);  // counts finished files
+    EXPECT_EQ(f.display.times.rfind("Elapsed 00:00:0", 0), 0u);
+
+    // The second ends first: the third takes its line.
+    f.end(1);
+    EXPECT_EQ(f.list.status[1], "in2.mp3");
+    EXPECT_EQ(f.list.status[0], "Converting...");
+    EXPECT_EQ(f.display.lowerSteps, 1);
+    EXPECT_EQ(f.running.back().item, &f.items[2]);
+    EXPECT_EQ(f.running.back().slot, 1);
+    EXPECT_EQ(f.display.lines[1].texts.back(), "Converting in3.wav...");
+    f.end(0, "Damaged data.");
+    f.end(2);
+    f.end(3);
+    EXPECT_TRUE(f.finished);
+    EXPECT_EQ(f.list.status[0], "Conversion Failure");
+    EXPECT_EQ(f.display.lowerSteps, 4);
+    EXPECT_EQ(driver.failures().size(), 1u);
+}
+
+TEST(BatchDriver, CancelEndsEveryRunningConversionAndLeavesTheRest)
+{
+    Fixture f(4);
+    BatchDriver driver(f.list, f.display, 2, f.steps());
+    f.start(driver);
+    driver.cancel();
+    EXPECT_EQ(f.cancelledSlots, (std::vector<int>{0, 1}));
+    EXPECT_TRUE(f.finished);
+    EXPECT_TRUE(driver.cancelled());
+    EXPECT_EQ(f.list.status[0], "Cancelled");
+    EXPECT_EQ(f.list.status[1], "Cancelled");
+    EXPECT_EQ(f.list.status[2], "before");
+    EXPECT_EQ(f.list.status[3], "before");
+    EXPECT_TRUE(f.running.empty());
+    EXPECT_TRUE(f.items[0].outputPath.empty());
+}
+
+TEST(BatchDriver, SameNamedSourcesNeverShareATarget)
+{
+    {
+        // Auto rename: the name reserved by the running first is taken as existing.
+        Fixture f(2, {"song.wav", "song.wav"});
+        BatchDriver driver(f.list, f.display, 2, f.steps(11));
+        f.start(driver);
+        ASSERT_EQ(f.running.size(), 2u);
+        f.end(1);
+        f.end(0);
+        EXPECT_EQ(f.list.status[0], "song.mp3");
+        EXPECT_EQ(f.list.status[1], "song_1.mp3");
+    }
+    {
+        // Skip: the second is skipped although nothing is on disk yet, and a
+        // skip is the user's choice, not a failure to report.
+        Fixture f(2, {"song.wav", "song.wav"});
+        BatchDriver driver(f.list, f.display, 2, f.steps(33));
+        f.start(driver);
+        EXPECT_EQ(f.list.status[1], "Target exists and skipped");
+        f.end(0);
+        EXPECT_EQ(f.list.status[0], "song.mp3");
+        EXPECT_TRUE(driver.failures().empty());
+        EXPECT_TRUE(f.finished);
+    }
+}
+
+TEST(BatchDriver, MissingConverterStopsTheBatchAndIsReportedOnce)
+{
+    Fixture f(4);
+    BatchDriver driver(f.list, f.display, 2, f.steps());
+    f.start(driver);
+    f.end(0, "missing");
+    EXPECT_EQ(f.running.size(), 1u);  // nothing new starts
+    f.end(1, "missing");
+    EXPECT_TRUE(f.finished);
+    EXPECT_EQ(driver.toolFailure(), "missing");
+    EXPECT_EQ(f.list.status[2], "before");
+}
+
+TEST(BatchTarget, NotesWhenTheOutputFallsBackToTheDocumentsFolder)
+{
+    ScratchFolder dir;
+    MediaItem item;
+    item.sourcePath = dir.write("in/song.wav");
+    dir.write("blocker");  // a file where the custom folder should be made
+    ProgramSettings settings;
+    settings.DestOutputFolderOpt = OutputFolder::Custom;
+    settings.DestSpecifiedFolder = dir.file("blocker/out");
+    const DocumentsFolderFn documents = [&] { return std::optional<std::string>(dir.file("docs")); };
+    std::string status, note;
+    ASSERT_TRUE(resolveBatchTarget(item, settings, "mp3", documents, {}, status, note));
+    EXPECT_EQ(item.outputPath, dir.file("docs/song.mp3"));
+    EXPECT_EQ(note, "Failed to create folder \"" + dir.file("blocker/out")
+                        + "\", so the file went to the Documents folder instead.");
+
+    settings.DestSpecifiedFolder = dir.file("out");
+    note.clear();
+    ASSERT_TRUE(resolveBatchTarget(item, settings, "mp3", documents, {}, status, note));
+    EXPECT_EQ(item.outputPath, dir.file("out/song.mp3"));
+    EXPECT_EQ(note, "");
 }

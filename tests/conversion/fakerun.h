@@ -52,8 +52,7 @@ public:
     void setUpperPosition(int position) override { this->position = position; }
     void stepUpper() override { position += 10; }
     int upperBarWidth() const override { return 200; }
-    bool cancelRequested() const override { return m_cancel; }
-    void pumpMessages() override {}
+    bool cancelRequested() const { return m_cancel; }
 
     std::string upperText;
     int rangeMax = 0;

@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include "runnow.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ TEST(ConversionEndToEnd, WavIsProbedResolvedConvertedToMp3AndProbesBack)
     ConverterRunner runner;
     MediaItemMap map;
     VectorSink sink;
-    ASSERT_EQ(probeAndAdd(source, runner, kTool, map, sink), 0);
+    ASSERT_EQ(probeAndAddNow(source, runner, kTool, map, sink), 0);
     MediaItem &item = *sink.rows.at(0);
     EXPECT_EQ(item.durationSeconds, 3);
     EXPECT_EQ(item.sampleRate, 44100);
@@ -58,12 +59,12 @@ TEST(ConversionEndToEnd, WavIsProbedResolvedConvertedToMp3AndProbesBack)
     EXPECT_EQ(item.outputPath, dir / "out/-tone.mp3");
 
     MemoryProgress progress;
-    ASSERT_EQ(buildAndRunConversion(runner, kTool, item, kMp3, defaultEncodingParams(kMp3), progress), 1);
+    ASSERT_EQ(convertNow(runner, kTool, item, kMp3, defaultEncodingParams(kMp3), progress), 1);
     EXPECT_EQ(progress.upperText, "Converting -tone.wav...100%");
     EXPECT_EQ(folderEntries(dir / "out"), (std::set<std::string>{"-tone.mp3"}));
 
     MediaItem back;
-    ASSERT_EQ(runner.runProbe(probeCommand(kTool, item.outputPath, false), back), 1);
+    ASSERT_EQ(probeNow(runner, probeCommand(kTool, item.outputPath, false), back), 1);
     EXPECT_EQ(back.durationSeconds, 3);
     EXPECT_EQ(back.sampleRate, 44100);
     EXPECT_EQ(back.audioChannels, 2);

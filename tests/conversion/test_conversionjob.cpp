@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include "runnow.h"
 
 namespace {
 
@@ -44,7 +45,8 @@ protected:
     int convert(MediaItem &item, bool cancel = false)
     {
         MemoryProgress progress(cancel);
-        return buildAndRunConversion(runner, kTool, item, kMp3, mp3Params(), progress);
+        return convertNow(runner, kTool, item, kMp3, mp3Params(), progress,
+                          [&progress] { return progress.cancelRequested(); });
     }
 
     ScratchFolder dir;
@@ -114,7 +116,7 @@ TEST_F(ConversionJob, FailureWithoutATargetLeavesNothing)
     MediaItem other = source("b.wav", "x\n");
     other.outputPath = dir / "b.mp3";
     MemoryProgress progress;
-    EXPECT_EQ(buildAndRunConversion(runner, dir / "no-such-tool", other, kMp3, mp3Params(), progress), 0);
+    EXPECT_EQ(convertNow(runner, dir / "no-such-tool", other, kMp3, mp3Params(), progress), 0);
     EXPECT_EQ(folderEntries(dir.path()), (std::set<std::string>{"a.wav", "b.wav", "fake.log"}));
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include "runnow.h"
 
 #include <unistd.h>
 
@@ -28,7 +29,7 @@ public:
 
 class MediaProbe : public ::testing::Test {
 protected:
-    int add(const std::string &path) { return probeAndAdd(path, runner, kTool, map, sink); }
+    int add(const std::string &path) { return probeAndAddNow(path, runner, kTool, map, sink); }
 
     ScratchFolder dir;
     FakeToolLog log{dir};
@@ -118,7 +119,7 @@ TEST_F(MediaProbe, UnreadableFilesLeaveNothingBehind)
     EXPECT_EQ(runs[0][1], dir / "old.rm/track");
 
     ConverterRunner runner2;
-    EXPECT_EQ(probeAndAdd(dir / "x.wav", runner2, dir / "no-such-tool", map, sink), -1);
+    EXPECT_EQ(probeAndAddNow(dir / "x.wav", runner2, dir / "no-such-tool", map, sink), -1);
 }
 
 TEST_F(MediaProbe, AnyFileNameReachesTheToolAsOneArgument)

@@ -8,7 +8,8 @@
 #include <vector>
 
 // A progress window in memory: records what the reader showed, and presses
-// Cancel after a given number of pumps when asked to. Its pumps can be made slow.
+// Cancel after a given number of passes when asked to (pass() is called by the
+// helpers of runnow.h). Its passes can be made slow.
 class FakeDisplay : public ProgressDisplay {
 public:
     explicit FakeDisplay(int width = 200) : m_width(width) {}
@@ -22,8 +23,7 @@ public:
     void setUpperPosition(int position) override { positions.push_back(position); }
     void stepUpper() override { ++steps; }
     int upperBarWidth() const override { return m_width; }
-    bool cancelRequested() const override { return cancel; }
-    void pumpMessages() override
+    bool pass()
     {
         ++pumps;
         if (pumpMs > 0)
@@ -32,6 +32,7 @@ public:
             onPump();
         if (cancelAfterPumps > 0 && pumps >= cancelAfterPumps)
             cancel = true;
+        return cancel;
     }
 
     std::vector<std::string> texts;
@@ -42,7 +43,7 @@ public:
     int pumps = 0;
     int cancelAfterPumps = 0;
     int pumpMs = 0;
-    std::function<void()> onPump;  // an event handled during the pump
+    std::function<void()> onPump;  // runs at each pass
     bool cancel = false;
 
 private:

@@ -1,8 +1,10 @@
 #include "converter/converterrunner.h"
+#include "converter/failurereason.h"
 #include "fakedisplay.h"
 #include "filelist/mediaitem.h"
 #include "platform/childprocess.h"
 #include "platform/commandline.h"
+#include "runnow.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +29,7 @@ std::string script(const std::vector<std::string> &actions)
 
 int openDescriptors()
 {
+    ensureCoreApplication();  // its own descriptors are not the runs'
     DIR *dir = ::opendir("/proc/self/fd");
     int count = 0;
     while (const dirent *entry = ::readdir(dir)) {
@@ -97,14 +100,14 @@ TEST(ChildProcess, FourOutcomesKeptApart)
     EXPECT_FALSE(anyChildLeft());
 }
 
-TEST(ConverterRunner, ToolEndingAtOnceGetsTwoPasses)
+TEST(ConverterRunner, ToolEndingAtOnceWithoutOutput)
 {
     ConverterRunner runner;
     MediaItem item;
-    EXPECT_EQ(runner.runProbe(script({}), item), 0);
+    EXPECT_EQ(probeNow(runner, script({}), item), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Exited);
-    EXPECT_EQ(runner.lastRun().passes, 2);
     EXPECT_EQ(runner.lastRun().reads, 0);
+    EXPECT_FALSE(runner.isRunning());
 }
 
 TEST(ConverterRunner, ProbeReadsBothStreamsUpToTheEnd)
@@ -112,7 +115,7 @@ TEST(ConverterRunner, ProbeReadsBothStreamsUpToTheEnd)
     ConverterRunner runner;
     MediaItem item;
     // Written just before the tool ends; the duration comes on standard error.
-    EXPECT_EQ(runner.runProbe(script({"sleep:150", "err:  Duration: 00:03:25.12, start: 0.0\\r\\n",
+    EXPECT_EQ(probeNow(runner, script({"sleep:150", "err:  Duration: 00:03:25.12, start: 0.0\\r\\n",
                                       streamLine}), item), 1);
     EXPECT_EQ(item.durationSeconds, 205);
     EXPECT_EQ(item.sampleRate, 8000);
@@ -120,7 +123,7 @@ TEST(ConverterRunner, ProbeReadsBothStreamsUpToTheEnd)
 
     // More than one read's worth still in the pipe when the tool has ended.
     MediaItem late;
-    EXPECT_EQ(runner.runProbe(script({"fill:300000", streamLine}), late), 1);
+    EXPECT_EQ(probeNow(runner, script({"fill:300000", streamLine}), late), 1);
     EXPECT_EQ(late.sampleRate, 8000);
 }
 
@@ -131,7 +134,9 @@ TEST(ConverterRunner, SlowWindowStillGetsTheLastLines)
     ConverterRunner runner;
     FakeDisplay display(200);
     display.pumpMs = 50;
-    EXPECT_EQ(runner.runConversion(script({"fill:415000", "out:|Time>>> 100.0\\n"}), itemOf(100), display), 1);
+    EXPECT_EQ(conversionNow(runner, script({"fill:415000", "out:|Time>>> 100.0\\n"}), itemOf(100), display,
+                            [&] { return display.pass(); }),
+              1);
     EXPECT_EQ(display.texts, std::vector<std::string>{"Converting Song.wav...100%"});
 }
 
@@ -139,12 +144,12 @@ TEST(ConverterRunner, LineCutBetweenWritesIsJoined)
 {
     ConverterRunner runner;
     MediaItem item;
-    EXPECT_EQ(runner.runProbe(script({"out:  Dura", "sleep:300", "out:tion: 00:01:00.00, start\\n", streamLine}), item), 1);
+    EXPECT_EQ(probeNow(runner, script({"out:  Dura", "sleep:300", "out:tion: 00:01:00.00, start\\n", streamLine}), item), 1);
     EXPECT_GE(runner.lastRun().reads, 2);
     EXPECT_EQ(item.durationSeconds, 60);
 
     FakeDisplay display(200);
-    EXPECT_EQ(runner.runConversion(script({"out:|Time>>> 5", "sleep:300", "out:0.0\\n", "out:|Time>>> 100.0\\n"}),
+    EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 5", "sleep:300", "out:0.0\\n", "out:|Time>>> 100.0\\n"}),
                                    itemOf(100), display), 1);
     EXPECT_GE(runner.lastRun().reads, 2);
     EXPECT_EQ(display.texts, (std::vector<std::string>{"Converting Song.wav...50%", "Converting Song.wav...100%"}));
@@ -154,7 +159,7 @@ TEST(ConverterRunner, StdinStaysOpenWhileTheToolRuns)
 {
     ConverterRunner runner;
     MediaItem item;
-    EXPECT_EQ(runner.runProbe(script({std::string("ifstdin:300:") + (streamLine + 4)}), item), 1);
+    EXPECT_EQ(probeNow(runner, script({std::string("ifstdin:300:") + (streamLine + 4)}), item), 1);
 }
 
 TEST(ConverterRunner, CancelKillsWaitsAndLeavesNothing)
@@ -163,7 +168,9 @@ TEST(ConverterRunner, CancelKillsWaitsAndLeavesNothing)
     ConverterRunner runner;
     FakeDisplay display(200);
     display.cancelAfterPumps = 4;
-    EXPECT_EQ(runner.runConversion(script({"out:|Time>>> 1.0\\n", "hang"}), itemOf(100), display), 0);
+    EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 1.0\\n", "hang"}), itemOf(100), display,
+                            [&] { return display.pass(); }),
+              0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Cancelled);
     EXPECT_EQ(openDescriptors(), before);
     EXPECT_FALSE(anyChildLeft());
@@ -171,7 +178,7 @@ TEST(ConverterRunner, CancelKillsWaitsAndLeavesNothing)
     // Cancel is seen while the tool stays silent.
     FakeDisplay quiet(200);
     quiet.cancelAfterPumps = 2;
-    EXPECT_EQ(runner.runConversion(script({"hang"}), itemOf(0), quiet), 0);
+    EXPECT_EQ(conversionNow(runner, script({"hang"}), itemOf(0), quiet, [&] { return quiet.pass(); }), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Cancelled);
     EXPECT_EQ(openDescriptors(), before);
     EXPECT_FALSE(anyChildLeft());
@@ -184,7 +191,7 @@ TEST(ConverterRunner, ProbeThatNeverEndsTimesOut)
     EXPECT_EQ(runner.probeTimeout(), 30000ms);
     runner.setProbeTimeout(300ms);
     MediaItem item;
-    EXPECT_EQ(runner.runProbe(script({streamLine, "hang"}), item), 0);
+    EXPECT_EQ(probeNow(runner, script({streamLine, "hang"}), item), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::TimedOut);
     EXPECT_EQ(openDescriptors(), before);
     EXPECT_FALSE(anyChildLeft());
@@ -194,21 +201,21 @@ TEST(ConverterRunner, FailedToolFailsTheConversion)
 {
     ConverterRunner runner;
     FakeDisplay clean(200);
-    EXPECT_EQ(runner.runConversion(script({"out:|Time>>> 100.0\\n"}), itemOf(100), clean), 1);
+    EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 100.0\\n"}), itemOf(100), clean), 1);
 
     FakeDisplay exited(200);
-    EXPECT_EQ(runner.runConversion(script({"out:|Time>>> 100.0\\n", "exit:3"}), itemOf(100), exited), 0);
+    EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 100.0\\n", "exit:3"}), itemOf(100), exited), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Exited);
     EXPECT_EQ(runner.lastRun().exitCode, 3);
 
     FakeDisplay unknownLength(200);
-    EXPECT_EQ(runner.runConversion(script({"out:size=10kB\\n", "signal:15"}), itemOf(0), unknownLength), 0);
+    EXPECT_EQ(conversionNow(runner, script({"out:size=10kB\\n", "signal:15"}), itemOf(0), unknownLength), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Signalled);
     EXPECT_EQ(runner.lastRun().signal, 15);
 
     // A clean exit without any progress line fails when the length is known.
     FakeDisplay silent(200);
-    EXPECT_EQ(runner.runConversion(script({"out:size=10kB\\n"}), itemOf(100), silent), 0);
+    EXPECT_EQ(conversionNow(runner, script({"out:size=10kB\\n"}), itemOf(100), silent), 0);
 }
 
 TEST(ConverterRunner, ProbeStatusCountsOnlyForACrash)
@@ -216,23 +223,40 @@ TEST(ConverterRunner, ProbeStatusCountsOnlyForACrash)
     ConverterRunner runner;
     MediaItem item;
     // Probing without an output may well end with a non-zero status.
-    EXPECT_EQ(runner.runProbe(script({streamLine, "exit:1"}), item), 1);
-    EXPECT_EQ(runner.runProbe(script({streamLine, "signal:15"}), item), 0);
+    EXPECT_EQ(probeNow(runner, script({streamLine, "exit:1"}), item), 1);
+    EXPECT_EQ(probeNow(runner, script({streamLine, "signal:15"}), item), 0);
 }
 
-TEST(ConverterRunner, RunStartedWhilePumpingIsRefused)
+TEST(ConverterRunner, TwoRunsSideBySideKeepTheirOwnProgressAndReasons)
 {
-    ConverterRunner runner;
-    FakeDisplay display(200);
-    int nested = -1;
-    display.onPump = [&] {
-        MediaItem item;
-        nested = runner.runProbe(script({streamLine}), item);
-    };
-    EXPECT_EQ(runner.runConversion(script({"out:|Time>>> 100.0\\n"}), itemOf(100), display), 1);
-    EXPECT_EQ(nested, 0);
-    MediaItem item;
-    EXPECT_EQ(runner.runProbe(script({streamLine}), item), 1);
+    // Each tool waits for the other's progress, so their lines interleave:
+    // a at 25 %, b at 50 %, a at 100 %, b fails with an error line.
+    ConverterRunner first, second;
+    FakeDisplay a(200), b(200);
+    MediaItem itemA = itemOf(100), itemB = itemOf(100);
+    itemB.sourcePath = "/music/Other.wav";
+    int verdictA = -1, verdictB = -1;
+    runUntilDone([&](std::function<void()> finish) {
+        auto bothDone = [&, finish] {
+            if (verdictA >= 0 && verdictB >= 0)
+                finish();
+        };
+        first.startConversion(script({"out:|Time>>> 25.0\\n", "sleep:400", "out:|Time>>> 100.0\\n"}), itemA, a,
+                              [&, bothDone](int v) { verdictA = v; bothDone(); });
+        second.startConversion(script({"sleep:200", "out:|Time>>> 50.0\\n", "sleep:400",
+                                       "err:kescvt: error: No space left on device\\n", "exit:4"}),
+                               itemB, b, [&, bothDone](int v) { verdictB = v; bothDone(); });
+    });
+    EXPECT_EQ(verdictA, 1);
+    EXPECT_EQ(a.texts, (std::vector<std::string>{"Converting Song.wav...25%", "Converting Song.wav...100%"}));
+    EXPECT_EQ(a.positions.back(), 200);
+    EXPECT_EQ(verdictB, 0);
+    EXPECT_EQ(b.texts, std::vector<std::string>{"Converting Other.wav...50%"});
+    EXPECT_EQ(b.positions.back(), 100);
+    EXPECT_EQ(second.lastRun().exitCode, 4);
+    EXPECT_EQ(second.lastRun().errorLine, "No space left on device");
+    EXPECT_EQ(runFailureReason(second.lastRun()), "No space left on device.");
+    EXPECT_FALSE(anyChildLeft());
 }
 
 TEST(ConverterRunner, MissingToolFailsBothModes)
@@ -240,12 +264,12 @@ TEST(ConverterRunner, MissingToolFailsBothModes)
     const int before = openDescriptors();
     ConverterRunner runner;
     MediaItem item;
-    EXPECT_EQ(runner.runProbe("\"/nonexistent/kescvt\" -i \"/music/a.wav\"", item), 0);
+    EXPECT_EQ(probeNow(runner, "\"/nonexistent/kescvt\" -i \"/music/a.wav\"", item), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::FailedToStart);
-    EXPECT_EQ(runner.runProbe("", item), 0);
+    EXPECT_EQ(probeNow(runner, "", item), 0);
 
     FakeDisplay display(200);
-    EXPECT_EQ(runner.runConversion("\"/nonexistent/kescvt\" -@ -i \"/music/a.wav\"", itemOf(0), display), 0);
+    EXPECT_EQ(conversionNow(runner, "\"/nonexistent/kescvt\" -@ -i \"/music/a.wav\"", itemOf(0), display), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::FailedToStart);
     EXPECT_EQ(display.rangeMax, -1);
     EXPECT_EQ(openDescriptors(), before);

@@ -29,7 +29,6 @@ TEST(ProgressReader, PercentAndBarFromTheTime)
     EXPECT_EQ(display.rangeMin, 0);
     EXPECT_EQ(display.rangeMax, 200);
     EXPECT_EQ(display.positions, std::vector<int>{0});
-    EXPECT_EQ(display.pumps, 1);
 
     // D = 100 s and W = 200 px: step 1000, so 25.5 s is 25 % and pixel 51.
     reader.takeRead("|Time>>> 25.5\n", lines);

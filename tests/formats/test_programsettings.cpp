@@ -34,6 +34,7 @@ ProgramSettings changed()
     s.EnableExtFilter = 1;
     s.FilterExts = "mp3,wav";
     s.KeepOrgVideoAspect = 0;
+    s.SimultaneousConversions = 3;
     return s;
 }
 
@@ -56,11 +57,22 @@ TEST_F(ProgramSettingsStore, AllGroupsRoundTripButOutputFormatIsNeverRead)
     EXPECT_EQ(std::tie(loaded.OptStartPageIndex, loaded.Folder, loaded.DestOutputFolderOpt,
                        loaded.DestSpecifiedFolder, loaded.CreateDirs, loaded.BrowseOutputFolder,
                        loaded.OutputFiles2MyDocuments, loaded.TargetExistsOpt, loaded.EnableExtFilter,
-                       loaded.FilterExts, loaded.KeepOrgVideoAspect),
+                       loaded.FilterExts, loaded.KeepOrgVideoAspect, loaded.SimultaneousConversions),
               std::tie(saved.OptStartPageIndex, saved.Folder, saved.DestOutputFolderOpt,
                        saved.DestSpecifiedFolder, saved.CreateDirs, saved.BrowseOutputFolder,
                        saved.OutputFiles2MyDocuments, saved.TargetExistsOpt, saved.EnableExtFilter,
-                       saved.FilterExts, saved.KeepOrgVideoAspect));
+                       saved.FilterExts, saved.KeepOrgVideoAspect, saved.SimultaneousConversions));
+}
+
+TEST(SimultaneousConversions, AutoIsOnePerCoreWithinOneToSixteen)
+{
+    EXPECT_EQ(simultaneousConversions(1), 1);
+    EXPECT_EQ(simultaneousConversions(16), 16);
+    const int automatic = simultaneousConversions(0);
+    EXPECT_GE(automatic, 1);
+    EXPECT_LE(automatic, 16);
+    EXPECT_EQ(simultaneousConversions(17), automatic);  // out of range: Auto
+    EXPECT_EQ(ProgramSettings{}.SimultaneousConversions, 0);
 }
 
 TEST_F(ProgramSettingsStore, GroupsWriteOnlyTheirValues)

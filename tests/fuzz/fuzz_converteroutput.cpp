@@ -52,8 +52,6 @@ public:
     }
     void stepUpper() override { ++steps; }
     int upperBarWidth() const override { return m_width; }
-    bool cancelRequested() const override { return false; }
-    void pumpMessages() override {}
 
     std::vector<std::string> log;
     int steps = 0;

@@ -51,8 +51,9 @@ public:
     Watchdog &operator=(const Watchdog &) = delete;
 };
 
-// The batch progress window in memory. Each pass of the runner's read loop
-// pumps once; onPump, when set, runs there with the pass number (from 1).
+// The batch progress window in memory. pass() is called at the start of a
+// run and every 100 ms while it runs (see runnow.h); onPump, when set, runs
+// there with the pass number (from 1). Setting cancel presses Cancel.
 class ScriptedProgress : public ProgressDisplay {
 public:
     void setUpperText(const std::string &text) override { upperText = text; }
@@ -60,12 +61,12 @@ public:
     void setUpperPosition(int p) override { position = p; }
     void stepUpper() override {}
     int upperBarWidth() const override { return 300; }
-    bool cancelRequested() const override { return cancel; }
-    void pumpMessages() override
+    bool pass()
     {
         ++pumps;
         if (onPump)
             onPump(*this);
+        return cancel;
     }
 
     std::string upperText;

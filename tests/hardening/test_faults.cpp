@@ -19,6 +19,7 @@
 
 #include <sys/resource.h>
 #include <unistd.h>
+#include "runnow.h"
 
 using namespace hostile;
 
@@ -44,7 +45,8 @@ protected:
     int convert(MediaItem &item, int format, ScriptedProgress &progress)
     {
         const Watchdog watchdog(120);
-        return buildAndRunConversion(runner, kTool, item, format, defaultEncodingParams(format), progress);
+        return convertNow(runner, kTool, item, format, defaultEncodingParams(format), progress,
+                          [&progress] { return progress.pass(); });
     }
 
     // Only the source and what the test put there itself: no temporary file,
@@ -165,6 +167,7 @@ TEST_F(Faults, CancelAtAnyMomentLeavesNothingBehind)
     MediaItem item = source("song.wav", 2);
     const std::string target = dir / "song.mp3";
     std::mt19937 random(20261207);
+    ensureCoreApplication();  // its own descriptors are not the runs'
     const int descriptors = openDescriptorCount();
     int cancelled = 0;
     int finished = 0;
@@ -202,7 +205,7 @@ TEST_F(Faults, CancelAtAnyMomentLeavesNothingBehind)
         } else {
             ++finished;
             MediaItem back;
-            EXPECT_EQ(runner.runProbe(probeCommand(kTool, target, false), back), 1);
+            EXPECT_EQ(probeNow(runner, probeCommand(kTool, target, false), back), 1);
             EXPECT_EQ(back.durationSeconds, 2);
         }
         expectFolderHolds(existing || result == 1 ? std::set<std::string>{"song.wav", "song.mp3"}

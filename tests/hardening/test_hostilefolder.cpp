@@ -32,6 +32,7 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include "runnow.h"
 
 using namespace hostile;
 
@@ -56,7 +57,7 @@ public:
     std::vector<std::string> statuses;
 };
 
-class BatchWindow : public BatchProgressDisplay {
+class BatchWindow : public BatchProgressDisplay, public ProgressDisplay {
 public:
     void setUpperText(const std::string &text) override
     {
@@ -67,11 +68,12 @@ public:
     void setUpperPosition(int) override {}
     void stepUpper() override {}
     int upperBarWidth() const override { return 300; }
-    bool cancelRequested() const override { return false; }
-    void pumpMessages() override {}
+    void setLineCount(int) override {}
+    ProgressDisplay &line(int) override { return *this; }
     void setLowerText(const std::string &) override {}
     void startLowerBar(int) override {}
     void stepLower() override {}
+    void setTimes(const std::string &) override {}
 
     std::function<void(const std::string &)> onUpperText;
 };
@@ -120,7 +122,7 @@ protected:
         item.audioChannels = 2;
         item.outputPath = root / "make.mp3";
         ScriptedProgress progress;
-        EXPECT_EQ(buildAndRunConversion(runner, kTool, item, kMp3, defaultEncodingParams(kMp3), progress), 1);
+        EXPECT_EQ(convertNow(runner, kTool, item, kMp3, defaultEncodingParams(kMp3), progress), 1);
         const std::string bytes = readFile(item.outputPath);
         ::unlink(item.outputPath.c_str());
         ::unlink(wav.c_str());
@@ -216,7 +218,7 @@ TEST_F(HostileFolder, EveryFileIsConvertedOrReportedAndNothingElseChanges)
     for (const std::string &path : pending) {
         // Two probes at most (the "DS:\\" form first), each within its time-out.
         const Watchdog watchdog(2 * 10 + 10);
-        const int result = probeAndAdd(path, runner, kTool, map, rows);
+        const int result = probeAndAddNow(path, runner, kTool, map, rows);
         (result >= 0 ? added : refused).insert(path);
         if (result == -1) {
             EXPECT_EQ(map.find(path), nullptr) << path;
@@ -240,13 +242,15 @@ TEST_F(HostileFolder, EveryFileIsConvertedOrReportedAndNothingElseChanges)
     settings.TargetExistsOpt = TargetExists::AutoRename;
     settings.OutputFiles2MyDocuments = 0;
     BatchSteps steps;
-    steps.resolveOutputPath = [&](MediaItem &item, std::string &status) {
-        return resolveOutputPath(item, settings, formatEntry(kMp3).extension, {}, status);
+    steps.resolveOutputPath = [&](MediaItem &item, const BatchSteps::Reserved &reserved, std::string &status,
+                                  std::string &) {
+        return resolveOutputPath(item, settings, formatEntry(kMp3).extension, {}, status, reserved);
     };
-    steps.convert = [&](MediaItem &item, ProgressDisplay &display) {
-        const Watchdog watchdog(60);
-        return buildAndRunConversion(runner, kTool, item, kMp3, defaultEncodingParams(kMp3), display);
+    steps.convert = [&](int, MediaItem &item, ProgressDisplay &display, bool replace,
+                        std::function<void(const ConversionEnd &)> done) {
+        startConversionJob(runner, kTool, item, kMp3, defaultEncodingParams(kMp3), display, replace, std::move(done));
     };
+    steps.cancel = [&](int) { runner.cancel(); };
     BatchWindow window;
     window.onUpperText = [&](const std::string &text) {
         if (text == "Converting vanish.wav...")
@@ -255,8 +259,11 @@ TEST_F(HostileFolder, EveryFileIsConvertedOrReportedAndNothingElseChanges)
     std::vector<BatchEntry> batch;
     for (std::size_t row = 0; row < rows.items.size(); ++row)
         batch.push_back(BatchEntry{rows.items[row].get(), static_cast<int>(row)});
-    BatchDriver driver(rows, window, steps);
-    EXPECT_FALSE(driver.run(batch, formatEntry(kMp3).displayName));
+    BatchDriver driver(rows, window, 1, steps);
+    {
+        const Watchdog watchdog(600);
+        EXPECT_FALSE(runBatchNow(driver, batch, formatEntry(kMp3).displayName));
+    }
 
     std::set<std::string> outputs;
     for (std::size_t row = 0; row < rows.items.size(); ++row) {
@@ -273,7 +280,7 @@ TEST_F(HostileFolder, EveryFileIsConvertedOrReportedAndNothingElseChanges)
         EXPECT_EQ(status, pathparts::fileNamePart(item.outputPath));
         EXPECT_EQ(item.outputPath.rfind(out + "/", 0), 0u) << item.outputPath;
         MediaItem back;
-        EXPECT_EQ(runner.runProbe(probeCommand(kTool, item.outputPath, false), back), 1) << item.outputPath;
+        EXPECT_EQ(probeNow(runner, probeCommand(kTool, item.outputPath, false), back), 1) << item.outputPath;
         EXPECT_GT(back.sampleRate, 0) << item.outputPath;
         if (expected.added.count(item.sourcePath)) {
             EXPECT_EQ(back.durationSeconds, 1) << item.outputPath;

@@ -23,6 +23,7 @@
 #include <thread>
 #include <unistd.h>
 #include <vector>
+#include "runnow.h"
 
 namespace {
 
@@ -33,8 +34,6 @@ public:
     void setUpperPosition(int position) override { lastPosition = position; }
     void stepUpper() override { ++steps; }
     int upperBarWidth() const override { return 200; }
-    bool cancelRequested() const override { return false; }
-    void pumpMessages() override {}
 
     std::vector<std::string> texts;
     int rangeMax = -1;
@@ -59,7 +58,7 @@ TEST(WithRunner, ProbesFillTheMediaItem)
         writeSineWav(path, 48000, c.channels, 3.0);
         ConverterRunner runner;
         MediaItem item;
-        ASSERT_EQ(runner.runProbe(probeCommand(path), item), 1) << path;
+        ASSERT_EQ(probeNow(runner, probeCommand(path), item), 1) << path;
         EXPECT_EQ(item.sampleRate, 48000);
         EXPECT_EQ(item.audioChannels, c.expected);
         EXPECT_EQ(item.durationSeconds, 3);
@@ -69,7 +68,7 @@ TEST(WithRunner, ProbesFillTheMediaItem)
     writeY4m(dir.file("v.y4m"), 320, 240, 50, 25);
     ConverterRunner runner;
     MediaItem video;
-    ASSERT_EQ(runner.runProbe(probeCommand(dir.file("v.y4m")), video), 1);
+    ASSERT_EQ(probeNow(runner, probeCommand(dir.file("v.y4m")), video), 1);
     EXPECT_EQ(video.videoWidth, 320);
     EXPECT_EQ(video.videoHeight, 240);
     EXPECT_DOUBLE_EQ(video.frameRate, 25.0);
@@ -77,12 +76,12 @@ TEST(WithRunner, ProbesFillTheMediaItem)
     EXPECT_EQ(video.sampleRate, 0);
 
     MediaItem prefixed;
-    EXPECT_EQ(runner.runProbe(probeCommand(dir.file("c2.wav"), true), prefixed), 1);
+    EXPECT_EQ(probeNow(runner, probeCommand(dir.file("c2.wav"), true), prefixed), 1);
     EXPECT_EQ(prefixed.durationSeconds, 3);
 
     writeBytes(dir.file("text.wav"), "not a sound at all\n");
     MediaItem refused;
-    EXPECT_EQ(runner.runProbe(probeCommand(dir.file("text.wav")), refused), 0);
+    EXPECT_EQ(probeNow(runner, probeCommand(dir.file("text.wav")), refused), 0);
 }
 
 // Tag text comes from the file: it must never make a line the reader takes.
@@ -93,7 +92,7 @@ TEST(WithRunner, TagsCannotForgeProbeLines)
                        "a\rDuration: 09:09:09.00,\n  Duration: 08:00:00.00,");
     ConverterRunner runner;
     MediaItem item;
-    ASSERT_EQ(runner.runProbe(probeCommand(dir.file("t.wav")), item), 1);
+    ASSERT_EQ(probeNow(runner, probeCommand(dir.file("t.wav")), item), 1);
     EXPECT_EQ(item.videoWidth, 0);
     EXPECT_EQ(item.frameRate, 0.0);
     EXPECT_EQ(item.durationSeconds, 1);
@@ -107,7 +106,7 @@ TEST(WithRunner, EveryCatalogueFormatConvertsToAHundredPercent)
     writeSineWav(dir.file("song.wav"), 44100, 2, 3.0);
     ConverterRunner runner;
     MediaItem source;
-    ASSERT_EQ(runner.runProbe(probeCommand(dir.file("song.wav")), source), 1);
+    ASSERT_EQ(probeNow(runner, probeCommand(dir.file("song.wav")), source), 1);
     source.sourcePath = dir.file("song.wav");
 
     for (int index = 0; index < kFormatCount; ++index) {
@@ -115,14 +114,14 @@ TEST(WithRunner, EveryCatalogueFormatConvertsToAHundredPercent)
         MediaItem item = source;
         item.outputPath = dir.file("out" + std::to_string(index) + "." + format.extension);
         MemoryDisplay display;
-        ASSERT_EQ(buildAndRunConversion(runner, KESCVT_PATH, item, index, defaultEncodingParams(index), display), 1)
+        ASSERT_EQ(convertNow(runner, KESCVT_PATH, item, index, defaultEncodingParams(index), display), 1)
             << format.displayName << ": exit " << runner.lastRun().exitCode;
         ASSERT_FALSE(display.texts.empty()) << format.displayName;
         EXPECT_EQ(display.texts.back(), "Converting song.wav...100%") << format.displayName;
         EXPECT_EQ(display.lastPosition, display.rangeMax) << format.displayName;
 
         MediaItem back;
-        ASSERT_EQ(runner.runProbe(probeCommand(item.outputPath), back), 1) << format.displayName;
+        ASSERT_EQ(probeNow(runner, probeCommand(item.outputPath), back), 1) << format.displayName;
         EXPECT_NEAR(back.durationSeconds, 3, 1) << format.displayName;
         const int rate = index == 12 ? 8000 : index == 13 ? 16000 : index == 15 ? 48000 : 44100;
         EXPECT_EQ(back.sampleRate, rate) << format.displayName;
@@ -135,7 +134,7 @@ TEST(WithRunner, EveryCatalogueFormatConvertsToAHundredPercent)
     EncodingParams bad = defaultEncodingParams(0);
     bad.AudioCodec = "nosuch";
     MemoryDisplay failed;
-    EXPECT_EQ(buildAndRunConversion(runner, KESCVT_PATH, item, 0, bad, failed), 0);
+    EXPECT_EQ(convertNow(runner, KESCVT_PATH, item, 0, bad, failed), 0);
     EXPECT_FALSE(fileExists(dir.file("bad.mp3")));
 }
 

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QPointer>
+#include <QSet>
 #include <QUrl>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -53,6 +54,11 @@ public:
         lastStart = start;
         return folder;
     }
+    void ask(QWidget *, const QString &text, std::function<void(bool)> answer) override
+    {
+        questions << text;
+        answer(yes);
+    }
 
     std::vector<Message> messages;
     QStringList files;
@@ -60,7 +66,12 @@ public:
     QStringList lastFilters;
     QString lastTitle;
     QString lastStart;
+    QStringList questions;
+    bool yes = false;
 };
+
+// The fake tool's reason for a file it cannot read, as the list shows it.
+const QString kUnreadable = QStringLiteral("No audio or video stream the converter can read.");
 
 QString qs(const std::string &s)
 {
@@ -75,6 +86,13 @@ std::string audio(int seconds, const std::string &extra = "")
     std::snprintf(duration, sizeof duration, "%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
     return std::string("Input #0, wav, from 'fake.wav':\n  Duration: ") + duration +
            ".00, bitrate: 1411 kb/s\n    Stream #0.0: Audio: pcm_s16le, 44100 Hz, stereo, s16, 1411 kb/s\n" + extra;
+}
+
+// Adding and converting end on the event loop: waits for the window to be
+// idle again (at once when nothing was started).
+void settle(MainWindow &w)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!w.isBusy(), 120000);
 }
 
 bool hasChildProcess()
@@ -99,6 +117,14 @@ private:
 
     std::unique_ptr<MainWindow> makeWindow(const std::string &tool = FAKE_TOOL)
     {
+        // One conversion at a time unless a test asks for more.
+        {
+            SettingsStore store(settingsFile());
+            if (!store.readNumber("Options", "SimultaneousConversions")) {
+                store.writeNumber("Options", "SimultaneousConversions", 1);
+                store.sync();
+            }
+        }
         m_store = std::make_unique<SettingsStore>(settingsFile());
         MainWindowSetup setup;
         setup.store = m_store.get();
@@ -144,6 +170,8 @@ private slots:
         m_prompts.messages.clear();
         m_prompts.files.clear();
         m_prompts.folder.clear();
+        m_prompts.questions.clear();
+        m_prompts.yes = false;
         m_shown.clear();
         m_helpOpened = 0;
         setUserPrompts(&m_prompts);
@@ -300,6 +328,7 @@ private slots:
         auto w = makeWindow();
         m_prompts.folder = qs(in);
         w->addFolder();
+        settle(*w);
         QCOMPARE(m_prompts.lastTitle, QStringLiteral("Please choose a folder:"));
         QCOMPARE(m_prompts.lastStart, QStringLiteral("/start"));
         QStringList names = fileColumn(*w);
@@ -320,17 +349,19 @@ private slots:
         auto w = makeWindow();
         m_prompts.folder = qs(m_dir->file("in"));
         w->addFolder();
+        settle(*w);
         QStringList names = fileColumn(*w);
         names.sort();
         QCOMPARE(names, (QStringList{"a.WAV", "noext"}));
         QCOMPARE(m_prompts.messages.size(), size_t(1));
         QCOMPARE(m_prompts.messages[0].text, QStringLiteral("Failed to load the following files.\n\n")
-                                                 + qs(m_dir->file("in/d.lnk")) + "\n");
+                                                 + qs(m_dir->file("in/d.lnk")) + ": " + kUnreadable + "\n");
         QCOMPARE(m_prompts.messages[0].icon, UserPrompts::Icon::Warning);
 
         // A file given twice, and again inside its dropped folder, is listed once.
         const std::string extra = m_dir->write("more/x.wav", audio(3));
         w->addDropped({extra, extra, m_dir->file("more")});
+        settle(*w);
         QCOMPARE(w->fileList()->rowCount(), 3);
         QCOMPARE(m_prompts.messages.size(), size_t(1));
         QCOMPARE(w->fileList()->listModel()->cellText(2, 1), QStringLiteral("00:03"));
@@ -359,6 +390,7 @@ private slots:
         m_prompts.files << qs(m_dir->write("long.wav", audio(3725)))
                         << qs(m_dir->write("short.wav", audio(3599)));
         w->addFiles();
+        settle(*w);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         QHeaderView *header = w->fileList()->header();
@@ -377,10 +409,11 @@ private slots:
             const std::string p = m_dir->write("bad" + std::to_string(i) + ".wav", "garbage");
             m_prompts.files << qs(p);
             if (i <= 10)
-                expected += qs(p) + "\n";
+                expected += qs(p) + ": " + kUnreadable + "\n";
         }
         expected += "<more files>...\n";
         w->addFiles();
+        settle(*w);
         QCOMPARE(m_prompts.lastStart, QDir::homePath());
         QCOMPARE(m_prompts.lastFilters.size(), 49);
         QCOMPARE(m_prompts.lastFilters.front(), QStringLiteral("All Files (*)"));
@@ -393,10 +426,12 @@ private slots:
         // The next Add Files, in this run and the next, opens where these were picked.
         m_prompts.files.clear();
         w->addFiles();
+        settle(*w);
         QCOMPARE(m_prompts.lastStart, qs(m_dir->path()));
         w.reset();
         w = makeWindow();
         w->addFiles();
+        settle(*w);
         QCOMPARE(m_prompts.lastStart, qs(m_dir->path()));
     }
 
@@ -406,6 +441,7 @@ private slots:
     {
         auto w = makeWindow();
         w->addFiles();
+        settle(*w);
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setNameFilters(m_prompts.lastFilters);
@@ -435,12 +471,26 @@ private slots:
         QCOMPARE(checked, 21);
     }
 
+    void missingConverterIsReportedOnce()
+    {
+        auto w = makeWindow(m_dir->file("no-such-kescvt"));
+        for (const char *name : {"1.wav", "2.wav", "3.wav"})
+            m_prompts.files << qs(m_dir->write(name, audio(2)));
+        w->addFiles();
+        settle(*w);
+        QCOMPARE(w->fileList()->rowCount(), 0);
+        QCOMPARE(m_prompts.messages.size(), size_t(1));
+        QCOMPARE(m_prompts.messages[0].text, qs(m_dir->file("no-such-kescvt"))
+                                                 + ": The converter could not be started: No such file or directory.");
+    }
+
     void removeSelectedAndRemoveAll()
     {
         auto w = makeWindow();
         for (const char *name : {"1.wav", "2.wav", "3.wav", "4.wav"})
             m_prompts.files << qs(m_dir->write(name, audio(2)));
         w->addFiles();
+        settle(*w);
         QCOMPARE(w->fileList()->rowCount(), 4);
 
         w->removeSelected();
@@ -455,6 +505,7 @@ private slots:
         QCOMPARE(fileColumn(*w), QStringList{"2.wav"});
         QCOMPARE(w->itemMap().size(), size_t(1));
         w->addFiles(); // the removed files come back; 2.wav stays single
+        settle(*w);
         QCOMPARE(w->fileList()->rowCount(), 4);
 
         w->removeAll();
@@ -465,8 +516,10 @@ private slots:
         QCOMPARE(m_prompts.messages.size(), before + 1);
         QCOMPARE(m_prompts.messages.back().text, QStringLiteral("There aren't files in list."));
         w->convertAll();
+        settle(*w);
         QCOMPARE(m_prompts.messages.back().text, QStringLiteral("There aren't files in list."));
         w->convertSelected();
+        settle(*w);
         QCOMPARE(m_prompts.messages.back().text, QStringLiteral("You should select a file at least."));
     }
 
@@ -478,6 +531,7 @@ private slots:
             m_prompts.files << qs(m_dir->write(name, audio(4)));
         m_dir->write("two.mp3", "already here");
         w->addFiles();
+        settle(*w);
         QCOMPARE(w->fileList()->rowCount(), 3);
 
         QStringList lowerTexts;
@@ -488,6 +542,7 @@ private slots:
             });
         });
         w->convertAll();
+        settle(*w);
         QCOMPARE(statuses(*w), (QStringList{"one.mp3", "Target exists and skipped", "three.mp3"}));
         QCOMPARE(lowerTexts, (QStringList{"Converting 1 of 3 file(s) to MP3...",
                                           "Converting 2 of 3 file(s) to MP3...",
@@ -505,6 +560,7 @@ private slots:
                         << qs(m_dir->write("slow.wav", audio(50, "conv|hang")))
                         << qs(m_dir->write("three.wav", audio(4)));
         w->addFiles();
+        settle(*w);
         w->fileList()->setStatus(2, "earlier");
 
         bool sawDisabled = false;
@@ -520,6 +576,7 @@ private slots:
             });
         });
         w->convertAll();
+        settle(*w);
         QVERIFY(sawDisabled);
         QVERIFY(refusedToClose); // the main window does not close under running work
         QCOMPARE(statuses(*w), (QStringList{"one.mp3", "Cancelled", "earlier"}));
@@ -547,6 +604,7 @@ private slots:
         auto w = makeWindow();
         m_prompts.files << qs(m_dir->write("slow.wav", audio(50, "conv|hang")));
         w->addFiles();
+        settle(*w);
         QPointer<BatchProgressWindow> seen;
         connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
             seen = bw;
@@ -562,6 +620,7 @@ private slots:
             });
         });
         w->convertAll();
+        settle(*w);
         QCOMPARE(statuses(*w), QStringList{"Cancelled"});
         QVERIFY(!hasChildProcess());
         QVERIFY(seen.isNull()); // freed once the batch was over
@@ -575,6 +634,7 @@ private slots:
         m_prompts.files << qs(m_dir->write("b.wav", audio(20))) << qs(m_dir->write("a.wav", audio(10)))
                         << qs(m_dir->write("c.wav", audio(30)));
         w->addFiles();
+        settle(*w);
         // Duration, twice: descending.
         w->fileList()->listModel()->sortByHeaderClick(1);
         w->fileList()->listModel()->sortByHeaderClick(1);
@@ -592,8 +652,84 @@ private slots:
             });
         });
         w->convertSelected();
+        settle(*w);
         QCOMPARE(order, (QStringList{"Converting c.wav...", "Converting a.wav..."}));
         QCOMPARE(statuses(*w), (QStringList{"c.mp3", "", "a.mp3"}));
+    }
+
+    void twoAtOnceEachRowGetsItsOwnResultAndReason()
+    {
+        storeOptions({{"DestOutputFolderOpt", 199}, {"BrowseOutputFolder", 0}, {"SimultaneousConversions", 2}});
+        auto w = makeWindow();
+        m_prompts.files << qs(m_dir->write("one.wav", audio(4))) << qs(m_dir->write("bad.wav", audio(4, "conv|nospace")))
+                        << qs(m_dir->write("three.wav", audio(4)));
+        w->addFiles();
+        settle(*w);
+        int lineCount = 0;
+        QSet<int> linesUsed;
+        connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
+            connect(bw, &BatchProgressWindow::lineTextChanged, this, [&, bw](int index, const QString &text) {
+                lineCount = bw->lineCount();
+                if (!text.isEmpty())
+                    linesUsed.insert(index);
+            });
+        });
+        w->convertAll();
+        settle(*w);
+        QCOMPARE(lineCount, 2);
+        QCOMPARE(linesUsed.size(), 2);
+        QCOMPARE(statuses(*w), (QStringList{"one.mp3", "Conversion Failure", "three.mp3"}));
+        const auto *model = w->fileList()->listModel();
+        QCOMPARE(model->data(model->index(1, 2), Qt::ToolTipRole).toString(),
+                 QStringLiteral("Conversion Failure\nNo space left on device."));
+        QCOMPARE(model->data(model->index(0, 2), Qt::ToolTipRole).toString(),
+                 QStringLiteral("one.mp3\nSaved as ") + qs(m_dir->file("one.mp3")));
+        QCOMPARE(m_prompts.messages.size(), size_t(1));
+        QCOMPARE(m_prompts.messages[0].text,
+                 QStringLiteral("1 of 3 files was not converted.\n\nbad.wav: No space left on device.\n"));
+    }
+
+    void closingDuringABatchAsksAndNoKeepsItRunning()
+    {
+        storeOptions({{"DestOutputFolderOpt", 199}, {"SimultaneousConversions", 2}});
+        auto w = makeWindow();
+        m_prompts.files << qs(m_dir->write("a.wav", audio(50, "conv|hang"))) << qs(m_dir->write("b.wav", audio(50, "conv|hang")))
+                        << qs(m_dir->write("c.wav", audio(4)));
+        w->addFiles();
+        settle(*w);
+        w->fileList()->setStatus(2, "earlier");
+        w->show();
+        QSet<int> reporting;
+        bool closedOnNo = true;
+        bool runningAfterNo = false;
+        connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
+            connect(bw, &BatchProgressWindow::lineTextChanged, this, [&](int index, const QString &text) {
+                if (!text.endsWith('%') || reporting.contains(index))
+                    return;
+                reporting.insert(index);
+                if (reporting.size() < 2)
+                    return;
+                // Both tools run: No keeps them going, Yes cancels and quits.
+                closedOnNo = w->close();
+                runningAfterNo = w->isBusy() && hasChildProcess();
+                m_prompts.yes = true;
+                w->close();
+            });
+        });
+        // The list goes with the window: its statuses are read when the work ends.
+        QStringList finalStatuses;
+        connect(w.get(), &MainWindow::workFinished, this, [&] { finalStatuses = statuses(*w); });
+        w->convertAll();
+        settle(*w);
+        QVERIFY(!closedOnNo);
+        QVERIFY(runningAfterNo);
+        QCOMPARE(m_prompts.questions.size(), 2);
+        QCOMPARE(finalStatuses, (QStringList{"Cancelled", "Cancelled", "earlier"}));
+        QVERIFY(!w->isVisible());
+        QVERIFY(!hasChildProcess());
+        QCOMPARE(QDir(qs(m_dir->path())).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"a.wav", "b.wav", "c.wav", "settings.ini"}));
+        QVERIFY(m_prompts.messages.empty());
     }
 
 #ifdef REAL_TOOL
@@ -605,10 +741,12 @@ private slots:
         writeSineWav(m_dir->file("sine.wav"), 2.0);
         m_prompts.files << qs(m_dir->file("sine.wav"));
         w->addFiles();
+        settle(*w);
         QVERIFY2(m_prompts.messages.empty(),
                  m_prompts.messages.empty() ? "" : qPrintable(m_prompts.messages[0].text));
         QCOMPARE(w->fileList()->listModel()->cellText(0, 1), QStringLiteral("00:02"));
         w->convertAll();
+        settle(*w);
         QCOMPARE(statuses(*w), QStringList{"sine.mp3"});
         QVERIFY(QFileInfo(qs(m_dir->file("out/sine.mp3"))).size() > 0);
     }

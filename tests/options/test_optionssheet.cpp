@@ -218,7 +218,7 @@ void TestOptionsSheet::generalPageLayout()
         child<QWidget>(&page, "folderList"),       child<QWidget>(&page, "customFolderEdit"),
         child<QWidget>(&page, "browseButton"),     child<QWidget>(&page, "createDirsCheck"),
         child<QWidget>(&page, "targetExistsList"), child<QWidget>(&page, "myDocumentsCheck"),
-        child<QWidget>(&page, "browseOutputCheck"),
+        child<QWidget>(&page, "browseOutputCheck"), child<QWidget>(&page, "simultaneousList"),
     };
     for (int i = 0; i + 1 < chain.size(); ++i) {
         QWidget *next = chain[i]->nextInFocusChain();
@@ -658,6 +658,10 @@ void TestOptionsSheet::commandOkCarriesBackAndSaves()
         child<QCheckBox>(sheet, "filterCheck")->setChecked(true);
         child<QLineEdit>(sheet, "filterEdit")->setText(QStringLiteral("WAV; Mp3"));
         child<QComboBox>(sheet, "targetExistsList")->setCurrentIndex(1);
+        auto *simultaneous = child<QComboBox>(sheet, "simultaneousList");
+        QCOMPARE(simultaneous->count(), 17);
+        QCOMPARE(simultaneous->currentText(), QStringLiteral("Auto"));
+        simultaneous->setCurrentIndex(2);
         tabs->setCurrentIndex(1);
         child<QComboBox>(sheet, "formatList")->setCurrentIndex(kWma);
         child<QComboBox>(sheet, "bitRateBox")->setEditText(QStringLiteral("64"));
@@ -685,6 +689,7 @@ void TestOptionsSheet::commandOkCarriesBackAndSaves()
     QCOMPARE(reread.readText("Options", "FilterExts"), std::optional<std::string>("WAV,Mp3"));
     QCOMPARE(reread.readNumber("Options", "TargetExistsOpt"), std::optional<std::uint32_t>(22));
     QCOMPARE(reread.readNumber("Options", "EnableExtFilter"), std::optional<std::uint32_t>(1));
+    QCOMPARE(reread.readNumber("Options", "SimultaneousConversions"), std::optional<std::uint32_t>(2));
     QCOMPARE(reread.readNumber("Options", "OptStartPageIndex"), std::nullopt);
 }
 

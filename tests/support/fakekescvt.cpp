@@ -3,7 +3,8 @@
 // Given "-i FILE" it is driven by the content of that file. Each line of that file is printed by a probe; a line prefixed "ds|"
 // only in the "DS:\\" form, "plain|" only in the plain form. Lines prefixed
 // "conv|" steer a conversion: "conv|fail" writes a partial output and fails,
-// "conv|empty" leaves the output empty, "conv|hang" reports progress and then
+// "conv|empty" leaves the output empty, "conv|nospace" stops with the tool's
+// error line for a full disk and exit status 4, "conv|hang" reports progress and then
 // waits to be killed, "conv|squat" puts a file of its own under the final name
 // that the hidden ".STEM.snvtmp-XXXXXX.EXT" output stands for. Every run appends its arguments to $SNVT_FAKE_LOG as a
 // count line followed by each argument's length line and bytes.
@@ -238,6 +239,11 @@ int main(int argc, char **argv)
         out.close();
         std::cout << "|Time>>> 1.0\nError while encoding\n" << std::flush;
         return 1;
+    }
+    if (has("conv|nospace")) {
+        std::cout << "|Time>>> 1.0\n" << std::flush;
+        std::cerr << "kescvt: error: No space left on device\n";
+        return 4;
     }
     if (has("conv|squat")) {
         const std::size_t slash = output.rfind('/') + 1;

@@ -18,6 +18,7 @@
 #include "app/aboutbox.h"
 #include "app/mainmenus.h"
 #include "app/mainwindow.h"
+#include "batch/widgets/batchprogresswindow.h"
 #include "filelist/widgets/medialistview.h"
 
 namespace {
@@ -80,8 +81,33 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
         shootModal([window] { showAboutBox(window); }, path("about.png"));
         window->close();
     };
-    auto helpMenu = [window, path, finish] {
-        shootMenu(window, mainmenus::helpMenuItems(), 3, QPoint(624, 32), path("helpmenu.png"), finish);
+    // Converting the list: the progress window once two conversions report
+    // their percentages at the same time (with more than one at once).
+    auto converting = [window, path, finish] {
+        auto *shot = new QObject(window);
+        QObject::connect(window, &MainWindow::batchWindowOpened, shot, [path, shot](BatchProgressWindow *bw) {
+            QObject::connect(bw, &BatchProgressWindow::lineTextChanged, shot, [bw, path, shot] {
+                int reporting = 0;
+                for (int n = 0; n < bw->lineCount(); ++n)
+                    reporting += bw->lineText(n).endsWith('%') ? 1 : 0;
+                if (reporting < 2 || shot->property("taken").toBool())
+                    return;
+                shot->setProperty("taken", true);
+                // The bar follows its text a moment later.
+                QTimer::singleShot(250, bw, [bw, path] { saveWidget(bw, path("batchprogress.png")); });
+            });
+        });
+        QObject::connect(window, &MainWindow::workFinished, shot, [window, path, shot, finish] {
+            shot->deleteLater();
+            QTimer::singleShot(kSettleMs, window, [window, path, finish] {
+                saveWidget(window, path("converted.png"));
+                finish();
+            });
+        });
+        window->convertAll();
+    };
+    auto helpMenu = [window, path, converting] {
+        shootMenu(window, mainmenus::helpMenuItems(), 3, QPoint(624, 32), path("helpmenu.png"), converting);
     };
     auto contextMenu = [window, path, helpMenu] {
         shootMenu(window, mainmenus::contextMenuItems(), 9, QPoint(330, 140), path("contextmenu.png"),
@@ -148,14 +174,24 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
         });
     };
 
-    QTimer::singleShot(kSettleMs, window, [window, addFolder, mainWindow] {
-        if (!addFolder.isEmpty()) {
-            window->addDropped({QFile::encodeName(addFolder).toStdString()});
-            MediaListView *list = window->fileList();
-            if (list->rowCount() > 1)
-                list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect |
-                                                                               QItemSelectionModel::Rows);
-        }
+    // Adding ends on the event loop; the pictures follow once it has.
+    auto afterAdding = [window, mainWindow] {
+        MediaListView *list = window->fileList();
+        if (list->rowCount() > 1)
+            list->selectionModel()->select(list->model()->index(1, 0),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         QTimer::singleShot(kSettleMs, window, mainWindow);
+    };
+    QTimer::singleShot(kSettleMs, window, [window, addFolder, afterAdding] {
+        if (addFolder.isEmpty()) {
+            afterAdding();
+            return;
+        }
+        auto *once = new QObject(window);
+        QObject::connect(window, &MainWindow::workFinished, once, [once, afterAdding] {
+            once->deleteLater();
+            afterAdding();
+        });
+        window->addDropped({QFile::encodeName(addFolder).toStdString()});
     });
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "converter/runreport.h"
+
+// A failed run of the converter in plain words, for the row's tooltip and the
+// summary after a batch: the tool's own error line when it gave one, otherwise
+// what its exit status or its end means.
+std::string runFailureReason(const RunReport &report);
+
+// True when the tool itself could not be run (missing, not executable): the
+// same for every file, so it is reported once.
+inline bool toolCouldNotStart(const RunReport &report)
+{
+    return report.outcome == RunOutcome::FailedToStart;
+}
