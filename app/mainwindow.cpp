@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -745,11 +746,17 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         if (!m_batch->cancelled() && !m_quitAfterBatch) {
             userPrompts().ask(this, QStringLiteral("Files are still being converted. Cancel the conversions and quit?"),
-                              [this](bool yes) {
-                                  if (!yes || !m_batch)
+                              [self = QPointer<MainWindow>(this)](bool yes) {
+                                  if (!yes || !self)
                                       return;
-                                  m_quitAfterBatch = true;
-                                  m_batch->cancel();
+                                  // The batch may have ended while the question was open:
+                                  // Yes still means quit.
+                                  if (!self->m_batch) {
+                                      self->close();
+                                      return;
+                                  }
+                                  self->m_quitAfterBatch = true;
+                                  self->m_batch->cancel();
                               });
         }
         return;

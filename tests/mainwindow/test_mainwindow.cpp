@@ -57,7 +57,10 @@ public:
     void ask(QWidget *, const QString &text, std::function<void(bool)> answer) override
     {
         questions << text;
-        answer(yes);
+        if (deferAnswers)
+            pending = std::move(answer);
+        else
+            answer(yes);
     }
 
     std::vector<Message> messages;
@@ -68,6 +71,9 @@ public:
     QString lastStart;
     QStringList questions;
     bool yes = false;
+    // When set, ask() keeps the answer for the test to give later.
+    bool deferAnswers = false;
+    std::function<void(bool)> pending;
 };
 
 // The fake tool's reason for a file it cannot read, as the list shows it.
@@ -172,6 +178,7 @@ private slots:
         m_prompts.folder.clear();
         m_prompts.questions.clear();
         m_prompts.yes = false;
+        m_prompts.pending = nullptr;
         m_shown.clear();
         m_helpOpened = 0;
         setUserPrompts(&m_prompts);
@@ -730,6 +737,33 @@ private slots:
         QCOMPARE(QDir(qs(m_dir->path())).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{"a.wav", "b.wav", "c.wav", "settings.ini"}));
         QVERIFY(m_prompts.messages.empty());
+    }
+
+    void yesGivenAfterTheBatchEndedStillQuits()
+    {
+        storeOptions({{"DestOutputFolderOpt", 199}, {"BrowseOutputFolder", 0}});
+        auto w = makeWindow();
+        m_prompts.files << qs(m_dir->write("a.wav", audio(4)));
+        w->addFiles();
+        settle(*w);
+        w->show();
+        m_prompts.deferAnswers = true;
+        bool closed = true;
+        connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
+            connect(bw, &BatchProgressWindow::lineTextChanged, this, [&] {
+                if (!m_prompts.pending)
+                    closed = w->close();
+            });
+        });
+        w->convertAll();
+        settle(*w);
+        m_prompts.deferAnswers = false;
+        QVERIFY(!closed);
+        QCOMPARE(statuses(*w), QStringList{"a.mp3"});
+        QVERIFY(m_prompts.pending);
+        QVERIFY(w->isVisible());
+        m_prompts.pending(true);
+        QVERIFY(!w->isVisible());
     }
 
 #ifdef REAL_TOOL
