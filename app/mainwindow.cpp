@@ -123,8 +123,13 @@ MainWindow::MainWindow(MainWindowSetup setup)
 
     restoreWindowSize();
     layoutControls();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        // On a screen smaller than the window (large scaling) the title strip
+        // with its buttons stays on the screen; the bottom is what goes off.
+        const QRect free = screen->availableGeometry();
+        const QPoint centred = free.center() - QPoint(width() / 2, height() / 2);
+        move(std::max(centred.x(), free.left()), std::max(centred.y(), free.top()));
+    }
 
     runFirstRunCheck(*m_store, m_setup.openFirstRunHelp);
     m_list->setFocus();
