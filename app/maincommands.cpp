@@ -78,6 +78,9 @@ void MainCommands::bindButton(QAbstractButton *button, int command)
 
 void MainCommands::run(int command)
 {
+    // While files are added or converted only the frame's own buttons act.
+    if (m_window.isBusy() && command != kMinimize && command != kClose)
+        return;
     switch (command) {
     case kAddFiles:
         m_window.addFiles();

@@ -437,7 +437,7 @@ ConverterRunner &MainWindow::runner(int slot)
 void MainWindow::addWithProgress(const std::vector<std::string> &pending,
                                  std::unique_ptr<AddingProgressWindow> window)
 {
-    setEnabled(false);
+    setWorking(true);
     m_wait = std::make_unique<WaitCursor>();
     m_addingWindow = window ? std::move(window) : openAddingWindow();
     m_adder = std::make_unique<FileAdder>(
@@ -469,7 +469,7 @@ void MainWindow::endAdding()
     m_addingWindow.reset();
     m_adder.reset();
     m_wait.reset();
-    setEnabled(true);
+    setWorking(false);
     if (!toolFailure.empty())
         userPrompts().message(this, qs(m_converterPath + ": " + toolFailure), UserPrompts::Icon::Warning);
     if (!failures.empty())
@@ -584,7 +584,7 @@ void MainWindow::runBatch(const std::vector<int> &rows)
         m_batchEntries.push_back(BatchEntry{m_list->itemOfRow(row), row});
 
     m_wait = std::make_unique<WaitCursor>();
-    setEnabled(false);
+    setWorking(true);
     m_batchWindow = std::make_unique<BatchProgressWindow>();
     m_batchWindow->open(this);
     emit batchWindowOpened(m_batchWindow.get());
@@ -620,6 +620,23 @@ void MainWindow::runBatch(const std::vector<int> &rows)
     });
 }
 
+void MainWindow::setWorking(bool working)
+{
+    if (!working) {
+        for (const QPointer<QWidget> &control : m_restingControls)
+            if (control)
+                control->setEnabled(true);
+        m_restingControls.clear();
+        return;
+    }
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() || child == m_closeButton || child == m_minimizeButton || !child->isEnabled())
+            continue;
+        child->setEnabled(false);
+        m_restingControls.emplace_back(child);
+    }
+}
+
 void MainWindow::endBatch()
 {
     delete m_batchClock;
@@ -633,7 +650,7 @@ void MainWindow::endBatch()
     const auto elapsed = m_batch->elapsed();
     m_batch.reset();
     m_wait.reset();
-    setEnabled(true);
+    setWorking(false);
     emit workFinished();
 
     if (m_quitAfterBatch) {

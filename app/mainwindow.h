@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -132,6 +133,10 @@ private:
     std::unique_ptr<AddingProgressWindow> openAddingWindow();
     void runBatch(const std::vector<int> &rows);
     void endBatch();
+    // Rests the window's controls while files are added or converted, all but
+    // the frame's minimise and close buttons, so the window can still be
+    // moved, minimised and closed (closing asks) during a long batch.
+    void setWorking(bool working);
     // The runner of one simultaneous run; made when first needed.
     ConverterRunner &runner(int slot);
     void clearList();
@@ -148,6 +153,7 @@ private:
     ImageButton *m_linkButton = nullptr;
     ImageButton *m_helpButton = nullptr;
     ImageButton *m_closeButton = nullptr;
+    std::vector<QPointer<QWidget>> m_restingControls;
     ImageButton *m_removeAllButton = nullptr;
     ImageButton *m_optionsButton = nullptr;
     ImageButton *m_minimizeButton = nullptr;

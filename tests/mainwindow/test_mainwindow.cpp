@@ -573,7 +573,12 @@ private slots:
         bool sawDisabled = false;
         bool refusedToClose = false;
         connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
-            sawDisabled = !w->isEnabled();
+            // The controls rest; the frame's close button still answers.
+            bool closeAnswers = false;
+            for (QAbstractButton *b : w->findChildren<QAbstractButton *>())
+                if (b->toolTip() == QStringLiteral("Close"))
+                    closeAnswers = b->isEnabled();
+            sawDisabled = !w->fileList()->isEnabled() && closeAnswers;
             connect(bw, &BatchProgressWindow::upperTextChanged, this, [&, bw](const QString &text) {
                 // Pressed once the slow conversion has written and reported something.
                 if (text.startsWith(QStringLiteral("Converting slow.wav...")) && text.endsWith('%')) {
