@@ -383,6 +383,10 @@ void InputFile::failOpen(const std::string &text, int ret) const
 {
     if (interruptionRequested())
         throw ToolError(ExitInterrupted, "interrupted");
+    // A demuxer's own words for bad bytes ("Invalid argument", "Invalid data found when
+    // processing input") tell a user nothing; say what they mean.
+    if (ret == AVERROR_INVALIDDATA || ret == AVERROR(EINVAL))
+        inputError(text + ": the data is damaged or is not media");
     inputError(text + (ret < 0 ? ": " + errorText(ret) : std::string()));
 }
 
