@@ -40,8 +40,11 @@ int atoiC(std::string_view text)
         if (value > static_cast<long long>(INT_MAX) + 1)
             value = static_cast<long long>(INT_MAX) + 1; // keeps clamping, never overflows
     }
-    if (negative)
-        value = -value;
+    return clampToInt(negative ? -value : value);
+}
+
+int clampToInt(long long value)
+{
     if (value > INT_MAX)
         return INT_MAX;
     if (value < INT_MIN)

@@ -12,5 +12,8 @@
 // Whole number; a value beyond the range of int is clamped to it.
 int atoiC(std::string_view text);
 
+// A wide value clamped to the range of int.
+int clampToInt(long long value);
+
 // Decimal number with an optional fraction.
 double atofC(std::string_view text);

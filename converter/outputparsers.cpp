@@ -46,11 +46,7 @@ int parseDuration(std::string_view text)
         if (colon != std::string_view::npos)
             seconds += atoiC(text.substr(colon + 1));
     }
-    if (seconds > INT_MAX)
-        return INT_MAX;
-    if (seconds < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(seconds);
+    return clampToInt(seconds);
 }
 
 VideoFields parseVideoFields(std::string_view text)
