@@ -19,7 +19,7 @@ import math, os, struct, sys, wave
 names = ["Morning Theme.wav", "interview_take2.wav", "Bells (live).wav",
          "voice memo 0417.wav", "Ambient loop.wav"]
 for n, name in enumerate(names):
-    rate, seconds = 8000, 20 + 15 * n
+    rate, seconds = 8000, 200 + 30 * n  # long enough that two conversions report at once
     with wave.open(os.path.join(sys.argv[1], name), "wb") as w:
         w.setnchannels(1)
         w.setsampwidth(2)

@@ -93,8 +93,9 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
                 if (reporting < 2 || shot->property("taken").toBool())
                     return;
                 shot->setProperty("taken", true);
-                // The bar follows its text a moment later.
-                QTimer::singleShot(250, bw, [bw, path] { saveWidget(bw, path("batchprogress.png")); });
+                // Once the bar has followed its text; any later and a quick
+                // batch on an idle machine may already be over.
+                QTimer::singleShot(0, bw, [bw, path] { saveWidget(bw, path("batchprogress.png")); });
             });
         });
         QObject::connect(window, &MainWindow::workFinished, shot, [window, path, shot, finish] {
