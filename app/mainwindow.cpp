@@ -645,6 +645,7 @@ void MainWindow::endBatch()
     m_batchWindow.reset();
     const bool cancelled = m_batch->cancelled();
     const std::vector<BatchFailure> failures = m_batch->failures();
+    const std::vector<BatchFailure> fallbacks = m_batch->fallbacks();
     const std::string toolFailure = m_batch->toolFailure();
     const int count = m_batch->count();
     const auto elapsed = m_batch->elapsed();
@@ -670,9 +671,15 @@ void MainWindow::endBatch()
                        qs(BatchDriver::outcomeText(count, static_cast<int>(failures.size()))));
     if (!toolFailure.empty())
         userPrompts().message(this, qs(m_converterPath + ": " + toolFailure), UserPrompts::Icon::Warning);
-    else if (!failures.empty())
-        userPrompts().message(this, qs(BatchDriver::failureSummary(failures, count)),
-                              UserPrompts::Icon::Warning);
+    else if (!failures.empty() || !fallbacks.empty()) {
+        // Rows that went to the Documents folder look like any success: the
+        // end message is where the user learns it.
+        std::string text = failures.empty() ? std::string() : BatchDriver::failureSummary(failures, count);
+        if (!fallbacks.empty())
+            text += (text.empty() ? "" : "\n") + BatchDriver::fallbackSummary(fallbacks, count);
+        userPrompts().message(this, qs(text),
+                              failures.empty() ? UserPrompts::Icon::Information : UserPrompts::Icon::Warning);
+    }
 }
 
 // --- Window behaviour ------------------------------------------------------

@@ -701,6 +701,31 @@ private slots:
                  QStringLiteral("1 of 3 files was not converted.\n\nbad.wav: No space left on device.\n"));
     }
 
+    void filesThatWentToTheDocumentsFolderAreCountedAtTheEnd()
+    {
+        // The custom folder lies under a plain file: it can never be made.
+        const std::string blocked = m_dir->write("blocker") + "/out";
+        storeOptions({{"DestOutputFolderOpt", 399}, {"CreateDirs", 1}, {"OutputFiles2MyDocuments", 1},
+                      {"BrowseOutputFolder", 0}},
+                     {{"DestSpecifiedFolder", blocked}});
+        auto w = makeWindow();
+        m_prompts.files << qs(m_dir->write("one.wav", audio(4))) << qs(m_dir->write("two.wav", audio(4)));
+        w->addFiles();
+        settle(*w);
+        w->convertAll();
+        settle(*w);
+        QCOMPARE(statuses(*w), (QStringList{"one.mp3", "two.mp3"}));
+        QCOMPARE(m_prompts.messages.size(), size_t(1));
+        const auto *model = w->fileList()->listModel();
+        auto noteOf = [model](int row) {
+            return model->data(model->index(row, 2), Qt::ToolTipRole).toString().section(QLatin1Char('\n'), -1);
+        };
+        QVERIFY(noteOf(0).endsWith(QStringLiteral(", so the file went to the Documents folder instead.")));
+        QCOMPARE(m_prompts.messages[0].text, QStringLiteral("2 of 2 files went to the Documents folder.\n\n")
+                                                 + "one.wav: " + noteOf(0) + "\ntwo.wav: " + noteOf(1) + "\n");
+        QCOMPARE(m_prompts.messages[0].icon, UserPrompts::Icon::Information);
+    }
+
     void closingDuringABatchAsksAndNoKeepsItRunning()
     {
         storeOptions({{"DestOutputFolderOpt", 199}, {"SimultaneousConversions", 2}});
