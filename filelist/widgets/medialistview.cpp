@@ -25,7 +25,15 @@ MediaListView::MediaListView(QWidget *parent) : QTreeView(parent), m_model(new M
     head->resizeSection(MediaListModel::FileColumn, 250);
     head->resizeSection(MediaListModel::DurationColumn, 80);
     head->resizeSection(MediaListModel::StatusColumn, 220);
-    connect(head, &QHeaderView::sectionClicked, m_model, &MediaListModel::sortByHeaderClick);
+    // The arrow shows the order the model chose; the header's own flipping
+    // would not know the model's rule for a first click.
+    head->setSortIndicatorShown(true);
+    head->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(head, &QHeaderView::sectionClicked, this, [this, head](int column) {
+        m_model->sortByHeaderClick(column);
+        head->setSortIndicator(m_model->sortColumn(),
+                               m_model->sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    });
 
     // The selection stays visible while another control has the focus.
     QPalette pal = palette();
