@@ -1,6 +1,7 @@
 #include "screenshottour.h"
 
 #include <functional>
+#include <utility>
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QScreen>
@@ -163,15 +165,38 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
             QTimer::singleShot(kSettleMs, window, hover);
         });
     };
-    auto mainWindow = [window, path, formatSelector] {
+    // The keyboard focus on a caption button, the web link and Close, as Tab
+    // leaves it; the list sorted by a click on Duration.
+    auto focus = [window, path, formatSelector] {
+        emit window->fileList()->header()->sectionClicked(1);
+        const std::pair<QString, const char *> stops[] = {
+            {QStringLiteral("Remove all files in list"), "focus-button.png"},
+            {QStringLiteral("Close"), "focus-close.png"},
+        };
+        for (const auto &[tip, file] : stops) {
+            for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+                if (b->toolTip() == tip)
+                    b->setFocus(Qt::TabFocusReason);
+            window->repaint();
+            saveWidget(window, path(file));
+        }
+        for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+            if (b->toolTip().startsWith(QStringLiteral("Visit")))
+                b->setFocus(Qt::TabFocusReason);
+        window->repaint();
+        saveWidget(window, path("focus-link.png"));
+        window->fileList()->setFocus(Qt::MouseFocusReason);
+        QTimer::singleShot(kSettleMs, window, formatSelector);
+    };
+    auto mainWindow = [window, path, focus] {
         saveWidget(window, path("mainwindow.png"));
         // Larger, as after a drag on its edge: the list and its status take the room.
         const QSize normal = window->size();
         window->resize(1000, 700);
-        QTimer::singleShot(kSettleMs, window, [window, path, formatSelector, normal] {
+        QTimer::singleShot(kSettleMs, window, [window, path, focus, normal] {
             saveWidget(window, path("resized.png"));
             window->resize(normal);
-            QTimer::singleShot(kSettleMs, window, formatSelector);
+            QTimer::singleShot(kSettleMs, window, focus);
         });
     };
 
