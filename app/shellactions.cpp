@@ -143,9 +143,13 @@ void startOpener(const QUrl &url, std::function<void()> failed)
         if (std::exchange(*ended, true))
             return;
         process->deleteLater();
-        if (!opened && failed)
+        // An opener still waiting for its program when Sonavert quits ends
+        // with the program's object (the program it started stays); that end
+        // is nobody's failure.
+        if (!opened && failed && !QCoreApplication::closingDown())
             failed();
     };
+
     QObject::connect(process, &QProcess::errorOccurred, process, [end](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             end(false);
