@@ -202,16 +202,16 @@ std::chrono::steady_clock::duration BatchDriver::elapsed() const
 void BatchDriver::showTimes()
 {
     const long long seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed()).count();
-    std::string text = "Elapsed " + clock(seconds) + ", remaining ";
+    std::string text = "Elapsed " + clock(seconds) + ", ";
     // The files still to go at the pace of those done so far; until a file
     // has taken a measurable time there is no pace to tell.
     const long long remaining = m_finishedCount > 0 ? seconds * (count() - m_finishedCount) / m_finishedCount : 0;
     if (m_finishedCount >= count())
-        text += clock(0);
+        text += "remaining " + clock(0);
     else if (remaining > 0)
-        text += clock(remaining);
+        text += "remaining " + clock(remaining);
     else
-        text += "estimating...";
+        text += "estimating the time remaining...";
     m_display.setTimes(text);
 }
 

@@ -169,24 +169,25 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
     // leaves it; the list sorted by a click on Duration.
     auto focus = [window, path, formatSelector] {
         emit window->fileList()->header()->sectionClicked(1);
-        const std::pair<QString, const char *> stops[] = {
-            {QStringLiteral("Remove all files in list"), "focus-button.png"},
-            {QStringLiteral("Close"), "focus-close.png"},
-        };
-        for (const auto &[tip, file] : stops) {
-            for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
-                if (b->toolTip() == tip)
-                    b->setFocus(Qt::TabFocusReason);
-            window->repaint();
-            saveWidget(window, path(file));
-        }
-        for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
-            if (b->toolTip().startsWith(QStringLiteral("Visit")))
-                b->setFocus(Qt::TabFocusReason);
-        window->repaint();
-        saveWidget(window, path("focus-link.png"));
-        window->fileList()->setFocus(Qt::MouseFocusReason);
-        QTimer::singleShot(kSettleMs, window, formatSelector);
+        // Focus shows only in the active window (the help may lie over it).
+        window->raise();
+        window->activateWindow();
+        QTimer::singleShot(kSettleMs, window, [window, path, formatSelector] {
+            const std::pair<QString, const char *> stops[] = {
+                {QStringLiteral("Remove all files in list"), "focus-button.png"},
+                {QStringLiteral("Close"), "focus-close.png"},
+                {QStringLiteral("Visit"), "focus-link.png"},
+            };
+            for (const auto &[tip, file] : stops) {
+                for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+                    if (b->toolTip().startsWith(tip))
+                        b->setFocus(Qt::TabFocusReason);
+                window->repaint();
+                saveWidget(window, path(file));
+            }
+            window->fileList()->setFocus(Qt::MouseFocusReason);
+            QTimer::singleShot(kSettleMs, window, formatSelector);
+        });
     };
     auto mainWindow = [window, path, focus] {
         saveWidget(window, path("mainwindow.png"));
