@@ -319,11 +319,17 @@ void ImageButton::paintEvent(QPaintEvent *)
     // scale (the style's own may draw nothing over a skin).
     if (focused && m_drawFocusRect && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         QColor colour = m_textColour.isValid() ? m_textColour : palette().color(QPalette::ButtonText);
+        // Over a dark part of the skin (the title strip) the frame is light.
+        if (m_transparent && !cachedBackground().isNull()) {
+            const QImage under = cachedBackground().toImage();
+            if (under.pixelColor(under.width() / 2, 0).lightness() < 128)
+                colour = Qt::white;
+        }
         QPen pen(colour, 1.0, Qt::DotLine);
         pen.setCapStyle(Qt::FlatCap);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        const qreal inset = m_drawFrame ? 0.5 : 2.5;
+        const qreal inset = m_drawFrame ? 0.5 : 3.5;
         p.drawRect(QRectF(r).adjusted(inset, inset, -inset, -inset));
     }
     p.end();

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
@@ -179,9 +180,15 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
                 {QStringLiteral("Visit"), "focus-link.png"},
             };
             for (const auto &[tip, file] : stops) {
-                for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
-                    if (b->toolTip().startsWith(tip))
-                        b->setFocus(Qt::TabFocusReason);
+                // A real Tab from the control before it: the focus shows only
+                // once the keyboard has moved it.
+                for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+                    if (!b->toolTip().startsWith(tip))
+                        continue;
+                    b->previousInFocusChain()->setFocus(Qt::OtherFocusReason);
+                    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+                    QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : window, &tab);
+                }
                 window->repaint();
                 saveWidget(window, path(file));
             }
