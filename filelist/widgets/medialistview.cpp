@@ -3,9 +3,28 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QProxyStyle>
+
+namespace {
+
+// The right-aligned durations and the statuses after them would touch: every
+// cell keeps a few more pixels of room at its sides.
+class CellRoomStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_FocusFrameHMargin ? value + 3 : value;
+    }
+};
+
+} // namespace
 
 MediaListView::MediaListView(QWidget *parent) : QTreeView(parent), m_model(new MediaListModel(this))
 {
+    auto *roomy = new CellRoomStyle;
+    roomy->setParent(this);
+    setStyle(roomy);
     setModel(m_model);
     setRootIsDecorated(false);
     setItemsExpandable(false);
