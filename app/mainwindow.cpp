@@ -714,8 +714,14 @@ void MainWindow::setWorking(bool working)
             if (control)
                 control->setEnabled(true);
         m_restingControls.clear();
+        // The focus goes back where the work found it, not to the frame's
+        // Minimize that took it while the rest was disabled.
+        if (m_restingFocus)
+            m_restingFocus->setFocus(Qt::OtherFocusReason);
+        m_restingFocus = nullptr;
         return;
     }
+    m_restingFocus = focusWidget();
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (child->isWindow() || child == m_closeButton || child == m_minimizeButton || !child->isEnabled())
             continue;

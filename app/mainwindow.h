@@ -167,6 +167,7 @@ private:
     ImageButton *m_helpButton = nullptr;
     ImageButton *m_closeButton = nullptr;
     std::vector<QPointer<QWidget>> m_restingControls;
+    QPointer<QWidget> m_restingFocus;
     ImageButton *m_removeAllButton = nullptr;
     ImageButton *m_optionsButton = nullptr;
     ImageButton *m_minimizeButton = nullptr;
