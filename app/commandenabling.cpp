@@ -9,6 +9,8 @@ bool isCommandEnabled(int command, const ListSelectionState &state)
     case kRemoveAll:
     case kConvertAll:
         return state.rowCount > 0;
+    case kUndoRemove:
+        return state.canUndoRemove;
     case kRemove:
     case kConvertSelected:
         return state.selectedCount > 0;

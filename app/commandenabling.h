@@ -9,6 +9,8 @@ struct ListSelectionState {
     int rowCount = 0;
     int selectedCount = 0;
     std::string firstSelectedOutput;
+    // Rows of the last removal can be brought back.
+    bool canUndoRemove = false;
 };
 
 // Whether the menu item of a command is enabled. Commands without a rule are

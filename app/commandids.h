@@ -10,6 +10,7 @@ inline constexpr int kAddFiles = 32773;
 inline constexpr int kAddFolder = 1024;
 inline constexpr int kRemove = 32772;
 inline constexpr int kRemoveAll = 1005;
+inline constexpr int kUndoRemove = 32790;
 inline constexpr int kConvertSelected = 32786;
 inline constexpr int kConvertAll = 32787;
 inline constexpr int kPlaySource = 32775;

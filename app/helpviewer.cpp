@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -21,6 +22,12 @@ HelpViewer::HelpViewer(const QString &helpFile)
     m_browser->setOpenExternalLinks(true);
     m_browser->setSource(QUrl::fromLocalFile(helpFile));
     resize(kWidth, kHeight);
+    // Maximised at the first start it covers the main window: the keys that
+    // close a viewer elsewhere close it here too.
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 HelpViewer *HelpViewer::find()

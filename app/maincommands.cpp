@@ -59,6 +59,7 @@ void MainCommands::createShortcuts()
     const std::pair<QKeySequence, int> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_O), kAddFiles},
         {QKeySequence(Qt::Key_Delete), kRemove},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), kUndoRemove},
         {QKeySequence(Qt::CTRL | Qt::Key_A), kNoAction},
         {QKeySequence(Qt::Key_F1), kHelpTopics},
     };
@@ -93,6 +94,9 @@ void MainCommands::run(int command)
         break;
     case kRemoveAll:
         m_window.removeAll();
+        break;
+    case kUndoRemove:
+        m_window.undoRemove();
         break;
     case kConvertSelected:
         m_window.convertSelected();
@@ -219,6 +223,7 @@ ListSelectionState MainCommands::selectionState() const
     ListSelectionState state;
     state.rowCount = list.rowCount();
     state.selectedCount = list.selectedCount();
+    state.canUndoRemove = m_window.canUndoRemove();
     if (const MediaItem *item = firstSelectedItem(list))
         state.firstSelectedOutput = item->outputPath;
     return state;

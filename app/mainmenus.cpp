@@ -28,6 +28,7 @@ QList<BCMenuItem> contextMenuItems()
         {kAddFolder, QStringLiteral("Add F&older")},
         {kRemove, QStringLiteral("&Remove\tDel")},
         {kRemoveAll, QStringLiteral("Remove Al&l")},
+        {kUndoRemove, QStringLiteral("&Undo Remove\tCtrl+Z")},
     };
 }
 

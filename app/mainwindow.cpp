@@ -123,7 +123,8 @@ MainWindow::MainWindow(MainWindowSetup setup)
 
     restoreWindowSize();
     layoutControls();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!restoreWindowPosition() && screen) {
         // On a screen smaller than the window (large scaling) the title strip
         // with its buttons stays on the screen; the bottom is what goes off.
         const QRect free = screen->availableGeometry();
@@ -270,6 +271,33 @@ void MainWindow::restoreWindowSize()
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
+bool MainWindow::restoreWindowPosition()
+{
+    // Wayland places windows itself and tells no positions.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return false;
+    const auto x = m_store->readNumber("Window", "X");
+    const auto y = m_store->readNumber("Window", "Y");
+    if (!x || !y)
+        return false;
+    // Stored as unsigned numbers: a window left of or above the first screen
+    // comes back negative.
+    const QPoint at(static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y));
+    // Only where enough of the title strip is on a screen to grab it again
+    // (a screen since unplugged, a smaller resolution).
+    constexpr int kTitleHeight = 46;
+    constexpr int kGrip = 80;
+    const QRect strip(at, QSize(width(), kTitleHeight));
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect shown = strip.intersected(screen->availableGeometry());
+        if (shown.width() >= std::min(kGrip, width()) && shown.top() == strip.top()) {
+            move(at);
+            return true;
+        }
+    }
+    return false;
+}
+
 void MainWindow::saveWindowSize()
 {
     // The size to come back to: the normal one, also when closed maximised.
@@ -279,6 +307,11 @@ void MainWindow::saveWindowSize()
         m_store->writeNumber("Window", "Height", std::uint32_t(std::max(normal.height(), kHeight)));
     }
     m_store->writeNumber("Window", "Maximized", isMaximized() ? 1 : 0);
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        const QPoint at = isMaximized() || isFullScreen() ? normalGeometry().topLeft() : pos();
+        m_store->writeNumber("Window", "X", static_cast<std::uint32_t>(at.x()));
+        m_store->writeNumber("Window", "Y", static_cast<std::uint32_t>(at.y()));
+    }
 }
 
 void MainWindow::fillFormatSelector()
@@ -379,17 +412,34 @@ void MainWindow::searchFolderWithProgress(const std::string &folder)
 
 void MainWindow::addDropped(const std::vector<std::string> &names)
 {
+    addArrived(names, false);
+}
+
+void MainWindow::addArrived(const std::vector<std::string> &names, bool named)
+{
     if (isBusy())
         return;
     WaitCursor wait;
     auto window = openAddingWindow();
     window->setText("Searching files...");
     FileCollector collector(m_settings.EnableExtFilter != 0, m_extensionFilter);
-    for (const std::string &name : names)
-        collector.addDropped(name);
+    for (const std::string &name : names) {
+        if (named)
+            collector.addNamed(name);
+        else
+            collector.addDropped(name);
+    }
     std::vector<std::string> pending = collector.takePending();
     if (pending.empty()) {
         window->finish();
+        // Files arrived and the filter took them all: without a word the
+        // window would look as if it had not noticed them.
+        if (collector.filteredOut() > 0)
+            userPrompts().message(
+                this,
+                QStringLiteral("No file was added: none of them has an extension listed under \"Only add the "
+                               "following file extensions for \"Add Folder\" and Drag/Drop\" in Options."),
+                UserPrompts::Icon::Information);
         return;
     }
     addWithProgress(pending, std::move(window));
@@ -411,7 +461,9 @@ void MainWindow::openPendingFiles()
         m_openRetry.start();
         return;
     }
-    addDropped(std::exchange(m_pendingOpen, {}));
+    // Files named one by one were chosen as in the Add Files dialog: the
+    // extension filter is for what folders hold.
+    addArrived(std::exchange(m_pendingOpen, {}), true);
 }
 
 void MainWindow::bringToFront(const QString &token)
@@ -437,6 +489,8 @@ ConverterRunner &MainWindow::runner(int slot)
 void MainWindow::addWithProgress(const std::vector<std::string> &pending,
                                  std::unique_ptr<AddingProgressWindow> window)
 {
+    // Rows put back after an add could list a file twice.
+    m_removed.clear();
     setWorking(true);
     m_wait = std::make_unique<WaitCursor>();
     m_addingWindow = window ? std::move(window) : openAddingWindow();
@@ -463,6 +517,8 @@ void MainWindow::addWithProgress(const std::vector<std::string> &pending,
 
 void MainWindow::endAdding()
 {
+    if (!m_adder)
+        return; // stopped by a close meanwhile
     const std::string failures = m_adder->failureText();
     const std::string toolFailure = m_adder->toolFailure();
     m_addingWindow->finish();
@@ -475,6 +531,23 @@ void MainWindow::endAdding()
     if (!failures.empty())
         userPrompts().message(this, qs(failedFilesMessage(failures)), UserPrompts::Icon::Warning);
     emit workFinished();
+}
+
+void MainWindow::stopAddingAndClose()
+{
+    m_quitAfterAdding = false;
+    if (m_adder) {
+        m_adder->cancel();
+        // Gone runners kill and reap their probes and never call back.
+        m_runners.clear();
+        m_addingWindow->finish();
+        m_addingWindow.reset();
+        m_adder.reset();
+        m_wait.reset();
+        setWorking(false);
+        emit workFinished();
+    }
+    close();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -513,10 +586,13 @@ void MainWindow::removeSelected()
         tellNoSelection();
         return;
     }
-    // Bottom to top, so the indices of the rows still to go stay valid.
+    // Bottom to top, so the indices of the rows still to go stay valid; kept
+    // top to bottom for Undo Remove.
+    m_removed.clear();
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        std::unique_ptr<MediaItem> item = m_list->takeRow(*it);
-        m_map.removeItem(item.get());
+        MediaListModel::TakenRow taken = m_list->listModel()->takeWholeRow(*it);
+        m_map.removeItem(taken.item.get());
+        m_removed.insert(m_removed.begin(), std::move(taken));
     }
 }
 
@@ -528,7 +604,17 @@ void MainWindow::removeAll()
         tellEmptyList();
         return;
     }
-    clearList();
+    m_removed = m_list->listModel()->takeAllWhole();
+    m_map.clear();
+}
+
+void MainWindow::undoRemove()
+{
+    if (isBusy() || m_removed.empty())
+        return;
+    for (const MediaListModel::TakenRow &taken : m_removed)
+        m_map.enter(MediaItemMap::keyOfPath(taken.item->sourcePath), taken.item.get());
+    m_list->listModel()->restoreRows(std::exchange(m_removed, {}));
 }
 
 void MainWindow::clearList()
@@ -579,6 +665,7 @@ void MainWindow::convertSelected()
 
 void MainWindow::runBatch(const std::vector<int> &rows)
 {
+    m_removed.clear();
     m_batchEntries.clear();
     for (int row : rows)
         m_batchEntries.push_back(BatchEntry{m_list->itemOfRow(row), row});
@@ -627,8 +714,14 @@ void MainWindow::setWorking(bool working)
             if (control)
                 control->setEnabled(true);
         m_restingControls.clear();
+        // The focus goes back where the work found it, not to the frame's
+        // Minimize that took it while the rest was disabled.
+        if (m_restingFocus)
+            m_restingFocus->setFocus(Qt::OtherFocusReason);
+        m_restingFocus = nullptr;
         return;
     }
+    m_restingFocus = focusWidget();
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (child->isWindow() || child == m_closeButton || child == m_minimizeButton || !child->isEnabled())
             continue;
@@ -645,6 +738,7 @@ void MainWindow::endBatch()
     m_batchWindow.reset();
     const bool cancelled = m_batch->cancelled();
     const std::vector<BatchFailure> failures = m_batch->failures();
+    const std::vector<BatchFailure> fallbacks = m_batch->fallbacks();
     const std::string toolFailure = m_batch->toolFailure();
     const int count = m_batch->count();
     const auto elapsed = m_batch->elapsed();
@@ -670,9 +764,15 @@ void MainWindow::endBatch()
                        qs(BatchDriver::outcomeText(count, static_cast<int>(failures.size()))));
     if (!toolFailure.empty())
         userPrompts().message(this, qs(m_converterPath + ": " + toolFailure), UserPrompts::Icon::Warning);
-    else if (!failures.empty())
-        userPrompts().message(this, qs(BatchDriver::failureSummary(failures, count)),
-                              UserPrompts::Icon::Warning);
+    else if (!failures.empty() || !fallbacks.empty()) {
+        // Rows that went to the Documents folder look like any success: the
+        // end message is where the user learns it.
+        std::string text = failures.empty() ? std::string() : BatchDriver::failureSummary(failures, count);
+        if (!fallbacks.empty())
+            text += (text.empty() ? "" : "\n") + BatchDriver::fallbackSummary(fallbacks, count);
+        userPrompts().message(this, qs(text),
+                              failures.empty() ? UserPrompts::Icon::Information : UserPrompts::Icon::Warning);
+    }
 }
 
 // --- Window behaviour ------------------------------------------------------
@@ -783,6 +883,17 @@ void MainWindow::closeEvent(QCloseEvent *event)
         }
         return;
     }
+    if (m_adder) {
+        // Adding loses nothing when stopped: it stops at once and the window
+        // closes, without a question. Torn down from the event loop, as the
+        // close may come from inside a probe's own end.
+        event->ignore();
+        if (!m_quitAfterAdding) {
+            m_quitAfterAdding = true;
+            QMetaObject::invokeMethod(this, &MainWindow::stopAddingAndClose, Qt::QueuedConnection);
+        }
+        return;
+    }
     if (isBusy()) {
         event->ignore();
         return;
@@ -797,6 +908,7 @@ void MainWindow::shutDown()
         return;
     m_shutDown = true;
     m_setup.closeHelp();
+    m_removed.clear();
     clearList();
     m_settings.OutputFormat = m_currentFormat;
     writeProgramSettings(*m_store, m_settings, ClosingGroup);

@@ -14,6 +14,7 @@
 #include "batch/batchdriver.h"
 #include "converter/converterrunner.h"
 #include "filelist/mediaitemmap.h"
+#include "filelist/medialistmodel.h"
 #include "formats/encodingparams.h"
 #include "formats/programsettings.h"
 
@@ -92,6 +93,10 @@ public slots:
     void bringToFront(const QString &token);
     void removeSelected();
     void removeAll();
+    // Brings back the rows of the last Remove or Remove All, in place and
+    // with their statuses; nothing once files were added or converted since.
+    void undoRemove();
+    bool canUndoRemove() const { return !m_removed.empty(); }
     void convertSelected();
     void convertAll();
     void showOptions();
@@ -122,7 +127,13 @@ private:
     void refreshBackground();
     void restoreWindowSize();
     void saveWindowSize();
+    // Moves the window where it was last closed; false when that is not known
+    // or its title strip would not be on a screen.
+    bool restoreWindowPosition();
     void openPendingFiles();
+    // Adds dropped names, or names from a command line (named: files are not
+    // filtered); says so when the filter leaves nothing of them.
+    void addArrived(const std::vector<std::string> &names, bool named);
     Qt::Edges resizeEdgesAt(const QPoint &pos) const;    void dressControls();
     void fillFormatSelector();
     void loadStoredState();
@@ -130,6 +141,8 @@ private:
     void addWithProgress(const std::vector<std::string> &pending,
                          std::unique_ptr<AddingProgressWindow> window);
     void endAdding();
+    // Stops the probes at once, drops what they would add and closes.
+    void stopAddingAndClose();
     std::unique_ptr<AddingProgressWindow> openAddingWindow();
     void runBatch(const std::vector<int> &rows);
     void endBatch();
@@ -154,6 +167,7 @@ private:
     ImageButton *m_helpButton = nullptr;
     ImageButton *m_closeButton = nullptr;
     std::vector<QPointer<QWidget>> m_restingControls;
+    QPointer<QWidget> m_restingFocus;
     ImageButton *m_removeAllButton = nullptr;
     ImageButton *m_optionsButton = nullptr;
     ImageButton *m_minimizeButton = nullptr;
@@ -183,11 +197,13 @@ private:
     QTimer *m_batchClock = nullptr;
     std::unique_ptr<WaitCursor> m_wait;
     bool m_quitAfterBatch = false;
+    bool m_quitAfterAdding = false;
     bool m_shutDown = false;
     bool m_dragging = false;
     bool m_pressed = false;
     QPoint m_pressPos;
     QPoint m_dragOffset;
     std::vector<std::string> m_pendingOpen;
+    std::vector<MediaListModel::TakenRow> m_removed;
     QTimer m_openRetry;
 };

@@ -26,6 +26,7 @@ void dressCommon(ImageButton *button, const QPixmap &skin)
 {
     button->setParentBackground(skin, false);
     button->setCursor(Qt::PointingHandCursor);
+    button->setDrawFocusRect(true, false);
     // The caption is drawn by the button; the mnemonic still works.
     button->setAccessibleName(button->toolTip());
 }

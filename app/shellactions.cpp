@@ -3,15 +3,18 @@
 #include "platform/desktopentry.h"
 #include "ui/userprompts.h"
 
+#include <memory>
+#include <utility>
+
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace {
@@ -25,14 +28,25 @@ std::string folderOf(const std::string &path)
     return path.substr(0, slash == 0 ? 1 : slash);
 }
 
+const QString kOpener = QStringLiteral("xdg-open");
+
 // Opens a file or folder URL; when nothing on the desktop can open it, says so
 // rather than leaving the user with no sign at all.
 void openOrTell(const QUrl &url)
 {
-    if (QDesktopServices::openUrl(url))
-        return;
-    userPrompts().message(QApplication::activeWindow(), openFailureMessage(url.toLocalFile()),
-                          UserPrompts::Icon::Warning);
+    const QString path = url.toLocalFile();
+    startOpener(url, [path] {
+        userPrompts().message(QApplication::activeWindow(), openFailureMessage(path), UserPrompts::Icon::Warning);
+    });
+}
+
+int openLinkWithFallback(const QString &link)
+{
+    return startBrowserEntry(link, platform::defaultWebBrowserId(), platform::xdgDataDirs(),
+                             [](const QString &program, const QStringList &arguments) {
+                                 return QProcess::startDetached(program, arguments);
+                             },
+                             ShellActions::kNoAssociation);
 }
 
 class DesktopShellActions final : public ShellActions {
@@ -67,14 +81,20 @@ public:
 
     int openLink(const QString &link, bool /*showNormal*/) override
     {
-        if (QDesktopServices::openUrl(QUrl(link)))
-            return kOpened;
-        // The desktop's opener refused it: start the default browser's own command.
-        return startBrowserEntry(link, platform::defaultWebBrowserId(), platform::xdgDataDirs(),
-                                 [](const QString &program, const QStringList &arguments) {
-                                     return QProcess::startDetached(program, arguments);
-                                 },
-                                 kNoAssociation);
+        // When the desktop's opener is missing or refuses the link, the default
+        // browser's own command is started; its answer comes late, so a late
+        // failure is told here, as a label tells an early one.
+        if (QStandardPaths::findExecutable(kOpener).isEmpty())
+            return openLinkWithFallback(link);
+        startOpener(QUrl(link), [link] {
+            const int result = openLinkWithFallback(link);
+            if (result > 32)
+                return;
+            QApplication::beep();
+            userPrompts().message(QApplication::activeWindow(), linkFailureMessage(result),
+                                  UserPrompts::Icon::Warning, applicationTitle());
+        });
+        return kOpened;
     }
 };
 
@@ -106,6 +126,38 @@ void showInFolder(const std::string &path)
 int openLink(const QString &link, bool showNormal)
 {
     return shellActions().openLink(link, showNormal);
+}
+
+void startOpener(const QUrl &url, std::function<void()> failed)
+{
+    // The opener may wait for the program it starts (a player, until it is
+    // closed); nothing waits for it here. Its standard streams go nowhere, so
+    // a program it leaves running never writes into a pipe that is gone.
+    auto *process = new QProcess(QCoreApplication::instance());
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    // A crash is both an error and an end: told once.
+    auto ended = std::make_shared<bool>(false);
+    auto end = [process, ended, failed = std::move(failed)](bool opened) {
+        if (std::exchange(*ended, true))
+            return;
+        process->deleteLater();
+        // An opener still waiting for its program when Sonavert quits ends
+        // with the program's object (the program it started stays); that end
+        // is nobody's failure.
+        if (!opened && failed && !QCoreApplication::closingDown())
+            failed();
+    };
+
+    QObject::connect(process, &QProcess::errorOccurred, process, [end](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            end(false);
+    });
+    QObject::connect(process, &QProcess::finished, process, [end](int code, QProcess::ExitStatus status) {
+        end(status == QProcess::NormalExit && code == 0);
+    });
+    process->start(kOpener, {QString::fromLatin1(url.toEncoded())});
 }
 
 int startBrowserEntry(const QString &link, const QString &desktopId, const QStringList &dataDirs,

@@ -45,6 +45,11 @@ void openFile(const std::string &path);
 void showInFolder(const std::string &path);
 int openLink(const QString &link, bool showNormal);
 
+// Runs the desktop's opener (xdg-open, looked up in PATH) on url without
+// waiting for it. failed is called later, from the event loop, when the opener
+// cannot be started or ends with a non-zero status: nothing took the URL.
+void startOpener(const QUrl &url, std::function<void()> failed);
+
 // Starts a program detached with its arguments; false when it can't be started.
 using ProgramStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
 

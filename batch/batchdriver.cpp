@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "batch/batchprogressdisplay.h"
+#include "batch/linestack.h"
 #include "filelist/batchstatussink.h"
 #include "common/pathparts.h"
 #include "converter/progressdisplay.h"
@@ -60,6 +61,7 @@ void BatchDriver::start(const std::vector<BatchEntry> &batch, const std::string 
     m_parallel = std::clamp(m_parallel, 1, std::max(count(), 1));
     m_slotEntry.assign(static_cast<std::size_t>(m_parallel), -1);
     m_display.setLineCount(m_parallel);
+    m_lines = std::make_unique<LineStack>(m_display, m_parallel);
     m_display.startLowerBar(count());
     if (m_parallel > 1)
         showTimes();
@@ -91,7 +93,7 @@ void BatchDriver::startEntry(std::size_t index, int slot)
     m_display.setLowerText(lowerText(static_cast<int>(index) + 1, count(), m_displayName));
     if (m_parallel == 1)
         m_display.stepLower();
-    ProgressDisplay &line = m_display.line(slot);
+    ProgressDisplay &line = m_lines->start(slot);
     line.setUpperText("Converting " + pathparts::fileNamePart(item.sourcePath) + "...");
     line.setUpperPosition(0);
 
@@ -107,8 +109,10 @@ void BatchDriver::startEntry(std::size_t index, int slot)
             fail(entry, status, status);
         }
         ++m_finishedCount;
-        if (m_parallel > 1)
+        if (m_parallel > 1) {
             m_display.stepLower();
+            m_lines->end(slot);
+        }
         return;
     }
     const bool replaceAppearing = isReserved(item.outputPath);
@@ -139,6 +143,8 @@ void BatchDriver::takeEnd(std::size_t index, int slot, const ConversionEnd &end)
     if (end.converted && outputHasData(item.outputPath)) {
         m_sink.setStatus(entry.row, pathparts::fileNamePart(item.outputPath));
         m_sink.setStatusDetail(entry.row, "Saved as " + item.outputPath + (end.reason.empty() ? "" : "\n" + end.reason));
+        if (!end.reason.empty())
+            m_fallbacks.push_back(BatchFailure{pathparts::fileNamePart(item.sourcePath), end.reason});
     } else if (m_cancelled) {
         item.outputPath.clear();
         m_sink.setStatus(entry.row, "Cancelled");
@@ -149,9 +155,7 @@ void BatchDriver::takeEnd(std::size_t index, int slot, const ConversionEnd &end)
     }
     if (m_parallel > 1) {
         m_display.stepLower();
-        ProgressDisplay &line = m_display.line(slot);
-        line.setUpperText("");
-        line.setUpperPosition(0);
+        m_lines->end(slot);
         showTimes();
     }
     fill();
@@ -198,14 +202,16 @@ std::chrono::steady_clock::duration BatchDriver::elapsed() const
 void BatchDriver::showTimes()
 {
     const long long seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed()).count();
-    std::string text = "Elapsed " + clock(seconds) + ", remaining ";
-    // The files still to go at the pace of those done so far.
-    if (m_finishedCount > 0 && m_finishedCount < count())
-        text += clock(seconds * (count() - m_finishedCount) / m_finishedCount);
-    else if (m_finishedCount >= count())
-        text += clock(0);
+    std::string text = "Elapsed " + clock(seconds) + ", ";
+    // The files still to go at the pace of those done so far; until a file
+    // has taken a measurable time there is no pace to tell.
+    const long long remaining = m_finishedCount > 0 ? seconds * (count() - m_finishedCount) / m_finishedCount : 0;
+    if (m_finishedCount >= count())
+        text += "remaining " + clock(0);
+    else if (remaining > 0)
+        text += "remaining " + clock(remaining);
     else
-        text += "--:--:--";
+        text += "estimating the time remaining...";
     m_display.setTimes(text);
 }
 
@@ -231,5 +237,14 @@ std::string BatchDriver::failureSummary(const std::vector<BatchFailure> &failure
                        + (count == 1 ? "" : "s") + (failures.size() == 1 ? " was" : " were") + " not converted.\n\n";
     for (const BatchFailure &failure : failures)
         text += failure.name + ": " + failure.reason + "\n";
+    return text;
+}
+
+std::string BatchDriver::fallbackSummary(const std::vector<BatchFailure> &fallbacks, int count)
+{
+    std::string text = std::to_string(fallbacks.size()) + " of " + std::to_string(count) + " file"
+                       + (count == 1 ? "" : "s") + " went to the Documents folder.\n\n";
+    for (const BatchFailure &fallback : fallbacks)
+        text += fallback.name + ": " + fallback.reason + "\n";
     return text;
 }

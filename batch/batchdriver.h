@@ -2,9 +2,11 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "batch/linestack.h"
 #include "converter/conversionjob.h"
 #include "filelist/mediaitem.h"
 
@@ -72,6 +74,9 @@ public:
     int count() const { return static_cast<int>(m_batch.size()); }
     int parallel() const { return m_parallel; }
     const std::vector<BatchFailure> &failures() const { return m_failures; }
+    // The files converted into the documents folder because the chosen place
+    // could not be used, each with the resolution's note.
+    const std::vector<BatchFailure> &fallbacks() const { return m_fallbacks; }
     // Why the converter could not be run at all; empty when it could.
     const std::string &toolFailure() const { return m_toolFailure; }
 
@@ -87,6 +92,8 @@ public:
     static std::string outcomeText(int count, int failed);
     // "2 of 10 files were not converted." and one "name: reason" line each.
     static std::string failureSummary(const std::vector<BatchFailure> &failures, int count);
+    // "2 of 10 files went to the Documents folder." and one "name: note" line each.
+    static std::string fallbackSummary(const std::vector<BatchFailure> &fallbacks, int count);
 
 private:
     void fill();
@@ -106,6 +113,8 @@ private:
     std::vector<int> m_slotEntry;          // entry running on each slot, -1 when free
     std::vector<std::string> m_reserved;   // targets of the running conversions
     std::vector<BatchFailure> m_failures;
+    std::vector<BatchFailure> m_fallbacks;
+    std::unique_ptr<LineStack> m_lines;
     std::string m_toolFailure;
     std::chrono::steady_clock::time_point m_startTime;
     std::size_t m_next = 0;

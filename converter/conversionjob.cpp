@@ -6,6 +6,9 @@
 #include "converter/temporaryoutput.h"
 #include "formats/formatcatalogue.h"
 
+#include <memory>
+#include <utility>
+
 #include <sys/stat.h>
 
 namespace {
@@ -22,6 +25,21 @@ bool sameFile(const std::string &a, const std::string &b)
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev
         && sa.st_ino == sb.st_ino;
 }
+
+// Removes the temporary output when the run's end handler goes without having
+// given the file its name: also when the runner drops a run it killed without
+// answering (the window destroyed mid-batch).
+struct TemporaryLeftover {
+    explicit TemporaryLeftover(std::string file) : path(std::move(file)) {}
+    ~TemporaryLeftover()
+    {
+        if (!path.empty())
+            temporaryoutput::remove(path);
+    }
+    TemporaryLeftover(const TemporaryLeftover &) = delete;
+    TemporaryLeftover &operator=(const TemporaryLeftover &) = delete;
+    std::string path;
+};
 
 ConversionEnd failed(std::string reason)
 {
@@ -55,8 +73,10 @@ void startConversionJob(ConverterRunner &runner, const std::string &toolPath, Me
         return failLater("The output folder does not take a new file.");
 
     const std::string command = buildConversionCommand(toolPath, item, *temporary, formatEntry(formatIndex), params);
+    auto leftover = std::make_shared<TemporaryLeftover>(*temporary);
     runner.startConversion(command, item, display,
-                           [&runner, temporary = *temporary, target, replace, done = std::move(done)](int result) {
+                           [&runner, leftover, temporary = *temporary, target, replace,
+                            done = std::move(done)](int result) {
                                ConversionEnd end;
                                if (result == 0) {
                                    end.reason = runFailureReason(runner.lastRun());
@@ -70,6 +90,7 @@ void startConversionJob(ConverterRunner &runner, const std::string &toolPath, Me
                                } else {
                                    end.converted = true;
                                }
+                               leftover->path.clear();
                                if (!end.converted)
                                    temporaryoutput::remove(temporary);
                                done(end);

@@ -7,6 +7,21 @@
 
 namespace {
 constexpr int kListedFailures = 10;
+
+// The line leads with the path already: a reason that names the file again
+// ("/x/a.txt is not a media file ...") says it once.
+std::string reasonWithoutPath(const std::string &path, const std::string &reason)
+{
+    if (path.empty() || reason.compare(0, path.size(), path) != 0 || reason.size() <= path.size() + 1
+        || reason[path.size()] != ' ')
+        return reason;
+    std::string rest = reason.substr(path.size() + 1);
+    if (rest.compare(0, 3, "is ") == 0)
+        rest.erase(0, 3);
+    if (rest[0] >= 'a' && rest[0] <= 'z')
+        rest[0] = static_cast<char>(rest[0] - 'a' + 'A');
+    return rest;
+}
 }
 
 FileAdder::FileAdder(AddingProgress &progress, int parallel, IsListed isListed, KeyOf keyOf,
@@ -96,7 +111,7 @@ void FileAdder::commitReady()
         if (result.end.toolMissing)
             continue;
         if (m_failureCount < kListedFailures)
-            m_failures += path + ": " + result.end.reason + "\n";
+            m_failures += path + ": " + reasonWithoutPath(path, result.end.reason) + "\n";
         else if (m_failureCount == kListedFailures)
             m_failures += "<more files>...\n";
         ++m_failureCount;

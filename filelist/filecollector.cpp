@@ -117,11 +117,15 @@ void FileCollector::filterPath(const std::string &path)
             m_pending.push_back(current);
             return;
         }
-        if (strcasecmp(key.c_str(), "lnk") != 0 || followed >= kMaxShortcutChain)
+        if (strcasecmp(key.c_str(), "lnk") != 0 || followed >= kMaxShortcutChain) {
+            ++m_filteredOut;
             return;
+        }
         const auto target = ShortcutReader::resolve(current);
-        if (!target)
+        if (!target) {
+            ++m_filteredOut;
             return;
+        }
         current = *target;
     }
 }
@@ -150,4 +154,13 @@ void FileCollector::addDropped(const std::string &name)
         searchFolder(name);
     else if (S_ISREG(st.st_mode))
         filterPath(name);
+}
+
+void FileCollector::addNamed(const std::string &name)
+{
+    struct stat st;
+    if (!name.empty() && ::stat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        m_pending.push_back(name);
+    else
+        addDropped(name);
 }

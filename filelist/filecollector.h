@@ -21,8 +21,13 @@ public:
     // One dropped name: a folder is searched, a regular file filtered, anything
     // else left out.
     void addDropped(const std::string &name);
+    // One name given on a command line: a folder is searched, a regular file
+    // taken as it is, as a file picked in the Add Files dialog.
+    void addNamed(const std::string &name);
     // The filter step for one file path.
     void filterPath(const std::string &path);
+    // How many files the extension filter has left out so far.
+    int filteredOut() const { return m_filteredOut; }
 
     const std::vector<std::string> &pending() const { return m_pending; }
     std::vector<std::string> takePending();
@@ -40,4 +45,5 @@ private:
     bool m_filterEnabled;
     std::vector<std::string> m_filterList;
     std::vector<std::string> m_pending;
+    int m_filteredOut = 0;
 };

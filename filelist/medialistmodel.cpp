@@ -156,6 +156,49 @@ std::unique_ptr<MediaItem> MediaListModel::takeRow(int row)
     return item;
 }
 
+MediaListModel::TakenRow MediaListModel::takeWholeRow(int row)
+{
+    TakenRow taken;
+    taken.row = row;
+    if (row < 0 || row >= rowCount())
+        return taken;
+    taken.status = m_rows[static_cast<size_t>(row)].status;
+    taken.detail = m_rows[static_cast<size_t>(row)].detail;
+    taken.item = takeRow(row);
+    return taken;
+}
+
+std::vector<MediaListModel::TakenRow> MediaListModel::takeAllWhole()
+{
+    std::vector<TakenRow> taken;
+    beginResetModel();
+    taken.reserve(m_rows.size());
+    for (Row &r : m_rows)
+        taken.push_back(TakenRow{static_cast<int>(taken.size()), std::move(r.item), std::move(r.status),
+                                 std::move(r.detail)});
+    m_rows.clear();
+    endResetModel();
+    return taken;
+}
+
+void MediaListModel::restoreRows(std::vector<TakenRow> taken)
+{
+    // One reset: a whole list put back row by row would be slow to show.
+    beginResetModel();
+    std::vector<Row> rows;
+    rows.reserve(m_rows.size() + taken.size());
+    std::size_t kept = 0;
+    for (TakenRow &t : taken) {
+        while (kept < m_rows.size() && static_cast<int>(rows.size()) < t.row)
+            rows.push_back(std::move(m_rows[kept++]));
+        rows.push_back(Row{std::move(t.item), std::move(t.status), std::move(t.detail)});
+    }
+    while (kept < m_rows.size())
+        rows.push_back(std::move(m_rows[kept++]));
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
 std::vector<std::unique_ptr<MediaItem>> MediaListModel::takeAll()
 {
     std::vector<std::unique_ptr<MediaItem>> items;

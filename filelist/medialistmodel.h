@@ -43,6 +43,21 @@ public:
     // Removes every row and hands all items back, in display order.
     std::vector<std::unique_ptr<MediaItem>> takeAll();
 
+    // A row as it was when removed, to be put back by restoreRow.
+    struct TakenRow {
+        int row = 0;
+        std::unique_ptr<MediaItem> item;
+        std::string status;
+        std::string detail;
+    };
+    // Removes one row, or every row, and hands them back whole, status and
+    // detail included, top to bottom.
+    TakenRow takeWholeRow(int row);
+    std::vector<TakenRow> takeAllWhole();
+    // Puts taken rows back, top to bottom, each at its index (at the end when
+    // the list has grown shorter).
+    void restoreRows(std::vector<TakenRow> taken);
+
     // Column sort types; columns of 100 or above are ignored.
     void setColumnSortType(int column, SortType type);
     // Sorts the rows by the cell texts of column; items, statuses and

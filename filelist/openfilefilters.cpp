@@ -1,5 +1,7 @@
 #include "filelist/openfilefilters.h"
 
+#include <algorithm>
+
 const std::vector<std::string> &openFileFilters()
 {
     static const std::vector<std::string> filters = {
@@ -61,10 +63,26 @@ std::vector<std::string> openFileFiltersForDialog()
     std::vector<std::string> filters = openFileFilters();
     filters.front() = "All Files (*)";
     // Qt splits the patterns between the parentheses at blanks only.
+    std::vector<std::string> every;
     for (std::string &filter : filters) {
         const auto open = filter.rfind('(');
         for (auto at = filter.find(';', open); at != std::string::npos; at = filter.find(';', at))
             filter[at] = ' ';
+        if (&filter == &filters.front())
+            continue;
+        const std::string inner = filter.substr(open + 1, filter.size() - open - 2);
+        for (std::size_t from = 0; from <= inner.size();) {
+            const std::size_t blank = std::min(inner.find(' ', from), inner.size());
+            const std::string pattern = inner.substr(from, blank - from);
+            if (std::find(every.begin(), every.end(), pattern) == every.end())
+                every.push_back(pattern);
+            from = blank + 1;
+        }
     }
+    // First, and so the dialog's default: whatever the tool reads, at once.
+    std::string all = "All supported files (";
+    for (const std::string &pattern : every)
+        all += (all.back() == '(' ? "" : " ") + pattern;
+    filters.insert(filters.begin(), all + ")");
     return filters;
 }

@@ -19,6 +19,7 @@
 #include "toolerror.h"
 #include "tooloptions.h"
 #include "transcoder.h"
+#include "usage.h"
 
 #include <new>
 
@@ -50,6 +51,8 @@ int main(int argc, char **argv)
     av_log_set_level(AV_LOG_QUIET);
     kescvt::limitAllocations();
     kescvt::installInterruptionHandlers();
+    if (kescvt::answerInformationRequest(argc, argv))
+        return kescvt::ExitOk;
     if (argc < 2) {
         kescvt::printError("usage: kescvt -i INPUT | kescvt -@ -i INPUT -y [options] OUTPUT");
         return kescvt::ExitUsage;

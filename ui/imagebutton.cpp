@@ -314,11 +314,23 @@ void ImageButton::paintEvent(QPaintEvent *)
         p.drawText(r.translated(m_textOffset), flags, text());
     }
 
-    if (focused && m_drawFocusRect) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = r.adjusted(3, 3, -3, -3);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    // The focus shows once the keyboard has moved it, as on the classic
+    // desktop: a dotted frame in the caption's colour, one point wide at any
+    // scale (the style's own may draw nothing over a skin).
+    if (focused && m_drawFocusRect && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QColor colour = m_textColour.isValid() ? m_textColour : palette().color(QPalette::ButtonText);
+        // Over a dark part of the skin (the title strip) the frame is light.
+        if (m_transparent && !cachedBackground().isNull()) {
+            const QImage under = cachedBackground().toImage();
+            if (under.pixelColor(under.width() / 2, 0).lightness() < 128)
+                colour = Qt::white;
+        }
+        QPen pen(colour, 1.0, Qt::DotLine);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        const qreal inset = m_drawFrame ? 0.5 : 3.5;
+        p.drawRect(QRectF(r).adjusted(inset, inset, -inset, -inset));
     }
     p.end();
 

@@ -1,5 +1,7 @@
 #include "batch/widgets/batchprogresswindow.h"
 
+#include <utility>
+
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
@@ -21,6 +23,23 @@ const QRect kLowerText(10, 63, 459, 16);
 const QRect kLowerBar(10, 81, 459, 21);
 const QRect kTimes(10, 108, 459, 16);
 const QRect kCancel(202, 117, 75, 26);
+// With several lines the percentage stands in a column of its own at the
+// right of each line's text.
+constexpr int kPercentWidth = 44;
+
+// "Converting a.wav...42%": the name part and the percentage; no percentage
+// when the text does not end in one.
+std::pair<std::string, std::string> splitPercent(const std::string &text)
+{
+    if (text.empty() || text.back() != '%')
+        return {text, {}};
+    std::size_t digits = text.size() - 1;
+    while (digits > 0 && text[digits - 1] >= '0' && text[digits - 1] <= '9')
+        --digits;
+    if (digits == text.size() - 1)
+        return {text, {}};
+    return {text.substr(0, digits), text.substr(digits)};
+}
 
 QString display(const std::string &text)
 {
@@ -32,8 +51,10 @@ QString display(const std::string &text)
 class BatchProgressWindow::Line : public ProgressDisplay {
 public:
     Line(BatchProgressWindow *window, int index, QLabel *text, QProgressBar *bar)
-        : m_window(window), m_index(index), m_text(text), m_bar(bar)
+        : m_window(window), m_index(index), m_text(text), m_bar(bar), m_percent(makeText(window, QRect()))
     {
+        m_percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_percent->hide();
     }
     ~Line() override
     {
@@ -42,14 +63,34 @@ public:
             delete m_text;
             delete m_bar;
         }
+        delete m_percent;
     }
 
     void setUpperText(const std::string &text) override
     {
-        m_text->setText(display(text));
-        emit m_window->lineTextChanged(m_index, m_text->text());
+        m_full = display(text);
+        if (m_window->lineCount() > 1) {
+            // The name and its percentage in two columns; a line without a
+            // conversion shows nothing rather than an empty bar.
+            const auto [name, percent] = splitPercent(text);
+            m_text->setText(display(name));
+            m_percent->setText(display(percent));
+            m_bar->setVisible(!text.empty());
+        } else {
+            m_text->setText(m_full);
+        }
+        emit m_window->lineTextChanged(m_index, m_full);
         if (m_index == 0)
-            emit m_window->upperTextChanged(m_text->text());
+            emit m_window->upperTextChanged(m_full);
+    }
+
+    // One line alone is the classic window: the percentage stays in the text.
+    void setColumns(bool several)
+    {
+        const QRect textRect = kFirstText.translated(0, m_index * kLineHeight);
+        m_text->setGeometry(several ? textRect.adjusted(0, 0, -kPercentWidth, 0) : textRect);
+        m_percent->setGeometry(textRect.adjusted(textRect.width() - kPercentWidth, 0, 0, 0));
+        m_percent->setVisible(several);
     }
     void setUpperRange(int minimum, int maximum) override { m_bar->setRange(minimum, maximum); }
     void setUpperPosition(int position) override { m_bar->setValue(position); }
@@ -63,6 +104,7 @@ public:
     int upperBarWidth() const override { return m_bar->width(); }
 
     QLabel *text() const { return m_text; }
+    const QString &fullText() const { return m_full; }
     QProgressBar *bar() const { return m_bar; }
 
 private:
@@ -70,6 +112,8 @@ private:
     int m_index;
     QLabel *m_text;
     QProgressBar *m_bar;
+    QLabel *m_percent;
+    QString m_full;
 };
 
 BatchProgressWindow::BatchProgressWindow()
@@ -99,6 +143,8 @@ void BatchProgressWindow::setLineCount(int count)
         bar->show();
         m_lines.push_back(std::make_unique<Line>(this, index, text, bar));
     }
+    for (const auto &line : m_lines)
+        line->setColumns(count > 1);
     const int extra = (count - 1) * kLineHeight;
     const int times = count > 1 ? kTimesHeight : 0;
     m_lowerText->setGeometry(kLowerText.translated(0, extra));
@@ -119,7 +165,7 @@ ProgressDisplay &BatchProgressWindow::line(int index)
 
 QString BatchProgressWindow::lineText(int index) const
 {
-    return index >= 0 && index < lineCount() ? m_lines[static_cast<std::size_t>(index)]->text()->text() : QString();
+    return index >= 0 && index < lineCount() ? m_lines[static_cast<std::size_t>(index)]->fullText() : QString();
 }
 
 QProgressBar *BatchProgressWindow::lineBar(int index) const

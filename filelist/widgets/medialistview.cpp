@@ -3,9 +3,28 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QProxyStyle>
+
+namespace {
+
+// The right-aligned durations and the statuses after them would touch: every
+// cell keeps a few more pixels of room at its sides.
+class CellRoomStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_FocusFrameHMargin ? value + 3 : value;
+    }
+};
+
+} // namespace
 
 MediaListView::MediaListView(QWidget *parent) : QTreeView(parent), m_model(new MediaListModel(this))
 {
+    auto *roomy = new CellRoomStyle;
+    roomy->setParent(this);
+    setStyle(roomy);
     setModel(m_model);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -25,7 +44,15 @@ MediaListView::MediaListView(QWidget *parent) : QTreeView(parent), m_model(new M
     head->resizeSection(MediaListModel::FileColumn, 250);
     head->resizeSection(MediaListModel::DurationColumn, 80);
     head->resizeSection(MediaListModel::StatusColumn, 220);
-    connect(head, &QHeaderView::sectionClicked, m_model, &MediaListModel::sortByHeaderClick);
+    // The arrow shows the order the model chose; the header's own flipping
+    // would not know the model's rule for a first click.
+    head->setSortIndicatorShown(true);
+    head->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(head, &QHeaderView::sectionClicked, this, [this, head](int column) {
+        m_model->sortByHeaderClick(column);
+        head->setSortIndicator(m_model->sortColumn(),
+                               m_model->sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    });
 
     // The selection stays visible while another control has the focus.
     QPalette pal = palette();

@@ -79,7 +79,9 @@ COptOutputPage::COptOutputPage(QWidget *parent)
 
 void COptOutputPage::createControls()
 {
-    // Created top to bottom: the creation order is the tab order.
+    // Created top to bottom: the creation order is the tab order. The output
+    // column's controls share one left edge, past the longest label; each
+    // label is centred on the control it names.
     label(this, "General", "generalHeading", dluRect(7, 7, 28, 10));
     etchedLine(this, dluRect(37, 11, 324, 1));
     icon(this, QStyle::SP_FileDialogContentsView, "generalIcon", dluRect(12, 20, 21, 20));
@@ -98,14 +100,14 @@ void COptOutputPage::createControls()
     etchedLine(this, dluRect(35, 88, 326, 1));
     icon(this, QStyle::SP_DirIcon, "outputIcon", dluRect(9, 99, 21, 20));
 
-    QLabel *folderLabel = label(this, "&Output folder:", "folderLabel", dluRect(44, 100, 50, 10));
-    m_folderList = place(new QComboBox(this), "folderList", dluRect(97, 97, 259, 14));
+    QLabel *folderLabel = label(this, "&Output folder:", "folderLabel", dluRect(44, 99, 50, 10));
+    m_folderList = place(new QComboBox(this), "folderList", dluRect(137, 97, 219, 14));
     folderLabel->setBuddy(m_folderList);
 
     m_customFolderLabel =
-        label(this, "Custom &folder:", "customFolderLabel", dluRect(44, 118, 48, 10));
+        label(this, "Custom &folder:", "customFolderLabel", dluRect(44, 117, 48, 10));
     m_customFolderEdit =
-        place(new QLineEdit(this), "customFolderEdit", dluRect(97, 115, 215, 14));
+        place(new QLineEdit(this), "customFolderEdit", dluRect(137, 115, 175, 14));
     m_customFolderLabel->setBuddy(m_customFolderEdit);
     m_browseButton = place(new QPushButton(QStringLiteral("Bro&wse"), this), "browseButton",
                            dluRect(315, 115, 41, 14));
@@ -113,15 +115,15 @@ void COptOutputPage::createControls()
 
     m_createDirsCheck = place(
         new QCheckBox(QStringLiteral("&Create folders according to path of original file"), this),
-        "createDirsCheck", dluRect(97, 135, 234, 10));
-    m_exampleLabel = label(this, kExample, "exampleLabel", dluRect(97, 146, 259, 28));
+        "createDirsCheck", dluRect(137, 135, 219, 10));
+    m_exampleLabel = label(this, kExample, "exampleLabel", dluRect(137, 146, 219, 28));
     m_exampleLabel->setTextFormat(Qt::PlainText);
     m_exampleLabel->setWordWrap(true);
 
     QLabel *targetLabel =
-        label(this, "If target file &exists ", "targetExistsLabel", dluRect(44, 180, 62, 10));
+        label(this, "If target file &exists ", "targetExistsLabel", dluRect(44, 181, 90, 10));
     m_targetExistsList =
-        place(new QComboBox(this), "targetExistsList", dluRect(107, 179, 248, 14));
+        place(new QComboBox(this), "targetExistsList", dluRect(137, 179, 219, 14));
     targetLabel->setBuddy(m_targetExistsList);
 
     m_myDocumentsCheck = place(

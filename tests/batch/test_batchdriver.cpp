@@ -194,6 +194,27 @@ TEST(BatchDriver, SeveralAtOnceInDisplayOrderEachOnItsOwnLine)
     EXPECT_EQ(driver.failures().size(), 1u);
 }
 
+TEST(BatchDriver, LinesFillTopFirstAndFollowTheStartOrder)
+{
+    Fixture f(4);
+    BatchDriver driver(f.list, f.display, 3, f.steps());
+    f.start(driver);
+    // The top one ends: the others move up, the next file takes the bottom line.
+    f.end(0);
+    EXPECT_EQ(f.display.lines[0].texts.back(), "Converting in2.wav...");
+    EXPECT_EQ(f.display.lines[1].texts.back(), "Converting in3.wav...");
+    EXPECT_EQ(f.display.lines[2].texts.back(), "Converting in4.wav...");
+    EXPECT_EQ(f.running.back().slot, 0);  // on the runner set free
+    // With no file left, the free lines are the last ones, and empty.
+    f.end(2);
+    EXPECT_EQ(f.display.lines[1].texts.back(), "Converting in4.wav...");
+    EXPECT_EQ(f.display.lines[2].texts.back(), "");
+    f.end(1);
+    EXPECT_EQ(f.display.lines[0].texts.back(), "Converting in4.wav...");
+    EXPECT_EQ(f.display.lines[1].texts.back(), "");
+    EXPECT_EQ(f.display.times.find("remaining 00:00:00"), std::string::npos);
+}
+
 TEST(BatchDriver, CancelEndsEveryRunningConversionAndLeavesTheRest)
 {
     Fixture f(4);

@@ -185,6 +185,55 @@ private slots:
         menu->hide();
     }
 
+    // Ctrl+Z and the menu's Undo Remove bring back the rows of the last
+    // removal, in place and with their statuses; adding files drops the undo.
+    void undoBringsBackTheLastRemoval()
+    {
+        auto w = makeWindow();
+        showActive(*w);
+        addRows(*w, {"a.wav", "b.wav", "c.wav", "d.wav"});
+        MediaListModel *model = w->fileList()->listModel();
+        auto files = [model] {
+            QStringList names;
+            for (int r = 0; r < model->rowCount(); ++r)
+                names << model->cellText(r, 0) + ' ' + model->cellText(r, 2);
+            return names;
+        };
+        w->fileList()->setStatus(1, "b.mp3");
+        w->fileList()->setStatusDetail(1, "Saved as /out/b.mp3");
+        w->fileList()->setStatus(3, "Cancelled");
+        const QStringList all = files();
+        select(*w, {1, 3});
+        QTest::keyClick(w.get(), Qt::Key_Delete);
+        QCOMPARE(files(), (QStringList{"a.wav ", "c.wav "}));
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(files(), all);
+        QCOMPARE(model->data(model->index(1, 2), Qt::ToolTipRole).toString(),
+                 QStringLiteral("b.mp3\nSaved as /out/b.mp3"));
+
+        w->removeAll();
+        QCOMPARE(model->rowCount(), 0);
+        BCMenu *menu = w->commands()->contextMenu();
+        QWidget *rows = w->fileList()->viewport();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(40, 30), rows->mapToGlobal(QPoint(40, 30)));
+        QApplication::sendEvent(rows, &click);
+        QCOMPARE(enabledCommands(menu), (QList<int>{kAddFiles, kAddFolder, kUndoRemove}));
+        menu->findCommand(kUndoRemove)->trigger();
+        menu->hide();
+        QCOMPARE(files(), all);
+        QCOMPARE(w->itemMap().size(), size_t(4));
+
+        // Nothing twice; and an add in between leaves nothing to bring back.
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(model->rowCount(), 4);
+        w->removeAll();
+        w->addDropped({m_dir->write("new.wav", "x")});
+        QTRY_VERIFY(!w->isBusy());
+        QVERIFY(!w->canUndoRemove());
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(model->rowCount(), 0);
+    }
+
     void menuKeyOpensTheMenuAtTheListCentre()
     {
         QCOMPARE(MainCommands::keyboardMenuPoint(QRect(137, 63, 552, 465)), QPoint(413, 295));

@@ -296,11 +296,19 @@ private slots:
             // Within the offscreen screen's 800 x 600, which bounds the size restored.
             w->resize(750, 560);
             QTRY_COMPARE(w->size(), QSize(750, 560));
+            w->move(20, 30);
+            QTRY_COMPARE(w->pos(), QPoint(20, 30));
             QVERIFY(w->close());
         }
         auto again = makeWindow();
         QCOMPARE(again->size(), QSize(750, 560));
         QCOMPARE(again->fileList()->geometry(), QRect(137, 63, 603, 487));
+        QCOMPARE(again->pos(), QPoint(20, 30));
+        // A place where the title strip would be off every screen is not taken.
+        again->move(-740, 30);
+        QVERIFY(again->close());
+        again = makeWindow();
+        QVERIFY(again->pos().x() >= 0);
     }
 
     void closingWritesFormatAndPageAndNextStartShowsMp3()
@@ -422,8 +430,9 @@ private slots:
         w->addFiles();
         settle(*w);
         QCOMPARE(m_prompts.lastStart, QDir::homePath());
-        QCOMPARE(m_prompts.lastFilters.size(), 49);
-        QCOMPARE(m_prompts.lastFilters.front(), QStringLiteral("All Files (*)"));
+        QCOMPARE(m_prompts.lastFilters.size(), 50);
+        QVERIFY(m_prompts.lastFilters.front().startsWith(QStringLiteral("All supported files (*.3gp *.3g2 *.swf ")));
+        QCOMPARE(m_prompts.lastFilters[1], QStringLiteral("All Files (*)"));
         QCOMPARE(m_prompts.lastFilters.back(), QStringLiteral("YUV Video File (*.yuv)"));
         QCOMPARE(w->fileList()->rowCount(), 0);
         QCOMPARE(m_prompts.messages.size(), size_t(1));
@@ -475,7 +484,7 @@ private slots:
             names.removeDuplicates();
             QCOMPARE(shown, names);
         }
-        QCOMPARE(checked, 21);
+        QCOMPARE(checked, 22);
     }
 
     void missingConverterIsReportedOnce()
@@ -701,6 +710,31 @@ private slots:
                  QStringLiteral("1 of 3 files was not converted.\n\nbad.wav: No space left on device.\n"));
     }
 
+    void filesThatWentToTheDocumentsFolderAreCountedAtTheEnd()
+    {
+        // The custom folder lies under a plain file: it can never be made.
+        const std::string blocked = m_dir->write("blocker") + "/out";
+        storeOptions({{"DestOutputFolderOpt", 399}, {"CreateDirs", 1}, {"OutputFiles2MyDocuments", 1},
+                      {"BrowseOutputFolder", 0}},
+                     {{"DestSpecifiedFolder", blocked}});
+        auto w = makeWindow();
+        m_prompts.files << qs(m_dir->write("one.wav", audio(4))) << qs(m_dir->write("two.wav", audio(4)));
+        w->addFiles();
+        settle(*w);
+        w->convertAll();
+        settle(*w);
+        QCOMPARE(statuses(*w), (QStringList{"one.mp3", "two.mp3"}));
+        QCOMPARE(m_prompts.messages.size(), size_t(1));
+        const auto *model = w->fileList()->listModel();
+        auto noteOf = [model](int row) {
+            return model->data(model->index(row, 2), Qt::ToolTipRole).toString().section(QLatin1Char('\n'), -1);
+        };
+        QVERIFY(noteOf(0).endsWith(QStringLiteral(", so the file went to the Documents folder instead.")));
+        QCOMPARE(m_prompts.messages[0].text, QStringLiteral("2 of 2 files went to the Documents folder.\n\n")
+                                                 + "one.wav: " + noteOf(0) + "\ntwo.wav: " + noteOf(1) + "\n");
+        QCOMPARE(m_prompts.messages[0].icon, UserPrompts::Icon::Information);
+    }
+
     void closingDuringABatchAsksAndNoKeepsItRunning()
     {
         storeOptions({{"DestOutputFolderOpt", 199}, {"SimultaneousConversions", 2}});
@@ -742,6 +776,49 @@ private slots:
         QCOMPARE(QDir(qs(m_dir->path())).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{"a.wav", "b.wav", "c.wav", "settings.ini"}));
         QVERIFY(m_prompts.messages.empty());
+    }
+
+    void closingWhileAddingStopsAndClosesWithoutAQuestion()
+    {
+        auto w = makeWindow();
+        m_prompts.files << qs(m_dir->write("a.wav", audio(4))) << qs(m_dir->write("b.wav", audio(4, "probe|hang")))
+                        << qs(m_dir->write("c.wav", audio(4)));
+        w->show();
+        bool accepted = true;
+        connect(w.get(), &MainWindow::addingWindowOpened, this, [&](AddingProgressWindow *aw) {
+            connect(aw, &AddingProgressWindow::textChanged, this, [&](const QString &text) {
+                // The hanging probe of b.wav has started; closed from inside the adding.
+                if (text == QStringLiteral("Adding file 2 of 3..."))
+                    accepted = w->close();
+            });
+        });
+        w->addFiles();
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isVisible(), 20000);
+        QVERIFY(!accepted); // closed once the adding was stopped, not under it
+        QVERIFY(!w->isBusy());
+        QVERIFY(!hasChildProcess());
+        QVERIFY(m_prompts.questions.isEmpty());
+        QVERIFY(m_prompts.messages.empty());
+    }
+
+    void destroyedMidBatchLeavesNoTemporaryFile()
+    {
+        storeOptions({{"DestOutputFolderOpt", 199}});
+        auto w = makeWindow();
+        m_prompts.files << qs(m_dir->write("slow.wav", audio(50, "conv|hang")));
+        w->addFiles();
+        settle(*w);
+        bool reporting = false;
+        connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
+            connect(bw, &BatchProgressWindow::upperTextChanged, this,
+                    [&](const QString &text) { reporting = reporting || text.endsWith('%'); });
+        });
+        w->convertAll();
+        QTRY_VERIFY_WITH_TIMEOUT(reporting, 30000);
+        w.reset();
+        QVERIFY(!hasChildProcess());
+        QCOMPARE(QDir(qs(m_dir->path())).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"settings.ini", "slow.wav"}));
     }
 
     void yesGivenAfterTheBatchEndedStillQuits()

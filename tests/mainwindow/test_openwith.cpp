@@ -12,6 +12,7 @@
 #include "platform/childprocess.h"
 #include "platform/settingsstore.h"
 #include "privatebus.h"
+#include "recordingprompts.h"
 #include "scratchfolder.h"
 
 using namespace std::chrono_literals;
@@ -25,7 +26,7 @@ const std::string kAudio = "Input #0, wav, from 'fake.wav':\n  Duration: 00:00:0
 } // namespace
 
 // Files named on the command line: a second start hands them to the running
-// window over the session bus, and the window takes them as a drop.
+// window over the session bus; the window adds them as Add Files and a drop would.
 class TestOpenWith : public QObject {
     Q_OBJECT
 
@@ -109,6 +110,37 @@ private slots:
         SingleInstance instance(none);
         QCOMPARE(instance.start({"/x.wav"}, QString()), SingleInstance::Role::Alone);
         QDBusConnection::disconnectFromBus(QStringLiteral("none"));
+    }
+
+    // With the extension filter on, files named one by one are taken as Add
+    // Files takes them; folders and drops are filtered, and a filter that
+    // leaves nothing says so.
+    void namedFilesPassTheFilterAndNothingLeftIsTold()
+    {
+        {
+            SettingsStore store(m_dir->file("settings.ini"));
+            store.writeNumber("Options", "EnableExtFilter", 1);
+            store.writeText("Options", "FilterExts", "mp3");
+            store.sync();
+        }
+        RecordingPrompts prompts;
+        auto w = makeWindow();
+        const std::string wav = m_dir->write("b.wav", kAudio);
+        const std::string notes = m_dir->write("notes.txt", kAudio);
+        m_dir->write("folder/c.wav", kAudio);
+        w->openFiles({wav, notes});
+        QTRY_COMPARE(w->fileList()->rowCount(), 2);
+        QCOMPARE(sources(*w), (std::vector<std::string>{wav, notes}));
+        QVERIFY(prompts.messages.isEmpty());
+
+        const QString told = QStringLiteral(
+            "No file was added: none of them has an extension listed under \"Only add the following file "
+            "extensions for \"Add Folder\" and Drag/Drop\" in Options.");
+        w->openFiles({m_dir->file("folder")});
+        QTRY_COMPARE(prompts.messages, QStringList{told});
+        w->addDropped({m_dir->write("d.ogg", kAudio)});
+        QCOMPARE(prompts.messages, (QStringList{told, told}));
+        QCOMPARE(w->fileList()->rowCount(), 2);
     }
 
     void filesArrivingDuringADialogWaitForIt()

@@ -1,9 +1,10 @@
 #include "app/shellactions.h"
 #include "platform/desktopentry.h"
-#include "ui/userprompts.h"
+#include "recordingprompts.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,14 +20,6 @@ public:
         return 5;
     }
     QList<QByteArray> calls;
-};
-
-class RecordingPrompts final : public UserPrompts {
-public:
-    void message(QWidget *, const QString &text, Icon, const QString &) override { messages << text; }
-    QStringList openFiles(QWidget *, const QStringList &, const QString &) override { return {}; }
-    QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    QStringList messages;
 };
 
 } // namespace
@@ -56,20 +49,33 @@ private slots:
                                                     "link https://sonavert.example/ normal"}));
     }
 
-    // Without the desktop's opener (none on the PATH, and none at all under the
-    // offscreen platform) a file does not open and a message says why.
-    void missingOpenerIsReported()
+    // The desktop's opener missing from the PATH, or ending with a failure
+    // status (nothing takes the file), gives one message; a success none.
+    void openerFailureIsReported_data()
     {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("missing") << QString() << true;
+        QTest::newRow("fails") << QStringLiteral("/bin/false") << true;
+        QTest::newRow("opens") << QStringLiteral("/bin/true") << false;
+    }
+
+    void openerFailureIsReported()
+    {
+        QFETCH(QString, opener);
+        QFETCH(bool, told);
         QTemporaryDir bin;
+        if (!opener.isEmpty())
+            QVERIFY(QFile::link(opener, bin.filePath(QStringLiteral("xdg-open"))));
         const QByteArray oldPath = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin.path()));
         RecordingPrompts prompts;
-        setUserPrompts(&prompts);
         const QString file = bin.filePath(QStringLiteral("song.mp3"));
         openFile(file.toStdString());
-        setUserPrompts(nullptr);
         qputenv("PATH", oldPath);
-        QCOMPARE(prompts.messages, QStringList{openFailureMessage(file)});
+        // Nothing waited for the opener; its end comes from the event loop.
+        QTRY_VERIFY_WITH_TIMEOUT(qApp->findChildren<QProcess *>().isEmpty(), 30000);
+        QCOMPARE(prompts.messages, told ? QStringList{openFailureMessage(file)} : QStringList{});
     }
 
     void fileUrlKeepsEveryByte()

@@ -6,7 +6,8 @@
 // "conv|empty" leaves the output empty, "conv|nospace" stops with the tool's
 // error line for a full disk and exit status 4, "conv|hang" reports progress and then
 // waits to be killed, "conv|squat" puts a file of its own under the final name
-// that the hidden ".STEM.snvtmp-XXXXXX.EXT" output stands for. Every run appends its arguments to $SNVT_FAKE_LOG as a
+// that the hidden ".STEM.snvtmp-XXXXXX.EXT" output stands for; "probe|hang" makes a
+// probe print its lines and then wait to be killed. Every run appends its arguments to $SNVT_FAKE_LOG as a
 // count line followed by each argument's length line and bytes.
 //
 // Without "-i" it does what its arguments say, in order:
@@ -209,8 +210,10 @@ int main(int argc, char **argv)
     const std::vector<std::string> script = lines(content);
 
     if (!conversion) {
+        bool hang = false;
         for (const auto &line : script) {
-            if (startsWith(line, "conv|"))
+            hang = hang || line == "probe|hang";
+            if (startsWith(line, "conv|") || startsWith(line, "probe|"))
                 continue;
             if (startsWith(line, "ds|")) {
                 if (ds)
@@ -222,6 +225,9 @@ int main(int argc, char **argv)
                 std::cout << line << '\n';
             }
         }
+        std::cout << std::flush;
+        while (hang)
+            ::pause();
         return 0;
     }
 

@@ -1,6 +1,7 @@
 #include "screenshottour.h"
 
 #include <functional>
+#include <utility>
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -9,7 +10,9 @@
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
+#include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
@@ -163,15 +166,45 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
             QTimer::singleShot(kSettleMs, window, hover);
         });
     };
-    auto mainWindow = [window, path, formatSelector] {
+    // The keyboard focus on a caption button, the web link and Close, as Tab
+    // leaves it; the list sorted by a click on Duration.
+    auto focus = [window, path, formatSelector] {
+        emit window->fileList()->header()->sectionClicked(1);
+        // Focus shows only in the active window (the help may lie over it).
+        window->raise();
+        window->activateWindow();
+        QTimer::singleShot(kSettleMs, window, [window, path, formatSelector] {
+            const std::pair<QString, const char *> stops[] = {
+                {QStringLiteral("Remove all files in list"), "focus-button.png"},
+                {QStringLiteral("Close"), "focus-close.png"},
+                {QStringLiteral("Visit"), "focus-link.png"},
+            };
+            for (const auto &[tip, file] : stops) {
+                // A real Tab from the control before it: the focus shows only
+                // once the keyboard has moved it.
+                for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+                    if (!b->toolTip().startsWith(tip))
+                        continue;
+                    b->previousInFocusChain()->setFocus(Qt::OtherFocusReason);
+                    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+                    QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : window, &tab);
+                }
+                window->repaint();
+                saveWidget(window, path(file));
+            }
+            window->fileList()->setFocus(Qt::MouseFocusReason);
+            QTimer::singleShot(kSettleMs, window, formatSelector);
+        });
+    };
+    auto mainWindow = [window, path, focus] {
         saveWidget(window, path("mainwindow.png"));
         // Larger, as after a drag on its edge: the list and its status take the room.
         const QSize normal = window->size();
         window->resize(1000, 700);
-        QTimer::singleShot(kSettleMs, window, [window, path, formatSelector, normal] {
+        QTimer::singleShot(kSettleMs, window, [window, path, focus, normal] {
             saveWidget(window, path("resized.png"));
             window->resize(normal);
-            QTimer::singleShot(kSettleMs, window, formatSelector);
+            QTimer::singleShot(kSettleMs, window, focus);
         });
     };
 
