@@ -4,6 +4,7 @@
 #include "console.h"
 #include "id3tag.h"
 #include "inputfile.h"
+#include "interruption.h"
 #include "toolerror.h"
 
 #include <cerrno>
@@ -79,6 +80,7 @@ OutputFile::~OutputFile()
         return;
     m_context.reset(); // close before removing
     ::unlink(m_path.c_str());
+    ownOutput(false);
 }
 
 void OutputFile::checkTarget(const std::string &path, const std::string &inputPath, bool overwrite)
@@ -124,6 +126,7 @@ void OutputFile::open(const AudioEncoder &encoder, const AVDictionary *tags, con
             writeError("cannot create", ret);
     }
     m_created = true;
+    ownOutput(true);
     AVDictionary *options = nullptr;
     if (takesOwnId3Tag(m_context.get()) && m_context->pb) {
         const std::string tag = id3v2Tag(tags, cover);
@@ -210,6 +213,7 @@ void OutputFile::finish()
             writeError("cannot close", ret);
     }
     m_finished = true;
+    ownOutput(false);
 }
 
 } // namespace kescvt
