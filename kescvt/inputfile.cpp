@@ -57,24 +57,6 @@ bool allZero(const uint8_t *bytes, size_t count)
     return count == 0 || (bytes[0] == 0 && std::memcmp(bytes, bytes + 1, count - 1) == 0);
 }
 
-uint32_t bigEndian(const uint8_t *p, int bytes)
-{
-    uint32_t value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value = value << 8 | p[i];
-    return value;
-}
-
-uint32_t synchsafe(const uint8_t *p)
-{
-    return (p[0] & 0x7fu) << 21 | (p[1] & 0x7fu) << 14 | (p[2] & 0x7fu) << 7 | (p[3] & 0x7fu);
-}
-
-uint32_t littleEndian32(const uint8_t *p)
-{
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
 // Cuts at a UTF-8 character boundary so that a truncated tag stays valid text.
 void truncateUtf8(std::string &text, size_t bytes)
 {
@@ -221,85 +203,11 @@ void InputFile::findDataEnd()
         m_dataEnd = std::min(m_size, end + 4096);
 }
 
-// Tag parsing in the demuxers costs the square of the number of tags, so a file with
-// hundreds of thousands of them would hold the probe for minutes. The reader hides what
-// lies beyond the first few hundred: the frames of a leading ID3v2 tag read as padding,
-// and the count of a FLAC comment block is lowered.
+// Tag parsing in the demuxers costs the square of the number of tags; the reader shows
+// every tag block thinned to the first few hundred entries.
 void InputFile::boundTagParsing()
 {
-    uint8_t header[10];
-    if (::pread(m_file.fd, header, sizeof header, 0) != static_cast<ssize_t>(sizeof header))
-        return;
-    if (std::memcmp(header, "ID3", 3) == 0 && header[3] >= 2 && header[3] <= 4) {
-        const int version = header[3];
-        const int64_t tagEnd = 10 + static_cast<int64_t>(synchsafe(header + 6));
-        // Read whole (tags of this size are hostile anyway past a few megabytes).
-        std::vector<uint8_t> tag(static_cast<size_t>(std::min<int64_t>(tagEnd, 16LL << 20)));
-        if (::pread(m_file.fd, tag.data(), tag.size(), 0) != static_cast<ssize_t>(tag.size()))
-            return;
-        // Version 2.3 with unsynchronisation measures frames after removing the zero byte
-        // stuffed behind every 0xFF; the cursor undoes it while walking.
-        const bool unsynchronised = version < 4 && (header[5] & 0x80);
-        size_t raw = 10;
-        auto take = [&](uint8_t *out, uint64_t count) {
-            for (uint64_t i = 0; i < count; ++i) {
-                if (raw >= tag.size())
-                    return false;
-                const uint8_t byte = tag[raw++];
-                if (unsynchronised && byte == 0xff && raw < tag.size() && tag[raw] == 0)
-                    ++raw;
-                if (out)
-                    out[i] = byte;
-            }
-            return true;
-        };
-        if (header[5] & 0x40) {
-            uint8_t ext[4];
-            if (version == 2 || !take(ext, 4) || !take(nullptr, version == 4 ? synchsafe(ext) - 4 : bigEndian(ext, 4)))
-                return;
-        }
-        const int headerBytes = version == 2 ? 6 : 10;
-        for (int frames = 0;; ++frames) {
-            const size_t frameStart = raw;
-            uint8_t frame[10];
-            if (!take(frame, static_cast<uint64_t>(headerBytes)) || frame[0] == 0)
-                return;
-            if (frames == maxTags) {
-                m_patches.push_back({static_cast<int64_t>(frameStart), tagEnd - static_cast<int64_t>(frameStart), {}});
-                return;
-            }
-            const uint64_t size = version == 2 ? bigEndian(frame + 3, 3)
-                                  : version == 3 ? bigEndian(frame + 4, 4)
-                                                 : synchsafe(frame + 4);
-            if (!take(nullptr, size))
-                return;
-        }
-    }
-    if (std::memcmp(header, "fLaC", 4) != 0)
-        return;
-    int64_t position = 4;
-    for (int blocks = 0; blocks < 1024; ++blocks) {
-        uint8_t block[4];
-        if (::pread(m_file.fd, block, 4, position) != 4)
-            return;
-        const int64_t length = bigEndian(block + 1, 3);
-        if ((block[0] & 0x7f) == 4) { // VORBIS_COMMENT
-            uint8_t field[4];
-            if (::pread(m_file.fd, field, 4, position + 4) != 4)
-                return;
-            const int64_t countAt = position + 8 + littleEndian32(field);
-            if (countAt + 4 > position + 4 + length || ::pread(m_file.fd, field, 4, countAt) != 4)
-                return;
-            if (littleEndian32(field) > static_cast<uint32_t>(maxTags)) {
-                const uint8_t count[4] = {static_cast<uint8_t>(maxTags & 0xff), static_cast<uint8_t>(maxTags >> 8), 0, 0};
-                m_patches.push_back({countAt, 4, std::string(reinterpret_cast<const char *>(count), 4)});
-            }
-            return;
-        }
-        if (block[0] & 0x80)
-            return;
-        position += 4 + length;
-    }
+    m_tags.scan(m_file.fd, m_size);
 }
 
 void InputFile::openIo()
@@ -333,6 +241,7 @@ int InputFile::read(uint8_t *buffer, int size)
     const int64_t wanted = std::min<int64_t>(size, m_readEnd - m_position);
     if (wanted <= 0)
         return AVERROR_EOF;
+    m_tags.beforeRead(m_position, wanted);
     ssize_t got;
     do
         got = ::pread(m_file.fd, buffer, static_cast<size_t>(wanted), m_position);
@@ -341,19 +250,9 @@ int InputFile::read(uint8_t *buffer, int size)
         return AVERROR(errno);
     if (got == 0)
         return AVERROR_EOF;
-    for (const Patch &patch : m_patches) {
-        const int64_t from = std::max(patch.offset, m_position);
-        const int64_t to = std::min(patch.offset + patch.length, m_position + got);
-        if (from >= to)
-            continue;
-        uint8_t *target = buffer + (from - m_position);
-        if (patch.bytes.empty())
-            std::memset(target, 0, static_cast<size_t>(to - from));
-        else
-            std::memcpy(target, patch.bytes.data() + (from - patch.offset), static_cast<size_t>(to - from));
-    }
-    m_position += got;
+    m_tags.apply(m_position, buffer, got);
     m_sincePacket += got;
+    m_position += got;
     return static_cast<int>(got);
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "avhandles.h"
+#include "tagthinner.h"
 
 #include <string>
 #include <vector>
@@ -42,12 +43,6 @@ public:
     static constexpr size_t maxTagValueBytes = 16384;
 
 private:
-    struct Patch {
-        int64_t offset = 0;
-        int64_t length = 0;
-        std::string bytes; // empty: the range reads as zeros
-    };
-
     void openFile();
     void findDataEnd();
     void boundTagParsing();
@@ -80,7 +75,7 @@ private:
     int64_t m_readEnd = 0;  // where reading stops: m_dataEnd for raw streams, else m_size
     int64_t m_position = 0;
     int64_t m_sincePacket = 0;
-    std::vector<Patch> m_patches;
+    TagThinner m_tags;
     // Declared before the demuxer so that it is freed after it.
     std::unique_ptr<AVIOContext, IoDeleter> m_io;
     InputContextPtr m_context;
