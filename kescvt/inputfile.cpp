@@ -251,7 +251,8 @@ int InputFile::read(uint8_t *buffer, int size)
     if (got == 0)
         return AVERROR_EOF;
     m_tags.apply(m_position, buffer, got);
-    m_sincePacket += got;
+    // A leading tag of any size is header, not a search for frames.
+    m_sincePacket += got - std::clamp<int64_t>(m_tags.leadingTagEnd() - m_position, 0, got);
     m_position += got;
     return static_cast<int>(got);
 }

@@ -297,13 +297,19 @@ TEST(HostileMedia, TagBombsStayBounded)
     writeBytes(dir.file("id3.flac"), id3Bomb(4, 80000) + flacBomb(flac, {3}));
     writeBytes(dir.file("comments.ogg"), oggWithComments(readBytes(dir.file("plain.ogg")), 7, 100000));
     writeBytes(dir.file("comments.opus"), oggWithComments(readBytes(dir.file("plain.opus")), 7, 100000));
+    // A big cover is no damage, however many bytes the demuxer reads for it.
+    std::string bigTag = id3Bomb(4, 1);
+    bigTag += std::string((17u << 20) - (bigTag.size() - 10), '\0');
+    writeBytes(dir.file("bigtag.mp3"), bigTag.replace(6, 4, synchsafe(17u << 20)) + mp3);
     for (const char *name : {"id3v24.mp3", "id3v23.mp3", "id3second.mp3", "apev2.mp3", "comments.flac",
-                             "second.flac", "id3.flac", "comments.ogg", "comments.opus"}) {
+                             "second.flac", "id3.flac", "comments.ogg", "comments.opus", "bigtag.mp3"}) {
         const ToolResult probe = runKescvt({"-i", dir.file(name)}, guardSeconds);
         expectEnd(probe, 0, name);
         EXPECT_GT(summarizeProbe(probe.output).sampleRate(), 0) << name << "\n" << probe.output.substr(0, 2000);
         EXPECT_LT(outputLines(probe.output).size(), 300u) << name;
     }
+    const ToolResult big = runKescvt(convertArgs(dir.file("bigtag.mp3"), dir.file("big.wav")), guardSeconds);
+    expectEnd(big, 0, "conversion of an MP3 with a 17 MB tag");
     writeTaggedSineWav(dir.file("long.wav"), 1.0, std::string(70000, 'T'), "artist");
     expectEnd(runKescvt(convertArgs(dir.file("long.wav"), dir.file("long.ra"), {"-f", "rmvb"}), guardSeconds), 0,
               "RealMedia with a long title");
