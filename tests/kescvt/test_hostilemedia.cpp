@@ -2,6 +2,7 @@
 // on failure, stays within a small memory bound and never reports success without audio.
 // Inputs are a few kilobytes each; the large ones are sparse files of zeros.
 #include "probesummary.h"
+#include "taggedmedia.h"
 #include "testmedia.h"
 #include "toolprocess.h"
 
@@ -351,6 +352,28 @@ TEST(HostileMedia, ChainedOggCommentBombConvertsAndStops)
         runKescvt(convertArgs(dir.file("chain.ogg"), dir.file("stopped.mp3")), guardSeconds, {SIGTERM, false});
     expectEnd(stopped, 5, "SIGTERM");
     EXPECT_FALSE(fileExists(dir.file("stopped.mp3")));
+}
+
+// A source of a few samples still makes a file that FFmpeg and the tool open again, in
+// every bare stream format (which readers recognise by a run of frames).
+TEST(HostileMedia, VeryShortOutputsOpen)
+{
+    TempDir dir;
+    writeSineWav(dir.file("few.wav"), 44100, 2, 200 / 44100.0);
+    const std::vector<std::pair<std::string, std::vector<std::string>>> targets{
+        {"t.mp2", {}}, {"t.ac3", {}}, {"t.mp3", {}}, {"t.aac", {}},
+        {"t.amr", {"-acodec", "libamr_nb", "-ar", "8000", "-ac", "1"}},
+        {"wb.amr", {"-acodec", "libamr_wb", "-ar", "16000", "-ac", "1"}}};
+    for (const auto &[name, options] : targets) {
+        std::vector<std::string> args{"-@", "-i", dir.file("few.wav"), "-y", "-vn"};
+        args.insert(args.end(), options.begin(), options.end());
+        if (options.empty())
+            args.insert(args.end(), {"-ar", "44100"});
+        args.push_back(dir.file(name));
+        expectEnd(runKescvt(args, guardSeconds), 0, name);
+        EXPECT_GT(summarizeProbe(runKescvt({"-i", dir.file(name)}).output).sampleRate(), 0) << name;
+        EXPECT_NO_THROW(readBack(dir.file(name))) << name;
+    }
 }
 
 // SIGTERM, SIGINT and the program's end (its held-open standard input closing) stop a long
