@@ -376,6 +376,29 @@ TEST(HostileMedia, VeryShortOutputsOpen)
     }
 }
 
+// A cover whose header states an absurd size is left out with a notice; the audio converts
+// into every format that takes pictures.
+TEST(HostileMedia, BadCoverIsDroppedAndTheAudioConverts)
+{
+    TempDir dir;
+    writeSineWav(dir.file("one.wav"), 44100, 2, 1.0);
+    ASSERT_TRUE(runKescvt(convertArgs(dir.file("one.wav"), dir.file("plain.mp3"))).succeeded());
+    const std::string png = std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\x7f\xff\xff\xff\x7f\xff\xff\xff\x08\x02\0\0\0", 29) +
+                            std::string(8, '\0') + "IEND\xae\x42\x60\x82";
+    const std::string apic = std::string("\0image/png\0\x03\0", 13) + png;
+    const std::string frame = "APIC" + synchsafe(static_cast<uint32_t>(apic.size())) + std::string(2, '\0') + apic;
+    writeBytes(dir.file("cover.mp3"), "ID3\x04" + std::string(2, '\0') + synchsafe(static_cast<uint32_t>(frame.size())) +
+                                          frame + readBytes(dir.file("plain.mp3")));
+    for (const std::string name : {"c.m4a", "c.aiff", "c.flac"}) {
+        const ToolResult run = runKescvt(convertArgs(dir.file("cover.mp3"), dir.file(name)), guardSeconds);
+        expectEnd(run, 0, name);
+        EXPECT_NE(run.output.find("cover picture is left out"), std::string::npos) << name << "\n" << run.output;
+        EXPECT_TRUE(readBack(dir.file(name)).cover.empty()) << name;
+    }
+    const ToolResult m4b = runKescvt(convertArgs(dir.file("cover.mp3"), dir.file("c.m4b"), {"-f", "ipod"}), guardSeconds);
+    expectEnd(m4b, 0, "M4B");
+}
+
 // SIGTERM, SIGINT and the program's end (its held-open standard input closing) stop a long
 // conversion at once; neither what was written nor the empty target prepared for it stays.
 TEST(HostileMedia, StopsPromptlyAndLeavesNothing)
