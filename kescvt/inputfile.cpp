@@ -345,6 +345,9 @@ void InputFile::readStreamInfo()
     m_sincePacket = 0;
     boundTags();
     countAmrFrames();
+    checkDecodable();
+    if (interruptionRequested())
+        throw ToolError(ExitInterrupted, "interrupted");
     int best = av_find_best_stream(m_context.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (best >= 0 && !isUsableAudio(m_context->streams[best]->codecpar))
         best = -1;
@@ -417,8 +420,89 @@ void InputFile::countAmrFrames()
     ctx->duration = av_rescale(frames, AV_TIME_BASE, 50);
 }
 
+// A header can describe audio that nothing decodes: random bytes behind an AMR header, a
+// block align of zero, a container cut short after its header. Each stream that looks
+// usable must give a frame from its first packets, or it is marked unusable (its rate
+// cleared). The packets read meanwhile are handed out again by readPacket().
+void InputFile::checkDecodable()
+{
+    struct Trial {
+        CodecContextPtr decoder;
+        bool tried = false;
+        int failures = 0;
+        bool decoded = false;
+    };
+    AVFormatContext *ctx = m_context.get();
+    std::vector<Trial> trials(ctx->nb_streams);
+    int undecided = 0;
+    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+        AVCodecParameters *par = ctx->streams[i]->codecpar;
+        if (!isUsableAudio(par))
+            continue;
+        const AVCodec *codec = avcodec_find_decoder(par->codec_id);
+        CodecContextPtr decoder(avcodec_alloc_context3(codec));
+        if (!decoder)
+            throw std::bad_alloc();
+        decoder->pkt_timebase = ctx->streams[i]->time_base;
+        if (avcodec_parameters_to_context(decoder.get(), par) < 0 || avcodec_open2(decoder.get(), codec, nullptr) < 0) {
+            par->sample_rate = 0;
+            continue;
+        }
+        trials[i].decoder = std::move(decoder);
+        trials[i].tried = true;
+        ++undecided;
+    }
+    FramePtr frame = makeFrame();
+    if (!frame)
+        throw std::bad_alloc();
+    const auto decode = [&](Trial &trial, const AVPacket *packet) {
+        if (avcodec_send_packet(trial.decoder.get(), packet) < 0 && packet)
+            ++trial.failures;
+        int ret;
+        while ((ret = avcodec_receive_frame(trial.decoder.get(), frame.get())) >= 0) {
+            trial.decoded = trial.decoded || frame->nb_samples > 0;
+            av_frame_unref(frame.get());
+        }
+        if (ret != AVERROR(EAGAIN) && ret != AVERROR_EOF)
+            ++trial.failures;
+        if (trial.decoded || trial.failures >= maxDecodeFailures) {
+            trial.decoder.reset();
+            --undecided;
+        }
+    };
+    int64_t queuedBytes = 0;
+    bool ended = false;
+    while (undecided > 0 && queuedBytes < maxQueuedBytes && m_queue.size() < maxQueuedPackets) {
+        PacketPtr packet = makePacket();
+        if (!packet)
+            throw std::bad_alloc();
+        if (av_read_frame(ctx, packet.get()) < 0) {
+            ended = true;
+            break;
+        }
+        m_sincePacket = 0;
+        const auto index = static_cast<size_t>(packet->stream_index);
+        if (index < trials.size() && trials[index].decoder)
+            decode(trials[index], packet.get());
+        queuedBytes += packet->size;
+        m_queue.push_back(std::move(packet));
+    }
+    for (size_t i = 0; i < trials.size(); ++i) {
+        if (ended && trials[i].decoder)
+            decode(trials[i], nullptr); // frames a decoder still holds
+        // Undecided when the bound was reached first: the stream keeps the benefit of the doubt.
+        if (trials[i].tried && !trials[i].decoded && (ended || trials[i].failures >= maxDecodeFailures))
+            ctx->streams[i]->codecpar->sample_rate = 0;
+    }
+}
+
 bool InputFile::readPacket(AVPacket *packet)
 {
+    if (!m_queue.empty()) {
+        av_packet_move_ref(packet, m_queue.front().get());
+        m_queue.pop_front();
+        return true;
+    }
     if (av_read_frame(m_context.get(), packet) < 0)
         return false;
     m_sincePacket = 0;

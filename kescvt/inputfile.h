@@ -7,6 +7,7 @@
 #include "avhandles.h"
 #include "tagthinner.h"
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,11 @@ public:
     static constexpr int maxTags = 256;
     static constexpr size_t maxTagKeyBytes = 256;
     static constexpr size_t maxTagValueBytes = 16384;
+    // Reading for a first decoded frame of each stream stops after this much, or after
+    // this many decoding errors (a stream that yields nothing but errors is not audio).
+    static constexpr int64_t maxQueuedBytes = 8LL << 20;
+    static constexpr size_t maxQueuedPackets = 2000;
+    static constexpr int maxDecodeFailures = 100;
 
 private:
     void openFile();
@@ -52,6 +58,7 @@ private:
     void readStreamInfo();
     void boundTags();
     void countAmrFrames();
+    void checkDecodable();
     int read(uint8_t *buffer, int size);
     int64_t seek(int64_t offset, int whence);
     [[noreturn]] void failOpen(const std::string &text, int ret) const;
@@ -79,6 +86,7 @@ private:
     // Declared before the demuxer so that it is freed after it.
     std::unique_ptr<AVIOContext, IoDeleter> m_io;
     InputContextPtr m_context;
+    std::deque<PacketPtr> m_queue; // read while checking the streams, not yet handed out
     int m_audioIndex = -1;
     const AVCodec *m_audioDecoder = nullptr;
 };

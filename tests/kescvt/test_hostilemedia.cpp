@@ -12,6 +12,7 @@
 #include <cstring>
 #include <limits>
 #include <numeric>
+#include <random>
 #include <unistd.h>
 
 namespace {
@@ -397,6 +398,29 @@ TEST(HostileMedia, BadCoverIsDroppedAndTheAudioConverts)
     }
     const ToolResult m4b = runKescvt(convertArgs(dir.file("cover.mp3"), dir.file("c.m4b"), {"-f", "ipod"}), guardSeconds);
     expectEnd(m4b, 0, "M4B");
+}
+
+// A header that promises audio nothing can decode is no "Audio:" line and no conversion.
+TEST(HostileMedia, HeaderOnlyStreamsAreNotClaimedAsAudio)
+{
+    TempDir dir;
+    std::mt19937 random(27);
+    std::string noise(20000, '\0');
+    for (char &c : noise)
+        c = static_cast<char>(random() & 0xff);
+    std::string badModes(noise); // AMR frame types 9 to 14 are reserved
+    for (char &c : badModes)
+        c = static_cast<char>((9 + static_cast<uint8_t>(c) % 6) << 3 | 4);
+    writeBytes(dir.file("noise.amr"), "#!AMR\n" + badModes);
+    writeRawWav(dir.file("adpcm.wav"), 0x11, 2, 44100, 0, noise);
+    writeRawWav(dir.file("mpeg.wav"), 0x55, 2, 44100, 0, noise);
+    writeSineWav(dir.file("one.wav"), 44100, 2, 1.0);
+    ASSERT_TRUE(runKescvt(convertArgs(dir.file("one.wav"), dir.file("one.ogg"))).succeeded());
+    writeTaggedCopy(dir.file("one.ogg"), dir.file("whole.mka"), {}, makePng(), true);
+    const std::string mka = readBytes(dir.file("whole.mka"));
+    writeBytes(dir.file("cut.mka"), mka.substr(0, mka.find("\x1f\x43\xb6\x75") + 12)); // cut in the first cluster
+    for (const char *name : {"noise.amr", "adpcm.wav", "mpeg.wav", "cut.mka"})
+        expectUnreadable(dir, dir.file(name));
 }
 
 // SIGTERM, SIGINT and the program's end (its held-open standard input closing) stop a long
