@@ -139,6 +139,11 @@ void OutputFile::open(const AudioEncoder &encoder, const AVDictionary *tags, con
         av_dict_set(&options, "write_id3v2", "1", 0);
     const int ret = avformat_write_header(m_context.get(), &options);
     av_dict_free(&options);
+    // Muxers that keep no list of the codecs they take refuse a foreign one only here.
+    if (ret == AVERROR(EINVAL) && (!m_context->pb || !m_context->pb->error) &&
+        avformat_query_codec(m_context->oformat, m_stream->codecpar->codec_id, FF_COMPLIANCE_NORMAL) != 1)
+        throw ToolError(ExitUnsupported, std::string("the ") + m_context->oformat->name + " container cannot hold " +
+                                             avcodec_get_name(m_stream->codecpar->codec_id) + " audio");
     if (ret < 0)
         writeError("cannot write the header of", ret);
     if (m_pictureStream)
