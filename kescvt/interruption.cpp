@@ -10,6 +10,7 @@
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 
@@ -143,7 +144,11 @@ void installInterruptionHandlers()
     ::prctl(PR_SET_PDEATHSIG, SIGHUP);
     if (::getppid() != parent)
         g_interrupted = 1;
-    std::thread(watch).detach();
+    try {
+        std::thread(watch).detach();
+    } catch (const std::system_error &) {
+        // Without a thread the loops' own checks still stop a run, only not inside a parse.
+    }
 }
 
 bool interruptionRequested()
