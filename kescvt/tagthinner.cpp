@@ -318,11 +318,18 @@ void TagThinner::oggPage(int64_t offset)
         return;
     }
     const size_t countAt = prefix + 4 + vendor;
-    if (stream.head.size() < countAt + 4) {
-        if (take < bodyLength) // the page's part was not all read
+    // A long vendor string: the rest of this page's part up to the count (or all of it, so
+    // that the next page's part follows on).
+    const int64_t more = std::min(bodyLength, static_cast<int64_t>(countAt) + 4 - have) - take;
+    if (more > 0) {
+        stream.head.resize(static_cast<size_t>(have + take + more));
+        if (!readAt(m_fd, stream.head.data() + have + take, more, body + take)) {
             stream.done = true;
-        return;
+            return;
+        }
     }
+    if (stream.head.size() < countAt + 4)
+        return;
     stream.done = true;
     const uint32_t count = littleEndian32(reinterpret_cast<const uint8_t *>(stream.head.data()) + countAt);
     if (count > maxEntries)

@@ -89,9 +89,10 @@ std::string id3Bomb(int version, int count)
            synchsafe(static_cast<uint32_t>(frames.size())) + frames;
 }
 
-std::string vorbisComments(int count)
+std::string vorbisComments(int count, const std::string &vendor = "x")
 {
-    std::string comments = littleEndian32(1) + "x" + littleEndian32(static_cast<uint32_t>(count));
+    std::string comments = littleEndian32(static_cast<uint32_t>(vendor.size())) + vendor +
+                           littleEndian32(static_cast<uint32_t>(count));
     for (int i = 0; i < count; ++i) {
         const std::string entry = "K" + std::to_string(i) + "=v";
         comments += littleEndian32(static_cast<uint32_t>(entry.size())) + entry;
@@ -169,7 +170,7 @@ size_t lacedBytes(const std::string &lacing)
 
 // A one-stream Ogg Vorbis or Opus file with the serial number `serial` and a comment header
 // of `count` entries; the audio pages are kept.
-std::string oggWithComments(const std::string &ogg, uint32_t serial, int count)
+std::string oggWithComments(const std::string &ogg, uint32_t serial, int count, const std::string &vendor = "x")
 {
     std::vector<std::string> headers(1);
     uint32_t sequence = 0;
@@ -190,7 +191,7 @@ std::string oggWithComments(const std::string &ogg, uint32_t serial, int count)
             if (out.empty()) {
                 std::string &comment = headers.at(1);
                 const bool vorbis = comment.compare(0, 7, "\x03vorbis") == 0;
-                comment = comment.substr(0, vorbis ? 7 : 8) + vorbisComments(count) + (vorbis ? "\x01" : "");
+                comment = comment.substr(0, vorbis ? 7 : 8) + vorbisComments(count, vendor) + (vorbis ? "\x01" : "");
                 headers.pop_back(); // the empty packet begun after the last
                 for (size_t i = 0; i < headers.size(); ++i) {
                     std::string values(headers[i].size() / 255, '\xff');
@@ -298,7 +299,9 @@ TEST(HostileMedia, TagBombsStayBounded)
     writeBytes(dir.file("second.flac"), flacBomb(flac, {3, 100000}));
     writeBytes(dir.file("id3.flac"), id3Bomb(4, 80000) + flacBomb(flac, {3}));
     writeBytes(dir.file("comments.ogg"), oggWithComments(readBytes(dir.file("plain.ogg")), 7, 100000));
-    writeBytes(dir.file("comments.opus"), oggWithComments(readBytes(dir.file("plain.opus")), 7, 100000));
+    // The count behind a long vendor string, further into the page.
+    writeBytes(dir.file("comments.opus"),
+               oggWithComments(readBytes(dir.file("plain.opus")), 7, 100000, std::string(6000, 'v')));
     // A big cover is no damage, however many bytes the demuxer reads for it.
     std::string bigTag = id3Bomb(4, 1);
     bigTag += std::string((17u << 20) - (bigTag.size() - 10), '\0');
