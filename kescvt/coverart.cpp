@@ -1,9 +1,12 @@
 #include "coverart.h"
 
+#include "console.h"
+
 extern "C" {
 #include <libavutil/base64.h>
 }
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -58,7 +61,85 @@ void appendCounted(std::string &out, const std::string &text)
     out += text;
 }
 
+uint32_t readBig(const std::string &bytes, size_t at, int count)
+{
+    uint32_t value = 0;
+    for (int i = 0; i < count; ++i)
+        value = value << 8 | static_cast<uint8_t>(bytes[at + static_cast<size_t>(i)]);
+    return value;
+}
+
+uint32_t readLittle(const std::string &bytes, size_t at, int count)
+{
+    uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i)
+        value = value << 8 | static_cast<uint8_t>(bytes[at + static_cast<size_t>(i)]);
+    return value;
+}
+
+// The size a JPEG's frame header states; false when none is found.
+bool jpegSize(const std::string &bytes, uint32_t &width, uint32_t &height)
+{
+    size_t at = 2;
+    while (at + 9 <= bytes.size()) {
+        if (static_cast<uint8_t>(bytes[at]) != 0xff)
+            return false;
+        const auto marker = static_cast<uint8_t>(bytes[at + 1]);
+        if (marker == 0xff) {
+            ++at;
+            continue;
+        }
+        if (marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc) {
+            height = readBig(bytes, at + 5, 2);
+            width = readBig(bytes, at + 7, 2);
+            return true;
+        }
+        if (marker == 0xd9 || marker == 0xda)
+            return false;
+        at += 2 + readBig(bytes, at + 2, 2);
+    }
+    return false;
+}
+
 } // namespace
+
+std::string checkCoverPicture(CoverArt &cover)
+{
+    const std::string &b = cover.bytes;
+    if (b.empty() || b.size() > maxCoverBytes)
+        return "its size is out of bounds";
+    uint32_t width = 0;
+    uint32_t height = 0;
+    bool known = true;
+    if (b.size() >= 24 && b.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0 && b.compare(12, 4, "IHDR") == 0) {
+        cover.codecId = AV_CODEC_ID_PNG;
+        width = readBig(b, 16, 4);
+        height = readBig(b, 20, 4);
+    } else if (b.size() >= 4 && static_cast<uint8_t>(b[0]) == 0xff && static_cast<uint8_t>(b[1]) == 0xd8) {
+        cover.codecId = AV_CODEC_ID_MJPEG;
+        known = jpegSize(b, width, height);
+    } else if (b.size() >= 10 && (b.compare(0, 6, "GIF87a") == 0 || b.compare(0, 6, "GIF89a") == 0)) {
+        cover.codecId = AV_CODEC_ID_GIF;
+        width = readLittle(b, 6, 2);
+        height = readLittle(b, 8, 2);
+    } else if (b.size() >= 26 && b.compare(0, 2, "BM") == 0) {
+        cover.codecId = AV_CODEC_ID_BMP;
+        const bool old = readLittle(b, 14, 4) == 12;
+        width = readLittle(b, 18, old ? 2 : 4);
+        const auto rows = static_cast<int32_t>(readLittle(b, old ? 20 : 22, old ? 2 : 4));
+        height = old ? static_cast<uint32_t>(rows) : static_cast<uint32_t>(rows < 0 ? -static_cast<int64_t>(rows) : rows);
+    } else {
+        return "it is no JPEG, PNG, GIF or BMP picture";
+    }
+    if (!known)
+        return "its header states no size";
+    if (width == 0 || height == 0 || width > maxCoverSide || height > maxCoverSide ||
+        static_cast<uint64_t>(width) * height > maxCoverPixels)
+        return "its header states " + std::to_string(width) + "x" + std::to_string(height) + " pixels";
+    cover.width = static_cast<int>(width);
+    cover.height = static_cast<int>(height);
+    return {};
+}
 
 const char *coverMimeType(AVCodecID codecId)
 {
@@ -104,12 +185,16 @@ std::optional<CoverArt> findCoverArt(const AVFormatContext *input)
     CoverArt cover;
     cover.codecId = chosen->codecpar->codec_id;
     cover.bytes.assign(reinterpret_cast<const char *>(chosen->attached_pic.data), chosen->attached_pic.size);
-    cover.width = chosen->codecpar->width;
-    cover.height = chosen->codecpar->height;
     const int type = pictureTypeOf(chosen);
     cover.pictureType = type >= 0 ? type : frontCover;
     if (const AVDictionaryEntry *title = av_dict_get(chosen->metadata, "title", nullptr, 0))
         cover.description = title->value;
+    // Muxers trust the size a picture states; a forged one can make them refuse the whole
+    // file, and the audio matters more than its picture.
+    if (const std::string problem = checkCoverPicture(cover); !problem.empty()) {
+        printNotice("the cover picture is left out: " + problem);
+        return std::nullopt;
+    }
     return cover;
 }
 

@@ -22,8 +22,17 @@ struct CoverArt {
 // A FLAC picture block keeps its length in 24 bits; a bigger picture is left out everywhere.
 constexpr size_t maxCoverBytes = (1u << 24) - 4096;
 
+// Sides and area of a picture that every output takes.
+constexpr uint32_t maxCoverSide = 65535;
+constexpr uint64_t maxCoverPixels = 1ULL << 28;
+
 // The source's front cover, else its first attached picture of a kind every output takes.
+// A picture that fails checkCoverPicture() is left out with a notice.
 std::optional<CoverArt> findCoverArt(const AVFormatContext *input);
+// Checks the picture's bytes: a known type (which sets codecId), a size within bounds and a
+// sane width and height in its header (which set width and height). Returns what is wrong,
+// or an empty text.
+std::string checkCoverPicture(CoverArt &cover);
 
 const char *coverMimeType(AVCodecID codecId);
 // ID3's name of a picture type ("Cover (front)"), as FFmpeg keeps it in a stream's comment.

@@ -57,24 +57,6 @@ bool allZero(const uint8_t *bytes, size_t count)
     return count == 0 || (bytes[0] == 0 && std::memcmp(bytes, bytes + 1, count - 1) == 0);
 }
 
-uint32_t bigEndian(const uint8_t *p, int bytes)
-{
-    uint32_t value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value = value << 8 | p[i];
-    return value;
-}
-
-uint32_t synchsafe(const uint8_t *p)
-{
-    return (p[0] & 0x7fu) << 21 | (p[1] & 0x7fu) << 14 | (p[2] & 0x7fu) << 7 | (p[3] & 0x7fu);
-}
-
-uint32_t littleEndian32(const uint8_t *p)
-{
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
 // Cuts at a UTF-8 character boundary so that a truncated tag stays valid text.
 void truncateUtf8(std::string &text, size_t bytes)
 {
@@ -221,85 +203,11 @@ void InputFile::findDataEnd()
         m_dataEnd = std::min(m_size, end + 4096);
 }
 
-// Tag parsing in the demuxers costs the square of the number of tags, so a file with
-// hundreds of thousands of them would hold the probe for minutes. The reader hides what
-// lies beyond the first few hundred: the frames of a leading ID3v2 tag read as padding,
-// and the count of a FLAC comment block is lowered.
+// Tag parsing in the demuxers costs the square of the number of tags; the reader shows
+// every tag block thinned to the first few hundred entries.
 void InputFile::boundTagParsing()
 {
-    uint8_t header[10];
-    if (::pread(m_file.fd, header, sizeof header, 0) != static_cast<ssize_t>(sizeof header))
-        return;
-    if (std::memcmp(header, "ID3", 3) == 0 && header[3] >= 2 && header[3] <= 4) {
-        const int version = header[3];
-        const int64_t tagEnd = 10 + static_cast<int64_t>(synchsafe(header + 6));
-        // Read whole (tags of this size are hostile anyway past a few megabytes).
-        std::vector<uint8_t> tag(static_cast<size_t>(std::min<int64_t>(tagEnd, 16LL << 20)));
-        if (::pread(m_file.fd, tag.data(), tag.size(), 0) != static_cast<ssize_t>(tag.size()))
-            return;
-        // Version 2.3 with unsynchronisation measures frames after removing the zero byte
-        // stuffed behind every 0xFF; the cursor undoes it while walking.
-        const bool unsynchronised = version < 4 && (header[5] & 0x80);
-        size_t raw = 10;
-        auto take = [&](uint8_t *out, uint64_t count) {
-            for (uint64_t i = 0; i < count; ++i) {
-                if (raw >= tag.size())
-                    return false;
-                const uint8_t byte = tag[raw++];
-                if (unsynchronised && byte == 0xff && raw < tag.size() && tag[raw] == 0)
-                    ++raw;
-                if (out)
-                    out[i] = byte;
-            }
-            return true;
-        };
-        if (header[5] & 0x40) {
-            uint8_t ext[4];
-            if (version == 2 || !take(ext, 4) || !take(nullptr, version == 4 ? synchsafe(ext) - 4 : bigEndian(ext, 4)))
-                return;
-        }
-        const int headerBytes = version == 2 ? 6 : 10;
-        for (int frames = 0;; ++frames) {
-            const size_t frameStart = raw;
-            uint8_t frame[10];
-            if (!take(frame, static_cast<uint64_t>(headerBytes)) || frame[0] == 0)
-                return;
-            if (frames == maxTags) {
-                m_patches.push_back({static_cast<int64_t>(frameStart), tagEnd - static_cast<int64_t>(frameStart), {}});
-                return;
-            }
-            const uint64_t size = version == 2 ? bigEndian(frame + 3, 3)
-                                  : version == 3 ? bigEndian(frame + 4, 4)
-                                                 : synchsafe(frame + 4);
-            if (!take(nullptr, size))
-                return;
-        }
-    }
-    if (std::memcmp(header, "fLaC", 4) != 0)
-        return;
-    int64_t position = 4;
-    for (int blocks = 0; blocks < 1024; ++blocks) {
-        uint8_t block[4];
-        if (::pread(m_file.fd, block, 4, position) != 4)
-            return;
-        const int64_t length = bigEndian(block + 1, 3);
-        if ((block[0] & 0x7f) == 4) { // VORBIS_COMMENT
-            uint8_t field[4];
-            if (::pread(m_file.fd, field, 4, position + 4) != 4)
-                return;
-            const int64_t countAt = position + 8 + littleEndian32(field);
-            if (countAt + 4 > position + 4 + length || ::pread(m_file.fd, field, 4, countAt) != 4)
-                return;
-            if (littleEndian32(field) > static_cast<uint32_t>(maxTags)) {
-                const uint8_t count[4] = {static_cast<uint8_t>(maxTags & 0xff), static_cast<uint8_t>(maxTags >> 8), 0, 0};
-                m_patches.push_back({countAt, 4, std::string(reinterpret_cast<const char *>(count), 4)});
-            }
-            return;
-        }
-        if (block[0] & 0x80)
-            return;
-        position += 4 + length;
-    }
+    m_tags.scan(m_file.fd, m_size);
 }
 
 void InputFile::openIo()
@@ -333,6 +241,7 @@ int InputFile::read(uint8_t *buffer, int size)
     const int64_t wanted = std::min<int64_t>(size, m_readEnd - m_position);
     if (wanted <= 0)
         return AVERROR_EOF;
+    m_tags.beforeRead(m_position, wanted);
     ssize_t got;
     do
         got = ::pread(m_file.fd, buffer, static_cast<size_t>(wanted), m_position);
@@ -341,19 +250,10 @@ int InputFile::read(uint8_t *buffer, int size)
         return AVERROR(errno);
     if (got == 0)
         return AVERROR_EOF;
-    for (const Patch &patch : m_patches) {
-        const int64_t from = std::max(patch.offset, m_position);
-        const int64_t to = std::min(patch.offset + patch.length, m_position + got);
-        if (from >= to)
-            continue;
-        uint8_t *target = buffer + (from - m_position);
-        if (patch.bytes.empty())
-            std::memset(target, 0, static_cast<size_t>(to - from));
-        else
-            std::memcpy(target, patch.bytes.data() + (from - patch.offset), static_cast<size_t>(to - from));
-    }
+    m_tags.apply(m_position, buffer, got);
+    // A leading tag of any size is header, not a search for frames.
+    m_sincePacket += got - std::clamp<int64_t>(m_tags.leadingTagEnd() - m_position, 0, got);
     m_position += got;
-    m_sincePacket += got;
     return static_cast<int>(got);
 }
 
@@ -445,6 +345,9 @@ void InputFile::readStreamInfo()
     m_sincePacket = 0;
     boundTags();
     countAmrFrames();
+    checkDecodable();
+    if (interruptionRequested())
+        throw ToolError(ExitInterrupted, "interrupted");
     int best = av_find_best_stream(m_context.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (best >= 0 && !isUsableAudio(m_context->streams[best]->codecpar))
         best = -1;
@@ -517,8 +420,89 @@ void InputFile::countAmrFrames()
     ctx->duration = av_rescale(frames, AV_TIME_BASE, 50);
 }
 
+// A header can describe audio that nothing decodes: random bytes behind an AMR header, a
+// block align of zero, a container cut short after its header. Each stream that looks
+// usable must give a frame from its first packets, or it is marked unusable (its rate
+// cleared). The packets read meanwhile are handed out again by readPacket().
+void InputFile::checkDecodable()
+{
+    struct Trial {
+        CodecContextPtr decoder;
+        bool tried = false;
+        int failures = 0;
+        bool decoded = false;
+    };
+    AVFormatContext *ctx = m_context.get();
+    std::vector<Trial> trials(ctx->nb_streams);
+    int undecided = 0;
+    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+        AVCodecParameters *par = ctx->streams[i]->codecpar;
+        if (!isUsableAudio(par))
+            continue;
+        const AVCodec *codec = avcodec_find_decoder(par->codec_id);
+        CodecContextPtr decoder(avcodec_alloc_context3(codec));
+        if (!decoder)
+            throw std::bad_alloc();
+        decoder->pkt_timebase = ctx->streams[i]->time_base;
+        if (avcodec_parameters_to_context(decoder.get(), par) < 0 || avcodec_open2(decoder.get(), codec, nullptr) < 0) {
+            par->sample_rate = 0;
+            continue;
+        }
+        trials[i].decoder = std::move(decoder);
+        trials[i].tried = true;
+        ++undecided;
+    }
+    FramePtr frame = makeFrame();
+    if (!frame)
+        throw std::bad_alloc();
+    const auto decode = [&](Trial &trial, const AVPacket *packet) {
+        if (avcodec_send_packet(trial.decoder.get(), packet) < 0 && packet)
+            ++trial.failures;
+        int ret;
+        while ((ret = avcodec_receive_frame(trial.decoder.get(), frame.get())) >= 0) {
+            trial.decoded = trial.decoded || frame->nb_samples > 0;
+            av_frame_unref(frame.get());
+        }
+        if (ret != AVERROR(EAGAIN) && ret != AVERROR_EOF)
+            ++trial.failures;
+        if (trial.decoded || trial.failures >= maxDecodeFailures) {
+            trial.decoder.reset();
+            --undecided;
+        }
+    };
+    int64_t queuedBytes = 0;
+    bool ended = false;
+    while (undecided > 0 && queuedBytes < maxQueuedBytes && m_queue.size() < maxQueuedPackets) {
+        PacketPtr packet = makePacket();
+        if (!packet)
+            throw std::bad_alloc();
+        if (av_read_frame(ctx, packet.get()) < 0) {
+            ended = true;
+            break;
+        }
+        m_sincePacket = 0;
+        const auto index = static_cast<size_t>(packet->stream_index);
+        if (index < trials.size() && trials[index].decoder)
+            decode(trials[index], packet.get());
+        queuedBytes += packet->size;
+        m_queue.push_back(std::move(packet));
+    }
+    for (size_t i = 0; i < trials.size(); ++i) {
+        if (ended && trials[i].decoder)
+            decode(trials[i], nullptr); // frames a decoder still holds
+        // Undecided when the bound was reached first: the stream keeps the benefit of the doubt.
+        if (trials[i].tried && !trials[i].decoded && (ended || trials[i].failures >= maxDecodeFailures))
+            ctx->streams[i]->codecpar->sample_rate = 0;
+    }
+}
+
 bool InputFile::readPacket(AVPacket *packet)
 {
+    if (!m_queue.empty()) {
+        av_packet_move_ref(packet, m_queue.front().get());
+        m_queue.pop_front();
+        return true;
+    }
     if (av_read_frame(m_context.get(), packet) < 0)
         return false;
     m_sincePacket = 0;

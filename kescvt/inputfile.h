@@ -5,7 +5,9 @@
 #pragma once
 
 #include "avhandles.h"
+#include "tagthinner.h"
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -40,14 +42,13 @@ public:
     static constexpr int maxTags = 256;
     static constexpr size_t maxTagKeyBytes = 256;
     static constexpr size_t maxTagValueBytes = 16384;
+    // Reading for a first decoded frame of each stream stops after this much, or after
+    // this many decoding errors (a stream that yields nothing but errors is not audio).
+    static constexpr int64_t maxQueuedBytes = 8LL << 20;
+    static constexpr size_t maxQueuedPackets = 2000;
+    static constexpr int maxDecodeFailures = 100;
 
 private:
-    struct Patch {
-        int64_t offset = 0;
-        int64_t length = 0;
-        std::string bytes; // empty: the range reads as zeros
-    };
-
     void openFile();
     void findDataEnd();
     void boundTagParsing();
@@ -57,6 +58,7 @@ private:
     void readStreamInfo();
     void boundTags();
     void countAmrFrames();
+    void checkDecodable();
     int read(uint8_t *buffer, int size);
     int64_t seek(int64_t offset, int whence);
     [[noreturn]] void failOpen(const std::string &text, int ret) const;
@@ -80,10 +82,11 @@ private:
     int64_t m_readEnd = 0;  // where reading stops: m_dataEnd for raw streams, else m_size
     int64_t m_position = 0;
     int64_t m_sincePacket = 0;
-    std::vector<Patch> m_patches;
+    TagThinner m_tags;
     // Declared before the demuxer so that it is freed after it.
     std::unique_ptr<AVIOContext, IoDeleter> m_io;
     InputContextPtr m_context;
+    std::deque<PacketPtr> m_queue; // read while checking the streams, not yet handed out
     int m_audioIndex = -1;
     const AVCodec *m_audioDecoder = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "toolerror.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstring>
 #include <ctime>
@@ -9,18 +10,27 @@
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace kescvt {
 
 namespace {
 
-volatile std::sig_atomic_t g_interrupted = 0;
-volatile std::sig_atomic_t g_endAtOnce = 0;
+// Lock-free atomics: read by the signal handlers and the watch thread alike.
+std::atomic<int> g_interrupted{0};
+std::atomic<int> g_endAtOnce{0};
+std::atomic<int> g_outputOwned{0};
 bool g_watchStdin = false;
-int64_t g_nextStdinCheck = 0;
 // Copied once, before the handlers may read it.
 char g_emptyTarget[4096] = {};
+
+// How often the watch thread looks, and how long a stop may wait for the conversion loop
+// before the thread ends the process itself.
+constexpr int watchMilliseconds = 50;
+constexpr int64_t loopGraceMilliseconds = 500;
+static_assert(std::atomic<int>::is_always_lock_free);
 
 int64_t monotonicMilliseconds()
 {
@@ -52,6 +62,16 @@ void removeEmptyTarget()
     ::_exit(status);
 }
 
+// The run's own output, partial after a stop: removed as the conversion loop would.
+[[noreturn]] void endRemovingOutput()
+{
+    struct stat info {};
+    if (g_outputOwned && g_emptyTarget[0] && ::lstat(g_emptyTarget, &info) == 0 && S_ISREG(info.st_mode))
+        ::unlink(g_emptyTarget);
+    writeError("interrupted\n");
+    ::_exit(ExitInterrupted);
+}
+
 void onSignal(int)
 {
     g_interrupted = 1;
@@ -66,17 +86,38 @@ void onProbeDeadline(int)
 }
 
 // The program keeps the write end of our standard input open for the whole run and never
-// writes to it: a hang-up means it is gone. A terminal or /dev/null is left alone.
+// writes to it: a hang-up means it is gone. A terminal or /dev/null is left alone. Nothing
+// is read, so a caller that does use standard input keeps all of it.
 bool parentHungUp()
 {
     if (!g_watchStdin)
         return false;
-    const int64_t now = monotonicMilliseconds();
-    if (now < g_nextStdinCheck)
-        return false;
-    g_nextStdinCheck = now + 50;
     pollfd fd{STDIN_FILENO, POLLIN, 0};
     return ::poll(&fd, 1, 0) > 0 && (fd.revents & (POLLHUP | POLLERR));
+}
+
+// A demuxer may parse a header for seconds without a single read (a comment header deep in
+// a chained stream), and no check in the tool's loops runs meanwhile. This thread notices a
+// stop on its own: before the output exists it ends the process at once; later it gives the
+// loop a moment to clean up and otherwise removes the partial output and ends it.
+void watch()
+{
+    int64_t stopSeen = -1;
+    for (;;) {
+        timespec pause{0, watchMilliseconds * 1'000'000L};
+        ::nanosleep(&pause, nullptr);
+        if (!g_interrupted && parentHungUp())
+            g_interrupted = 1;
+        if (!g_interrupted)
+            continue;
+        if (g_endAtOnce)
+            endNow("interrupted\n", ExitInterrupted);
+        const int64_t now = monotonicMilliseconds();
+        if (stopSeen < 0)
+            stopSeen = now;
+        else if (now - stopSeen >= loopGraceMilliseconds)
+            endRemovingOutput();
+    }
 }
 
 } // namespace
@@ -103,12 +144,15 @@ void installInterruptionHandlers()
     ::prctl(PR_SET_PDEATHSIG, SIGHUP);
     if (::getppid() != parent)
         g_interrupted = 1;
+    try {
+        std::thread(watch).detach();
+    } catch (const std::system_error &) {
+        // Without a thread the loops' own checks still stop a run, only not inside a parse.
+    }
 }
 
 bool interruptionRequested()
 {
-    if (!g_interrupted && parentHungUp())
-        g_interrupted = 1;
     return g_interrupted != 0;
 }
 
@@ -134,6 +178,11 @@ void endThroughLoopOnStop()
 void removePreparedTarget()
 {
     removeEmptyTarget();
+}
+
+void ownOutput(bool owned)
+{
+    g_outputOwned = owned ? 1 : 0;
 }
 
 void startProbeDeadline(unsigned seconds)

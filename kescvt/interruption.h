@@ -8,7 +8,8 @@
 
 namespace kescvt {
 
-// Installs the signal handlers and the parent watch; call first thing in main().
+// Installs the signal handlers and the thread that watches for the parent's end and for a
+// stop nothing answers; call first thing in main().
 void installInterruptionHandlers();
 // A stop was asked for (signal or parent gone). Cheap enough to call per packet and from
 // FFmpeg's interrupt callback.
@@ -25,6 +26,9 @@ void endAtOnceOnStop(const std::string &output);
 void endThroughLoopOnStop();
 // After a stop: removes the target named to endAtOnceOnStop() if it is still empty.
 void removePreparedTarget();
+// Whether the target named to endAtOnceOnStop() is the run's own unfinished output, which
+// a stop the conversion loop does not answer within half a second removes.
+void ownOutput(bool owned);
 
 // Bounds the time opening and probing an input may take; past it the tool ends with the
 // input refused as unreadable (the probe is then a hostile or broken file).

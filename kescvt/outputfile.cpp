@@ -4,6 +4,7 @@
 #include "console.h"
 #include "id3tag.h"
 #include "inputfile.h"
+#include "interruption.h"
 #include "toolerror.h"
 
 #include <cerrno>
@@ -79,6 +80,7 @@ OutputFile::~OutputFile()
         return;
     m_context.reset(); // close before removing
     ::unlink(m_path.c_str());
+    ownOutput(false);
 }
 
 void OutputFile::checkTarget(const std::string &path, const std::string &inputPath, bool overwrite)
@@ -124,6 +126,7 @@ void OutputFile::open(const AudioEncoder &encoder, const AVDictionary *tags, con
             writeError("cannot create", ret);
     }
     m_created = true;
+    ownOutput(true);
     AVDictionary *options = nullptr;
     if (takesOwnId3Tag(m_context.get()) && m_context->pb) {
         const std::string tag = id3v2Tag(tags, cover);
@@ -136,6 +139,11 @@ void OutputFile::open(const AudioEncoder &encoder, const AVDictionary *tags, con
         av_dict_set(&options, "write_id3v2", "1", 0);
     const int ret = avformat_write_header(m_context.get(), &options);
     av_dict_free(&options);
+    // Muxers that keep no list of the codecs they take refuse a foreign one only here.
+    if (ret == AVERROR(EINVAL) && (!m_context->pb || !m_context->pb->error) &&
+        avformat_query_codec(m_context->oformat, m_stream->codecpar->codec_id, FF_COMPLIANCE_NORMAL) != 1)
+        throw ToolError(ExitUnsupported, std::string("the ") + m_context->oformat->name + " container cannot hold " +
+                                             avcodec_get_name(m_stream->codecpar->codec_id) + " audio");
     if (ret < 0)
         writeError("cannot write the header of", ret);
     if (m_pictureStream)
@@ -210,6 +218,7 @@ void OutputFile::finish()
             writeError("cannot close", ret);
     }
     m_finished = true;
+    ownOutput(false);
 }
 
 } // namespace kescvt

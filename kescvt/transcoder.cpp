@@ -2,6 +2,7 @@
 
 #include "console.h"
 #include "interruption.h"
+#include "shortoutput.h"
 #include "toolerror.h"
 
 #include <algorithm>
@@ -134,6 +135,8 @@ void Transcoder::run()
         throw ToolError(ExitInput, "no audio could be decoded from " + printable(m_options.input));
     m_converter->flush();
     encodeAvailable(true);
+    for (const int64_t least = shortestReadableOutput(m_container, *m_encoder); m_samplesSent < least;)
+        sendToEncoder(silentFrame(*m_encoder), 0);
     m_encoder->sendFrame(nullptr);
     drainEncoder();
     // Headers alone are no conversion: the caller must not take them for one.

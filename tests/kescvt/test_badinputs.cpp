@@ -97,6 +97,12 @@ TEST(BadInputs, BadCommandLinesWriteNothing)
         EXPECT_FALSE(fileExists(dir.file("out.noextension"))) << text;
         EXPECT_FALSE(fileExists(dir.file("out.m3u8"))) << text;
     }
+    // A codec the container cannot hold is the command line's fault, not the output folder's.
+    for (const auto &[container, name] : {std::pair{"opus", "out.opus"}, std::pair{"ipod", "out.m4a"}}) {
+        const ToolResult run = runKescvt({"-@", "-i", in, "-y", "-f", container, "-acodec", "mp3", dir.file(name)});
+        EXPECT_EQ(run.exitCode, 3) << name << "\n" << run.output;
+        EXPECT_FALSE(fileExists(dir.file(name))) << name;
+    }
 }
 
 // Writing over the source would destroy it: refused, and the source is untouched.

@@ -2,6 +2,7 @@
 // on failure, stays within a small memory bound and never reports success without audio.
 // Inputs are a few kilobytes each; the large ones are sparse files of zeros.
 #include "probesummary.h"
+#include "taggedmedia.h"
 #include "testmedia.h"
 #include "toolprocess.h"
 
@@ -10,6 +11,8 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <numeric>
+#include <random>
 #include <unistd.h>
 
 namespace {
@@ -86,8 +89,20 @@ std::string id3Bomb(int version, int count)
            synchsafe(static_cast<uint32_t>(frames.size())) + frames;
 }
 
-// A FLAC file with a comment block of `count` entries put in after its stream information.
-std::string flacBomb(const std::string &flac, int count)
+std::string vorbisComments(int count, const std::string &vendor = "x")
+{
+    std::string comments = littleEndian32(static_cast<uint32_t>(vendor.size())) + vendor +
+                           littleEndian32(static_cast<uint32_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const std::string entry = "K" + std::to_string(i) + "=v";
+        comments += littleEndian32(static_cast<uint32_t>(entry.size())) + entry;
+    }
+    return comments;
+}
+
+// A FLAC file with comment blocks of the given entry counts put in after its stream
+// information.
+std::string flacBomb(const std::string &flac, std::vector<int> counts)
 {
     size_t at = 4;
     std::string streamInfo;
@@ -101,13 +116,100 @@ std::string flacBomb(const std::string &flac, int count)
         if (head & 0x80)
             break;
     }
-    std::string comments = littleEndian32(1) + "x" + littleEndian32(static_cast<uint32_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const std::string entry = "K" + std::to_string(i) + "=v";
-        comments += littleEndian32(static_cast<uint32_t>(entry.size())) + entry;
+    std::string out = "fLaC" + std::string(1, '\0') + bigEndian(static_cast<uint32_t>(streamInfo.size()), 3) + streamInfo;
+    for (size_t i = 0; i < counts.size(); ++i) {
+        const std::string comments = vorbisComments(counts[i]);
+        out += std::string(1, static_cast<char>(i + 1 == counts.size() ? 0x84 : 0x04)) +
+               bigEndian(static_cast<uint32_t>(comments.size()), 3) + comments;
     }
-    return "fLaC" + std::string(1, '\0') + bigEndian(static_cast<uint32_t>(streamInfo.size()), 3) + streamInfo +
-           std::string(1, '\x84') + bigEndian(static_cast<uint32_t>(comments.size()), 3) + comments + flac.substr(at);
+    return out + flac.substr(at);
+}
+
+// An APEv2 tag (header and footer) of `count` items, as TTA, WavPack and MP3 files end.
+std::string apeTag(int count)
+{
+    std::string items;
+    for (int i = 0; i < count; ++i)
+        items += littleEndian32(1) + littleEndian32(0) + "Key" + std::to_string(i) + '\0' + "v";
+    const auto mark = [&](bool header) {
+        return "APETAGEX" + littleEndian32(2000) + littleEndian32(static_cast<uint32_t>(items.size() + 32)) +
+               littleEndian32(static_cast<uint32_t>(count)) + littleEndian32(header ? 0xa0000000u : 0x80000000u) +
+               std::string(8, '\0');
+    };
+    return mark(true) + items + mark(false);
+}
+
+uint32_t oggCrc(const std::string &page)
+{
+    uint32_t crc = 0;
+    for (const char c : page) {
+        crc ^= static_cast<uint32_t>(static_cast<uint8_t>(c)) << 24;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04c11db7u : crc << 1;
+    }
+    return crc;
+}
+
+std::string oggPage(uint8_t flags, uint64_t granule, uint32_t serial, uint32_t sequence, const std::string &lacing,
+                    const std::string &body)
+{
+    std::string page = "OggS" + std::string(1, '\0') + std::string(1, static_cast<char>(flags)) +
+                       littleEndian32(static_cast<uint32_t>(granule)) + littleEndian32(static_cast<uint32_t>(granule >> 32)) +
+                       littleEndian32(serial) + littleEndian32(sequence) + littleEndian32(0) +
+                       std::string(1, static_cast<char>(lacing.size())) + lacing + body;
+    const std::string crc = littleEndian32(oggCrc(page));
+    page.replace(22, 4, crc);
+    return page;
+}
+
+size_t lacedBytes(const std::string &lacing)
+{
+    return std::accumulate(lacing.begin(), lacing.end(), size_t{0},
+                           [](size_t sum, char c) { return sum + static_cast<uint8_t>(c); });
+}
+
+// A one-stream Ogg Vorbis or Opus file with the serial number `serial` and a comment header
+// of `count` entries; the audio pages are kept.
+std::string oggWithComments(const std::string &ogg, uint32_t serial, int count, const std::string &vendor = "x")
+{
+    std::vector<std::string> headers(1);
+    uint32_t sequence = 0;
+    std::string out;
+    for (size_t at = 0; at + 27 <= ogg.size();) {
+        const std::string lacing = ogg.substr(at + 27, static_cast<uint8_t>(ogg[at + 26]));
+        const size_t body = at + 27 + lacing.size();
+        uint64_t granule = 0;
+        for (int i = 7; i >= 0; --i)
+            granule = granule << 8 | static_cast<uint8_t>(ogg[at + 6 + static_cast<size_t>(i)]);
+        if (granule == 0 && out.empty()) { // header pages
+            for (size_t i = 0, from = body; i < lacing.size(); from += static_cast<uint8_t>(lacing[i++])) {
+                headers.back() += ogg.substr(from, static_cast<uint8_t>(lacing[i]));
+                if (static_cast<uint8_t>(lacing[i]) < 255)
+                    headers.emplace_back();
+            }
+        } else {
+            if (out.empty()) {
+                std::string &comment = headers.at(1);
+                const bool vorbis = comment.compare(0, 7, "\x03vorbis") == 0;
+                comment = comment.substr(0, vorbis ? 7 : 8) + vorbisComments(count, vendor) + (vorbis ? "\x01" : "");
+                headers.pop_back(); // the empty packet begun after the last
+                for (size_t i = 0; i < headers.size(); ++i) {
+                    std::string values(headers[i].size() / 255, '\xff');
+                    values += static_cast<char>(headers[i].size() % 255);
+                    for (size_t from = 0, used = 0; from < values.size(); from += 255) {
+                        const std::string part = values.substr(from, 255);
+                        const uint8_t flags = i == 0 ? 2 : from ? 1 : 0;
+                        out += oggPage(flags, 0, serial, sequence++, part, headers[i].substr(used, lacedBytes(part)));
+                        used += lacedBytes(part);
+                    }
+                }
+            }
+            out += oggPage(static_cast<uint8_t>(ogg[at + 5]), granule, serial, sequence++, lacing,
+                           ogg.substr(body, lacedBytes(lacing)));
+        }
+        at = body + lacedBytes(lacing);
+    }
+    return out;
 }
 
 TEST(HostileMedia, NonFiniteFloatSamplesAreClampedBeforeEncoding)
@@ -185,16 +287,34 @@ TEST(HostileMedia, TagBombsStayBounded)
     writeSineWav(dir.file("two.wav"), 44100, 2, 2.0);
     ASSERT_TRUE(runKescvt(convertArgs(dir.file("two.wav"), dir.file("plain.mp3"))).succeeded());
     ASSERT_TRUE(runKescvt(convertArgs(dir.file("two.wav"), dir.file("plain.flac"))).succeeded());
+    ASSERT_TRUE(runKescvt(convertArgs(dir.file("two.wav"), dir.file("plain.ogg"))).succeeded());
+    ASSERT_TRUE(runKescvt(convertArgs(dir.file("two.wav"), dir.file("plain.opus"), {"-ar", "48000"})).succeeded());
     const std::string mp3 = readBytes(dir.file("plain.mp3"));
+    const std::string flac = readBytes(dir.file("plain.flac"));
     writeBytes(dir.file("id3v24.mp3"), id3Bomb(4, 20000) + mp3);
     writeBytes(dir.file("id3v23.mp3"), id3Bomb(3, 20000) + mp3);
-    writeBytes(dir.file("comments.flac"), flacBomb(readBytes(dir.file("plain.flac")), 100000));
-    for (const char *name : {"id3v24.mp3", "id3v23.mp3", "comments.flac"}) {
+    writeBytes(dir.file("id3second.mp3"), id3Bomb(4, 3) + id3Bomb(4, 80000) + mp3);
+    writeBytes(dir.file("apev2.mp3"), mp3 + apeTag(65536));
+    writeBytes(dir.file("comments.flac"), flacBomb(flac, {100000}));
+    writeBytes(dir.file("second.flac"), flacBomb(flac, {3, 100000}));
+    writeBytes(dir.file("id3.flac"), id3Bomb(4, 80000) + flacBomb(flac, {3}));
+    writeBytes(dir.file("comments.ogg"), oggWithComments(readBytes(dir.file("plain.ogg")), 7, 100000));
+    // The count behind a long vendor string, further into the page.
+    writeBytes(dir.file("comments.opus"),
+               oggWithComments(readBytes(dir.file("plain.opus")), 7, 100000, std::string(6000, 'v')));
+    // A big cover is no damage, however many bytes the demuxer reads for it.
+    std::string bigTag = id3Bomb(4, 1);
+    bigTag += std::string((17u << 20) - (bigTag.size() - 10), '\0');
+    writeBytes(dir.file("bigtag.mp3"), bigTag.replace(6, 4, synchsafe(17u << 20)) + mp3);
+    for (const char *name : {"id3v24.mp3", "id3v23.mp3", "id3second.mp3", "apev2.mp3", "comments.flac",
+                             "second.flac", "id3.flac", "comments.ogg", "comments.opus", "bigtag.mp3"}) {
         const ToolResult probe = runKescvt({"-i", dir.file(name)}, guardSeconds);
         expectEnd(probe, 0, name);
-        EXPECT_EQ(summarizeProbe(probe.output).sampleRate(), 44100) << name;
+        EXPECT_GT(summarizeProbe(probe.output).sampleRate(), 0) << name << "\n" << probe.output.substr(0, 2000);
         EXPECT_LT(outputLines(probe.output).size(), 300u) << name;
     }
+    const ToolResult big = runKescvt(convertArgs(dir.file("bigtag.mp3"), dir.file("big.wav")), guardSeconds);
+    expectEnd(big, 0, "conversion of an MP3 with a 17 MB tag");
     writeTaggedSineWav(dir.file("long.wav"), 1.0, std::string(70000, 'T'), "artist");
     expectEnd(runKescvt(convertArgs(dir.file("long.wav"), dir.file("long.ra"), {"-f", "rmvb"}), guardSeconds), 0,
               "RealMedia with a long title");
@@ -215,6 +335,94 @@ TEST(HostileMedia, OnlyTheNamedFileIsReadAndPicturesAreNotVideo)
     writeBytes(dir.file("picture.png"), std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x10\0\0\0\x10\x08\x02\0\0\0"
                                                     "\0\0\0\0\0\0\0\0IEND\xae\x42\x60\x82", 45));
     for (const char *name : {"concat.mp3", "playlist.mp3", "session.mp3", "picture.png"})
+        expectUnreadable(dir, dir.file(name));
+}
+
+// A comment header with 100,000 entries in the second chain of an Ogg file: read past at
+// the speed of any other, and a stop while the chains change is honoured.
+TEST(HostileMedia, ChainedOggCommentBombConvertsAndStops)
+{
+    TempDir dir;
+    writeSineWav(dir.file("one.wav"), 44100, 2, 0.5);
+    writeSineWav(dir.file("two.wav"), 44100, 2, 30.0); // long enough to be stopped while converted
+    ASSERT_TRUE(runKescvt(convertArgs(dir.file("one.wav"), dir.file("one.ogg"))).succeeded());
+    ASSERT_TRUE(runKescvt(convertArgs(dir.file("two.wav"), dir.file("two.ogg"))).succeeded());
+    writeBytes(dir.file("chain.ogg"), oggWithComments(readBytes(dir.file("one.ogg")), 1, 3) +
+                                          oggWithComments(readBytes(dir.file("two.ogg")), 2, 100000));
+    const ToolResult run = runKescvt(convertArgs(dir.file("chain.ogg"), dir.file("chain.wav")), guardSeconds);
+    expectEnd(run, 0, "conversion of the chained file");
+    EXPECT_NEAR(summarizeProbe(runKescvt({"-i", dir.file("chain.wav")}).output).durationSeconds, 30.5, 0.1);
+    const ToolResult stopped =
+        runKescvt(convertArgs(dir.file("chain.ogg"), dir.file("stopped.mp3")), guardSeconds, {SIGTERM, false});
+    expectEnd(stopped, 5, "SIGTERM");
+    EXPECT_FALSE(fileExists(dir.file("stopped.mp3")));
+}
+
+// A source of a few samples still makes a file that FFmpeg and the tool open again, in
+// every bare stream format (which readers recognise by a run of frames).
+TEST(HostileMedia, VeryShortOutputsOpen)
+{
+    TempDir dir;
+    writeSineWav(dir.file("few.wav"), 44100, 2, 200 / 44100.0);
+    const std::vector<std::pair<std::string, std::vector<std::string>>> targets{
+        {"t.mp2", {}}, {"t.ac3", {}}, {"t.mp3", {}}, {"t.aac", {}},
+        {"t.amr", {"-acodec", "libamr_nb", "-ar", "8000", "-ac", "1"}},
+        {"wb.amr", {"-acodec", "libamr_wb", "-ar", "16000", "-ac", "1"}}};
+    for (const auto &[name, options] : targets) {
+        std::vector<std::string> args{"-@", "-i", dir.file("few.wav"), "-y", "-vn"};
+        args.insert(args.end(), options.begin(), options.end());
+        if (options.empty())
+            args.insert(args.end(), {"-ar", "44100"});
+        args.push_back(dir.file(name));
+        expectEnd(runKescvt(args, guardSeconds), 0, name);
+        EXPECT_GT(summarizeProbe(runKescvt({"-i", dir.file(name)}).output).sampleRate(), 0) << name;
+        EXPECT_NO_THROW(readBack(dir.file(name))) << name;
+    }
+}
+
+// A cover whose header states an absurd size is left out with a notice; the audio converts
+// into every format that takes pictures.
+TEST(HostileMedia, BadCoverIsDroppedAndTheAudioConverts)
+{
+    TempDir dir;
+    writeSineWav(dir.file("one.wav"), 44100, 2, 1.0);
+    ASSERT_TRUE(runKescvt(convertArgs(dir.file("one.wav"), dir.file("plain.mp3"))).succeeded());
+    const std::string png = std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\x7f\xff\xff\xff\x7f\xff\xff\xff\x08\x02\0\0\0", 29) +
+                            std::string(8, '\0') + "IEND\xae\x42\x60\x82";
+    const std::string apic = std::string("\0image/png\0\x03\0", 13) + png;
+    const std::string frame = "APIC" + synchsafe(static_cast<uint32_t>(apic.size())) + std::string(2, '\0') + apic;
+    writeBytes(dir.file("cover.mp3"), "ID3\x04" + std::string(2, '\0') + synchsafe(static_cast<uint32_t>(frame.size())) +
+                                          frame + readBytes(dir.file("plain.mp3")));
+    for (const std::string name : {"c.m4a", "c.aiff", "c.flac"}) {
+        const ToolResult run = runKescvt(convertArgs(dir.file("cover.mp3"), dir.file(name)), guardSeconds);
+        expectEnd(run, 0, name);
+        EXPECT_NE(run.output.find("cover picture is left out"), std::string::npos) << name << "\n" << run.output;
+        EXPECT_TRUE(readBack(dir.file(name)).cover.empty()) << name;
+    }
+    const ToolResult m4b = runKescvt(convertArgs(dir.file("cover.mp3"), dir.file("c.m4b"), {"-f", "ipod"}), guardSeconds);
+    expectEnd(m4b, 0, "M4B");
+}
+
+// A header that promises audio nothing can decode is no "Audio:" line and no conversion.
+TEST(HostileMedia, HeaderOnlyStreamsAreNotClaimedAsAudio)
+{
+    TempDir dir;
+    std::mt19937 random(27);
+    std::string noise(20000, '\0');
+    for (char &c : noise)
+        c = static_cast<char>(random() & 0xff);
+    std::string badModes(noise); // AMR frame types 9 to 14 are reserved
+    for (char &c : badModes)
+        c = static_cast<char>((9 + static_cast<uint8_t>(c) % 6) << 3 | 4);
+    writeBytes(dir.file("noise.amr"), "#!AMR\n" + badModes);
+    writeRawWav(dir.file("adpcm.wav"), 0x11, 2, 44100, 0, noise);
+    writeRawWav(dir.file("mpeg.wav"), 0x55, 2, 44100, 0, noise);
+    writeSineWav(dir.file("one.wav"), 44100, 2, 1.0);
+    ASSERT_TRUE(runKescvt(convertArgs(dir.file("one.wav"), dir.file("one.ogg"))).succeeded());
+    writeTaggedCopy(dir.file("one.ogg"), dir.file("whole.mka"), {}, makePng(), true);
+    const std::string mka = readBytes(dir.file("whole.mka"));
+    writeBytes(dir.file("cut.mka"), mka.substr(0, mka.find("\x1f\x43\xb6\x75") + 12)); // cut in the first cluster
+    for (const char *name : {"noise.amr", "adpcm.wav", "mpeg.wav", "cut.mka"})
         expectUnreadable(dir, dir.file(name));
 }
 
