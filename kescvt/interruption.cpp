@@ -105,6 +105,11 @@ void installInterruptionHandlers()
         g_interrupted = 1;
 }
 
+void stopWatchingStdin()
+{
+    g_watchStdin = false;
+}
+
 bool interruptionRequested()
 {
     if (!g_interrupted && parentHungUp())

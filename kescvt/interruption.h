@@ -10,6 +10,8 @@ namespace kescvt {
 
 // Installs the signal handlers and the parent watch; call first thing in main().
 void installInterruptionHandlers();
+// For a mode that reads its standard input: its end then says nothing about the program.
+void stopWatchingStdin();
 // A stop was asked for (signal or parent gone). Cheap enough to call per packet and from
 // FFmpeg's interrupt callback.
 bool interruptionRequested();
