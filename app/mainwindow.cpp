@@ -389,6 +389,10 @@ void MainWindow::searchAndAdd(const std::vector<std::string> &names)
     m_found = 0;
     m_search = std::make_unique<FolderSearch>(m_settings.EnableExtFilter != 0, m_extensionFilter);
     addWithProgress({}, std::move(window), true);
+    if (m_addingWindow->isCancelRequested()) {
+        m_adder->cancel();
+        return;
+    }
     // The found paths go to the probes while the search goes on.
     m_search->start(
         names,
