@@ -25,7 +25,7 @@ std::vector<Answer> serviceAnswers(const std::string &output)
         const size_t end = output.find('\n', at);
         if (end == std::string::npos)
             break;
-        answers.push_back({output.substr(from, at - from), std::stoi(output.substr(at + mark.size(), end))});
+        answers.push_back({output.substr(from, at - from), std::stoi(output.substr(at + mark.size(), end - at - mark.size()))});
         from = end + 1;
     }
     if (from < output.size())
