@@ -52,6 +52,8 @@
 
 namespace {
 
+constexpr int kProbesPerService = 2;
+
 QString qs(const std::string &bytes)
 {
     return QFile::decodeName(QByteArray::fromStdString(bytes));
@@ -454,11 +456,13 @@ void MainWindow::addWithProgress(const std::vector<std::string> &pending,
     m_wait = std::make_unique<WaitCursor>();
     m_addingWindow = window ? std::move(window) : openAddingWindow();
     m_adder = std::make_unique<FileAdder>(
-        *m_addingWindow, parallel,
+        // Two probes per service: the next file waits in the tool while one is read.
+        *m_addingWindow, parallel * kProbesPerService,
         [this](const std::string &path) { return m_map.find(path) != nullptr; },
         [](const std::string &path) { return MediaItemMap::keyOfPath(path); },
         [this](int slot, const std::string &path, std::function<void(ProbeEnd)> done) {
-            startMediaProbe(*m_probeServices[static_cast<std::size_t>(slot)], path, std::move(done));
+            startMediaProbe(*m_probeServices[static_cast<std::size_t>(slot / kProbesPerService)], path,
+                            std::move(done));
         },
         [this](const std::string &path, std::unique_ptr<MediaItem> item) {
             return addProbedItem(path, std::move(item), m_map, m_list->batchingSink());

@@ -80,8 +80,12 @@ bool ProbeService::startTool()
     m_deadline->setSingleShot(true);
     QObject::connect(m_deadline, &QTimer::timeout, holder, [this] {
         endTool();
-        m_report.outcome = RunOutcome::TimedOut;
-        finish(0);
+        if (m_queue.empty())
+            return;
+        m_queue.front().report.outcome = RunOutcome::TimedOut;
+        finishFront(0, false);
+        if (!m_queue.empty())
+            restartWithQueue();
     });
     return true;
 }
@@ -109,32 +113,56 @@ void ProbeService::endTool()
 
 void ProbeService::startProbe(const std::string &input, MediaItem &item, Done done)
 {
-    if (m_done) {
-        QMetaObject::invokeMethod(m_context.get(), [done = std::move(done)] { done(0); }, Qt::QueuedConnection);
+    Pending probe{input + '\0', std::make_unique<ProbeReader>(item), std::move(done), RunReport{}};
+    probe.report.outcome = RunOutcome::Exited;
+    m_queue.push_back(std::move(probe));
+    if (!hasTool()) {
+        restartWithQueue();
         return;
     }
-    m_report = RunReport{};
-    m_report.outcome = RunOutcome::Exited;
-    m_toolStopped = false;
-    m_reader = std::make_unique<ProbeReader>(item);
-    m_done = std::move(done);
-    const std::string record = input + '\0';
-    // A tool that ended between two probes (killed from outside) is replaced once.
+    if (!m_child->writeInput(m_queue.back().record)) {
+        // The tool went between two probes; its end has not been seen yet.
+        endTool();
+        restartWithQueue();
+        return;
+    }
+    if (m_queue.size() == 1 && m_timeout.count() > 0)
+        m_deadline->start(m_timeout);
+}
+
+bool ProbeService::restartWithQueue()
+{
+    // A tool that ended between two probes (killed from outside) is replaced once more.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!hasTool() && !startTool()) {
-            finish(0);
-            return;
+        if (!startTool()) {
+            failAll(false);
+            return false;
         }
-        if (m_child->writeInput(record)) {
+        bool written = true;
+        for (const Pending &probe : m_queue)
+            written = written && m_child->writeInput(probe.record);
+        if (written) {
             if (m_timeout.count() > 0)
                 m_deadline->start(m_timeout);
-            return;
+            return true;
         }
         endTool();
     }
-    m_report.outcome = RunOutcome::Signalled;
-    m_toolStopped = true;
-    finish(0);
+    for (Pending &probe : m_queue)
+        probe.report.outcome = RunOutcome::Signalled;
+    failAll(true);
+    return false;
+}
+
+void ProbeService::failAll(bool toolStopped)
+{
+    while (!m_queue.empty()) {
+        if (m_report.outcome == RunOutcome::FailedToStart) {
+            m_queue.front().report.outcome = RunOutcome::FailedToStart;
+            m_queue.front().report.startError = m_report.startError;
+        }
+        finishFront(0, toolStopped);
+    }
 }
 
 void ProbeService::onOutput()
@@ -156,47 +184,61 @@ void ProbeService::onEnded()
     const int signal = m_child->termSignal();
     const int exitCode = m_child->exitCode();
     endTool();
-    if (!m_done)
+    if (m_queue.empty())
         return;
-    // The tool ended inside this file. One that ended as "kescvt -i" ends (a deadline,
-    // a stop) gave its status and error line; anything else stopped on this file.
+    // The tool ended inside the front file. One that ended as "kescvt -i" ends (a
+    // deadline, a stop) gave its status and error line; anything else stopped on it.
+    RunReport &report = m_queue.front().report;
     if (signalled) {
-        m_report.outcome = RunOutcome::Signalled;
-        m_report.signal = signal;
+        report.outcome = RunOutcome::Signalled;
+        report.signal = signal;
     } else {
-        m_report.exitCode = exitCode;
+        report.exitCode = exitCode;
     }
-    m_toolStopped = signalled || m_report.errorLine.empty();
-    finish(signalled ? 0 : m_reader->verdict());
+    const bool stopped = signalled || report.errorLine.empty();
+    finishFront(signalled ? 0 : m_queue.front().reader->verdict(), stopped);
+    if (!m_queue.empty())
+        restartWithQueue();
 }
 
 void ProbeService::takeData(std::string_view data)
 {
-    ++m_report.reads;
     m_lines.split(data, [this](std::string_view line) { takeLine(line); });
 }
 
 void ProbeService::takeLine(std::string_view line)
 {
-    if (!m_done)
+    if (m_queue.empty())
         return;
+    Pending &front = m_queue.front();
     if (line.starts_with(kEndRecord)) {
-        m_report.exitCode = statusOf(withoutLineBreaks(line.substr(kEndRecord.size())));
-        if (m_deadline)
+        front.report.exitCode = statusOf(withoutLineBreaks(line.substr(kEndRecord.size())));
+        finishFront(front.reader->verdict(), false);
+        if (m_deadline) {
             m_deadline->stop();
-        finish(m_reader->verdict());
+            if (!m_queue.empty() && m_timeout.count() > 0)
+                m_deadline->start(m_timeout);
+        }
         return;
     }
+    ++front.report.reads;
     if (line.starts_with(kErrorPrefix))
-        m_report.errorLine = std::string(withoutLineBreaks(line.substr(kErrorPrefix.size())));
-    m_reader->takeLine(line);
+        front.report.errorLine = std::string(withoutLineBreaks(line.substr(kErrorPrefix.size())));
+    front.reader->takeLine(line);
 }
 
-void ProbeService::finish(int verdict)
+void ProbeService::finishFront(int verdict, bool toolStopped)
 {
-    Done done = std::exchange(m_done, nullptr);
-    m_reader.reset();
-    // Always from the event loop: the caller may start the next probe from done.
-    QMetaObject::invokeMethod(m_context.get(), [done = std::move(done), verdict] { done(verdict); },
-                              Qt::QueuedConnection);
+    Pending probe = std::move(m_queue.front());
+    m_queue.pop_front();
+    // Always from the event loop: the caller may start the next probe from done, and
+    // reads lastRun() there.
+    QMetaObject::invokeMethod(
+        m_context.get(),
+        [this, done = std::move(probe.done), report = std::move(probe.report), verdict, toolStopped] {
+            m_report = report;
+            m_toolStopped = toolStopped;
+            done(verdict);
+        },
+        Qt::QueuedConnection);
 }
