@@ -34,11 +34,14 @@
 #include "batch/widgets/batchprogresswindow.h"
 #include "converter/conversionjob.h"
 #include "converter/mediaprobe.h"
+#include "converter/probeservice.h"
 #include "filelist/addfiles.h"
 #include "filelist/filecollector.h"
+#include "filelist/foldersearch.h"
 #include "filelist/openfilefilters.h"
 #include "filelist/widgets/medialistview.h"
 #include "formats/formatcatalogue.h"
+#include "formats/generaloptionsrules.h"
 #include "formats/widgets/optionssheet.h"
 #include "platform/documentsfolder.h"
 #include "platform/programfolder.h"
@@ -48,6 +51,8 @@
 #include "ui/waitcursor.h"
 
 namespace {
+
+constexpr int kProbesPerService = 2;
 
 QString qs(const std::string &bytes)
 {
@@ -371,20 +376,23 @@ void MainWindow::addFiles()
 
 void MainWindow::addFolder()
 {
-    std::string start = m_settings.Folder;
-    if (start.size() > 1 && start.back() == '/')
-        start.pop_back();
-    const QString chosen =
-        userPrompts().chooseFolder(this, QStringLiteral("Please choose a folder:"), qs(start));
+    // As with the custom output folder: a start folder picked as it stands keeps its own
+    // bytes (a name that is not UTF-8 survives), and a folder too long to be read back at
+    // the next start is searched but not kept.
+    const std::string start = chooserStartFolder(m_settings.Folder);
+    const QString shownStart = qs(start);
+    const QString chosen = userPrompts().chooseFolder(this, QStringLiteral("Please choose a folder:"), shownStart);
     if (chosen.isEmpty())
         return;
     WaitCursor wait;
-    std::string folder = bytes(chosen);
+    std::string folder = !start.empty() && chosen == shownStart ? start : bytes(chosen);
     if (folder.back() != '/')
         folder += '/';
-    m_settings.Folder = folder;
-    writeProgramSettings(*m_store, m_settings, FolderGroup);
-    m_store->sync();
+    if (const std::string kept = customFolderFromChoice(folder); !kept.empty()) {
+        m_settings.Folder = kept;
+        writeProgramSettings(*m_store, m_settings, FolderGroup);
+        m_store->sync();
+    }
     searchFolderWithProgress(folder);
 }
 
@@ -398,16 +406,7 @@ std::unique_ptr<AddingProgressWindow> MainWindow::openAddingWindow()
 
 void MainWindow::searchFolderWithProgress(const std::string &folder)
 {
-    auto window = openAddingWindow();
-    window->setText("Searching files...");
-    FileCollector collector(m_settings.EnableExtFilter != 0, m_extensionFilter);
-    collector.searchFolder(folder);
-    std::vector<std::string> pending = collector.takePending();
-    if (pending.empty()) {
-        window->finish();
-        return;
-    }
-    addWithProgress(pending, std::move(window));
+    searchAndAdd({folder}, false);
 }
 
 void MainWindow::addDropped(const std::vector<std::string> &names)
@@ -419,30 +418,34 @@ void MainWindow::addArrived(const std::vector<std::string> &names, bool named)
 {
     if (isBusy())
         return;
-    WaitCursor wait;
+    searchAndAdd(names, named);
+}
+
+void MainWindow::searchAndAdd(const std::vector<std::string> &names, bool named)
+{
     auto window = openAddingWindow();
     window->setText("Searching files...");
-    FileCollector collector(m_settings.EnableExtFilter != 0, m_extensionFilter);
-    for (const std::string &name : names) {
-        if (named)
-            collector.addNamed(name);
-        else
-            collector.addDropped(name);
-    }
-    std::vector<std::string> pending = collector.takePending();
-    if (pending.empty()) {
-        window->finish();
-        // Files arrived and the filter took them all: without a word the
-        // window would look as if it had not noticed them.
-        if (collector.filteredOut() > 0)
-            userPrompts().message(
-                this,
-                QStringLiteral("No file was added: none of them has an extension listed under \"Only add the "
-                               "following file extensions for \"Add Folder\" and Drag/Drop\" in Options."),
-                UserPrompts::Icon::Information);
+    window->startBar(0);
+    m_found = 0;
+    m_filteredOut = 0;
+    m_search = std::make_unique<FolderSearch>(m_settings.EnableExtFilter != 0, m_extensionFilter);
+    addWithProgress({}, std::move(window), true);
+    if (m_addingWindow->isCancelRequested()) {
+        m_adder->cancel();
         return;
     }
-    addWithProgress(pending, std::move(window));
+    // The found paths go to the probes while the search goes on.
+    m_search->start(
+        names, named,
+        [this](std::vector<std::string> paths) {
+            m_found += paths.size();
+            m_addingWindow->setText("Searching files... " + std::to_string(m_found) + " found");
+            m_adder->addPending(std::move(paths));
+        },
+        [this] {
+            m_filteredOut = m_search->filteredOut();
+            m_adder->endPending();
+        });
 }
 
 void MainWindow::openFiles(const std::vector<std::string> &names)
@@ -487,32 +490,40 @@ ConverterRunner &MainWindow::runner(int slot)
 }
 
 void MainWindow::addWithProgress(const std::vector<std::string> &pending,
-                                 std::unique_ptr<AddingProgressWindow> window)
+                                 std::unique_ptr<AddingProgressWindow> window, bool morePending)
 {
     // Rows put back after an add could list a file twice.
     m_removed.clear();
+    const int parallel = simultaneousConversions(m_settings.SimultaneousConversions);
+    m_probeServices.clear();
+    for (int slot = 0; slot < parallel; ++slot)
+        m_probeServices.push_back(std::make_unique<ProbeService>(m_converterPath));
     setWorking(true);
     m_wait = std::make_unique<WaitCursor>();
     m_addingWindow = window ? std::move(window) : openAddingWindow();
     m_adder = std::make_unique<FileAdder>(
-        *m_addingWindow, simultaneousConversions(m_settings.SimultaneousConversions),
+        // Two probes per service: the next file waits in the tool while one is read.
+        *m_addingWindow, parallel * kProbesPerService,
         [this](const std::string &path) { return m_map.find(path) != nullptr; },
         [](const std::string &path) { return MediaItemMap::keyOfPath(path); },
         [this](int slot, const std::string &path, std::function<void(ProbeEnd)> done) {
-            startMediaProbe(runner(slot), m_converterPath, path, std::move(done));
+            startMediaProbe(*m_probeServices[static_cast<std::size_t>(slot / kProbesPerService)], path,
+                            std::move(done));
         },
         [this](const std::string &path, std::unique_ptr<MediaItem> item) {
-            return addProbedItem(path, std::move(item), m_map, *m_list);
+            return addProbedItem(path, std::move(item), m_map, m_list->batchingSink());
         });
     connect(m_addingWindow.get(), &ProgressWindow::cancelRequestedChanged, this, [this] {
+        if (m_search)
+            m_search->cancel();
         if (m_adder)
             m_adder->cancel();
     });
     // The end may come before start() returns (nothing to probe): it is taken
     // from the event loop, where the adder can go.
-    m_adder->start(pending, [this] {
-        QMetaObject::invokeMethod(this, &MainWindow::endAdding, Qt::QueuedConnection);
-    });
+    m_adder->start(
+        pending, [this] { QMetaObject::invokeMethod(this, &MainWindow::endAdding, Qt::QueuedConnection); },
+        morePending);
 }
 
 void MainWindow::endAdding()
@@ -521,6 +532,9 @@ void MainWindow::endAdding()
         return; // stopped by a close meanwhile
     const std::string failures = m_adder->failureText();
     const std::string toolFailure = m_adder->toolFailure();
+    m_search.reset();
+    m_probeServices.clear();
+    m_list->flushAddedRows();
     m_addingWindow->finish();
     m_addingWindow.reset();
     m_adder.reset();
@@ -530,6 +544,15 @@ void MainWindow::endAdding()
         userPrompts().message(this, qs(m_converterPath + ": " + toolFailure), UserPrompts::Icon::Warning);
     if (!failures.empty())
         userPrompts().message(this, qs(failedFilesMessage(failures)), UserPrompts::Icon::Warning);
+    // Files arrived and the filter took them all: without a word the window would look
+    // as if it had not noticed them.
+    if (m_found == 0 && m_filteredOut > 0)
+        userPrompts().message(
+            this,
+            QStringLiteral("No file was added: none of them has an extension listed under \"Only add the "
+                           "following file extensions for \"Add Folder\" and Drag/Drop\" in Options."),
+            UserPrompts::Icon::Information);
+    m_filteredOut = 0;
     emit workFinished();
 }
 
@@ -538,7 +561,9 @@ void MainWindow::stopAddingAndClose()
     m_quitAfterAdding = false;
     if (m_adder) {
         m_adder->cancel();
-        // Gone runners kill and reap their probes and never call back.
+        // Gone runners and services kill and reap their probes and never call back.
+        m_search.reset();
+        m_probeServices.clear();
         m_runners.clear();
         m_addingWindow->finish();
         m_addingWindow.reset();

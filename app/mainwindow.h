@@ -21,6 +21,8 @@
 class AddingProgressWindow;
 class BatchDriver;
 class FileAdder;
+class FolderSearch;
+class ProbeService;
 class QTimer;
 class WaitCursor;
 class MainCommands;
@@ -139,7 +141,9 @@ private:
     void loadStoredState();
     void searchFolderWithProgress(const std::string &folder);
     void addWithProgress(const std::vector<std::string> &pending,
-                         std::unique_ptr<AddingProgressWindow> window);
+                         std::unique_ptr<AddingProgressWindow> window, bool morePending = false);
+    // Searches the names (as dropped) off the window's thread while their files are added.
+    void searchAndAdd(const std::vector<std::string> &names, bool named);
     void endAdding();
     // Stops the probes at once, drops what they would add and closes.
     void stopAddingAndClose();
@@ -190,6 +194,11 @@ private:
     EncodingParamsSet m_params;
 
     std::unique_ptr<FileAdder> m_adder;
+    std::unique_ptr<FolderSearch> m_search;
+    std::size_t m_found = 0;
+    int m_filteredOut = 0; // files the extension filter left out of the last search
+    // The probe services of one add; none outlives it.
+    std::vector<std::unique_ptr<ProbeService>> m_probeServices;
     std::unique_ptr<AddingProgressWindow> m_addingWindow;
     std::unique_ptr<BatchDriver> m_batch;
     std::unique_ptr<BatchProgressWindow> m_batchWindow;

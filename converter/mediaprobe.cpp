@@ -2,6 +2,7 @@
 
 #include "converter/converterrunner.h"
 #include "converter/failurereason.h"
+#include "converter/probeservice.h"
 #include "filelist/medialistsink.h"
 #include "common/pathparts.h"
 #include "filelist/mediaitemmap.h"
@@ -25,9 +26,12 @@ bool hasRealMediaExtension(const std::string &path)
 
 namespace {
 
+// One probe of a file, through whichever runs the converter: attempt(dsInput, item, done)
+// probes one input form into the item; report() tells how the last attempt went.
 struct Probe {
-    ConverterRunner &runner;
-    std::string toolPath;
+    std::function<void(bool dsInput, MediaItem &item, std::function<void(int)> done)> attempt;
+    std::function<const RunReport &()> report;
+    std::function<bool()> toolStopped;
     std::string path;
     std::unique_ptr<MediaItem> item = std::make_unique<MediaItem>();
     std::function<void(ProbeEnd)> done;
@@ -41,9 +45,11 @@ void finishProbe(const std::shared_ptr<Probe> &probe, bool readable)
         probe->item->outputPath.clear();
         end.item = std::move(probe->item);
     } else {
-        const RunReport &report = probe->runner.lastRun();
+        const RunReport &report = probe->report();
         end.toolMissing = toolCouldNotStart(report);
-        if (report.outcome == RunOutcome::Exited && report.errorLine.empty())
+        if (probe->toolStopped && probe->toolStopped())
+            end.reason = "The converter stopped while reading this file.";
+        else if (report.outcome == RunOutcome::Exited && report.errorLine.empty())
             end.reason = "No audio or video stream the converter can read.";
         else
             end.reason = runFailureReason(report);
@@ -53,8 +59,25 @@ void finishProbe(const std::shared_ptr<Probe> &probe, bool readable)
 
 void probePlain(const std::shared_ptr<Probe> &probe)
 {
-    probe->runner.startProbe(probeCommand(probe->toolPath, probe->path, false), *probe->item,
-                             [probe](int verdict) { finishProbe(probe, verdict != 0); });
+    probe->attempt(false, *probe->item, [probe](int verdict) { finishProbe(probe, verdict != 0); });
+}
+
+void runProbe(const std::shared_ptr<Probe> &probe)
+{
+    if (!hasRealMediaExtension(probe->path)) {
+        probePlain(probe);
+        return;
+    }
+    probe->attempt(true, *probe->item, [probe](int verdict) {
+        if (verdict != 0) {
+            probe->item->dsInput = true;
+            finishProbe(probe, true);
+        } else if (toolCouldNotStart(probe->report())) {
+            finishProbe(probe, false);
+        } else {
+            probePlain(probe);
+        }
+    });
 }
 
 } // namespace
@@ -62,21 +85,27 @@ void probePlain(const std::shared_ptr<Probe> &probe)
 void startMediaProbe(ConverterRunner &runner, const std::string &toolPath, const std::string &path,
                      std::function<void(ProbeEnd)> done)
 {
-    auto probe = std::make_shared<Probe>(Probe{runner, toolPath, path, std::make_unique<MediaItem>(), std::move(done)});
-    if (!hasRealMediaExtension(path)) {
-        probePlain(probe);
-        return;
-    }
-    runner.startProbe(probeCommand(toolPath, path, true), *probe->item, [probe](int verdict) {
-        if (verdict != 0) {
-            probe->item->dsInput = true;
-            finishProbe(probe, true);
-        } else if (toolCouldNotStart(probe->runner.lastRun())) {
-            finishProbe(probe, false);
-        } else {
-            probePlain(probe);
-        }
-    });
+    auto probe = std::make_shared<Probe>();
+    probe->attempt = [&runner, toolPath, path](bool dsInput, MediaItem &item, std::function<void(int)> then) {
+        runner.startProbe(probeCommand(toolPath, path, dsInput), item, std::move(then));
+    };
+    probe->report = [&runner]() -> const RunReport & { return runner.lastRun(); };
+    probe->path = path;
+    probe->done = std::move(done);
+    runProbe(probe);
+}
+
+void startMediaProbe(ProbeService &service, const std::string &path, std::function<void(ProbeEnd)> done)
+{
+    auto probe = std::make_shared<Probe>();
+    probe->attempt = [&service, path](bool dsInput, MediaItem &item, std::function<void(int)> then) {
+        service.startProbe(dsInput ? "DS:\\\\" + path : path, item, std::move(then));
+    };
+    probe->report = [&service]() -> const RunReport & { return service.lastRun(); };
+    probe->toolStopped = [&service] { return service.toolStoppedInLastProbe(); };
+    probe->path = path;
+    probe->done = std::move(done);
+    runProbe(probe);
 }
 
 int addProbedItem(const std::string &path, std::unique_ptr<MediaItem> item, MediaItemMap &map,

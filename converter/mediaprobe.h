@@ -7,6 +7,7 @@
 #include "filelist/mediaitem.h"
 
 class ConverterRunner;
+class ProbeService;
 class MediaItemMap;
 class MediaListSink;
 
@@ -25,6 +26,11 @@ struct ProbeEnd {
 // called once, later, from the event loop.
 void startMediaProbe(ConverterRunner &runner, const std::string &toolPath, const std::string &path,
                      std::function<void(ProbeEnd)> done);
+
+// The same through a probe service (idle), which answers many probes in one tool. A
+// file on which the service's tool dies or ends without an answer fails with "The
+// converter stopped while reading this file."
+void startMediaProbe(ProbeService &service, const std::string &path, std::function<void(ProbeEnd)> done);
 
 // Puts a probed item into the list: the new row's index, or -1 (and the item
 // is dropped) when the path has been listed meanwhile. The map is the one

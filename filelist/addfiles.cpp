@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "filelist/addingprogress.h"
 
@@ -36,16 +37,49 @@ FileAdder::FileAdder(AddingProgress &progress, int parallel, IsListed isListed, 
 {
 }
 
-void FileAdder::start(std::vector<std::string> pending, std::function<void()> finished)
+void FileAdder::start(std::vector<std::string> pending, std::function<void()> finished, bool morePending)
 {
     m_pending = std::move(pending);
     m_results.clear();
     m_results.resize(m_pending.size());
     m_finished = std::move(finished);
     m_started = true;
-    m_progress.startBar(static_cast<int>(m_pending.size()));
+    m_morePending = morePending;
+    if (!m_morePending)
+        m_progress.startBar(static_cast<int>(m_pending.size()));
     fill();
     finishIfDone();
+}
+
+void FileAdder::addPending(std::vector<std::string> paths)
+{
+    if (!m_morePending || m_done)
+        return;
+    m_pending.insert(m_pending.end(), std::make_move_iterator(paths.begin()), std::make_move_iterator(paths.end()));
+    m_results.resize(m_pending.size());
+    fill();
+}
+
+void FileAdder::endPending()
+{
+    if (!m_morePending || m_done)
+        return;
+    m_morePending = false;
+    // The bar and the text take over from the search, counting the files started so far.
+    m_progress.startBar(static_cast<int>(m_pending.size()));
+    for (std::size_t i = 0; i < m_next; ++i)
+        m_progress.stepBar();
+    if (m_next > 0)
+        showStarted(m_next - 1);
+    fill();
+    finishIfDone();
+}
+
+void FileAdder::showStarted(std::size_t index)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "Adding file %zu of %zu...", index + 1, m_pending.size());
+    m_progress.setText(text);
 }
 
 void FileAdder::cancel()
@@ -58,10 +92,10 @@ void FileAdder::fill()
 {
     while (m_running < m_parallel && m_next < m_pending.size() && !m_cancelled && m_toolFailure.empty()) {
         const std::size_t index = m_next++;
-        char text[64];
-        std::snprintf(text, sizeof text, "Adding file %zu of %zu...", index + 1, m_pending.size());
-        m_progress.setText(text);
-        m_progress.stepBar();
+        if (!m_morePending) {
+            showStarted(index);
+            m_progress.stepBar();
+        }
 
         const std::string &path = m_pending[index];
         const std::string key = m_keyOf(path);
@@ -123,7 +157,7 @@ void FileAdder::finishIfDone()
 {
     if (m_done || !m_started || m_running > 0)
         return;
-    if (m_next < m_pending.size() && !m_cancelled && m_toolFailure.empty())
+    if ((m_morePending || m_next < m_pending.size()) && !m_cancelled && m_toolFailure.empty())
         return;
     m_done = true;
     if (m_finished)

@@ -31,8 +31,13 @@ public:
     FileAdder(AddingProgress &progress, int parallel, IsListed isListed, KeyOf keyOf, StartProbe startProbe,
               AddItem addItem);
 
-    // finished is called once, after the last probe has ended.
-    void start(std::vector<std::string> pending, std::function<void()> finished);
+    // finished is called once, after the last probe has ended. With morePending, paths
+    // still arrive through addPending() until endPending(): meanwhile the progress text
+    // and bar are left to whoever finds them.
+    void start(std::vector<std::string> pending, std::function<void()> finished, bool morePending = false);
+    void addPending(std::vector<std::string> paths);
+    void endPending();
+    std::size_t pendingCount() const { return m_pending.size(); }
     void cancel();
     bool isRunning() const { return m_running > 0 || (m_started && !m_done); }
 
@@ -49,6 +54,7 @@ private:
         ProbeEnd end;
     };
     void fill();
+    void showStarted(std::size_t index);
     void takeEnd(std::size_t index, int slot, ProbeEnd end);
     void commitReady();
     void finishIfDone();
@@ -71,6 +77,7 @@ private:
     bool m_cancelled = false;
     bool m_started = false;
     bool m_done = false;
+    bool m_morePending = false;
     std::string m_failures;
     std::string m_toolFailure;
 };

@@ -26,12 +26,6 @@ bool isDots(const char *name)
     return (name[0] == '.' && name[1] == '\0') || (name[0] == '.' && name[1] == '.' && name[2] == '\0');
 }
 
-bool isRegularFile(const std::string &path)
-{
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
 // Name order as a case-insensitive file system lists its entries: letters
 // compared without regard to case, then byte for byte.
 bool nameOrder(const std::string &a, const std::string &b)
@@ -54,23 +48,6 @@ std::vector<std::string> listEntries(const std::string &folder)
     ::closedir(dir);
     std::sort(names.begin(), names.end(), nameOrder);
     return names;
-}
-
-using FolderId = std::pair<dev_t, ino_t>;
-
-// Folders are entered through symbolic links too; each is searched once, so
-// a link back up the tree ends there. The kernel's pseudo folders (a link to
-// "/" leads into /proc) hold no media, and some of their files never end.
-void collectFolders(const std::string &folder, std::vector<std::string> &folders, std::set<FolderId> &seen)
-{
-    struct stat st;
-    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || !seen.insert({st.st_dev, st.st_ino}).second)
-        return;
-    if (isPseudoFileSystemPath(folder))
-        return;
-    folders.push_back(folder);
-    for (const std::string &name : listEntries(folder))
-        collectFolders(joinPath(folder, name.c_str()), folders, seen);
 }
 
 } // namespace
@@ -132,16 +109,38 @@ void FileCollector::filterPath(const std::string &path)
 
 void FileCollector::searchFolder(const std::string &folder)
 {
-    std::vector<std::string> folders;
     std::set<FolderId> seen;
-    collectFolders(folder, folders, seen);
-    for (const std::string &dir : folders) {
-        for (const std::string &name : listEntries(dir)) {
-            const std::string path = joinPath(dir, name.c_str());
-            if (isRegularFile(path))
-                filterPath(path);
-        }
+    m_stopped = false;
+    searchTree(folder, seen);
+}
+
+// Each folder's files, then its subfolders in name order, each searched whole before
+// the next: the files come in the order of a depth-first walk and can be handed on as
+// they are found. Folders are entered through symbolic links too; each is searched
+// once, so a link back up the tree ends there. The kernel's pseudo folders (a link to
+// "/" leads into /proc) hold no media, and some of their files never end.
+void FileCollector::searchTree(const std::string &folder, std::set<FolderId> &seen)
+{
+    struct stat st;
+    if (m_stopped || ::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) ||
+        !seen.insert({st.st_dev, st.st_ino}).second)
+        return;
+    if (isPseudoFileSystemPath(folder))
+        return;
+    std::vector<std::string> subfolders;
+    for (const std::string &name : listEntries(folder)) {
+        std::string path = joinPath(folder, name.c_str());
+        if (::stat(path.c_str(), &st) != 0)
+            continue;
+        if (S_ISREG(st.st_mode))
+            filterPath(path);
+        else if (S_ISDIR(st.st_mode))
+            subfolders.push_back(std::move(path));
     }
+    if (m_progress && !m_progress(m_pending))
+        m_stopped = true;
+    for (const std::string &subfolder : subfolders)
+        searchTree(subfolder, seen);
 }
 
 void FileCollector::addDropped(const std::string &name)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
+#include <set>
 #include <string>
+#include <sys/types.h>
+#include <utility>
 #include <vector>
 
 // Collects the pending list of one add operation: folders searched in depth,
@@ -29,6 +33,11 @@ public:
     // How many files the extension filter has left out so far.
     int filteredOut() const { return m_filteredOut; }
 
+    // Called during a search after each folder's files with the pending list so far,
+    // which it may take from; returning false stops the search there.
+    using Progress = std::function<bool(std::vector<std::string> &pending)>;
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
+
     const std::vector<std::string> &pending() const { return m_pending; }
     std::vector<std::string> takePending();
 
@@ -41,9 +50,13 @@ public:
 
 private:
     bool passesFilter(const std::string &key) const;
+    using FolderId = std::pair<dev_t, ino_t>;
+    void searchTree(const std::string &folder, std::set<FolderId> &seen);
 
     bool m_filterEnabled;
     std::vector<std::string> m_filterList;
     std::vector<std::string> m_pending;
     int m_filteredOut = 0;
+    Progress m_progress;
+    bool m_stopped = false;
 };

@@ -31,6 +31,8 @@ public:
 
     // Appends a row for the item and returns its index.
     int appendItem(std::unique_ptr<MediaItem> item);
+    // Appends a row for each item in one insert; returns the last new row, -1 for none.
+    int appendItems(std::vector<std::unique_ptr<MediaItem>> items);
     MediaItem *itemAt(int row) const;
     // Writes the status and clears its detail.
     void setStatus(int row, const std::string &text);

@@ -22,7 +22,7 @@ namespace {
 std::atomic<int> g_interrupted{0};
 std::atomic<int> g_endAtOnce{0};
 std::atomic<int> g_outputOwned{0};
-bool g_watchStdin = false;
+std::atomic<bool> g_watchStdin{false};
 // Copied once, before the handlers may read it.
 char g_emptyTarget[4096] = {};
 
@@ -149,6 +149,11 @@ void installInterruptionHandlers()
     } catch (const std::system_error &) {
         // Without a thread the loops' own checks still stop a run, only not inside a parse.
     }
+}
+
+void stopWatchingStdin()
+{
+    g_watchStdin = false;
 }
 
 bool interruptionRequested()

@@ -11,6 +11,8 @@ namespace kescvt {
 // Installs the signal handlers and the thread that watches for the parent's end and for a
 // stop nothing answers; call first thing in main().
 void installInterruptionHandlers();
+// For a mode that reads its standard input: its end then says nothing about the program.
+void stopWatchingStdin();
 // A stop was asked for (signal or parent gone). Cheap enough to call per packet and from
 // FFmpeg's interrupt callback.
 bool interruptionRequested();

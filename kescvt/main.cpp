@@ -5,6 +5,9 @@
 //   kescvt -@ -i INPUT -y [-f CONTAINER] -vn [-acodec CODEC] -ar RATE [-ab RATEk] [-ac N]
 //          [-vol V] OUTPUT
 //       converts the best audio stream of INPUT into OUTPUT, printing "|Time>>> T" lines.
+//   kescvt --probe-stdin
+//       probes each NUL-ended name read on standard input as "kescvt -i NAME" would, each
+//       answer followed by an end record with its exit status (see probeservice.h).
 //
 // INPUT may be written "DS:\\PATH". Exit statuses: 0 done, 1 bad command line, 2 input
 // cannot be read, 3 codec/container/value not supported, 4 output cannot be written,
@@ -16,11 +19,13 @@
 #include "inputfile.h"
 #include "interruption.h"
 #include "probereport.h"
+#include "probeservice.h"
 #include "toolerror.h"
 #include "tooloptions.h"
 #include "transcoder.h"
 #include "usage.h"
 
+#include <cstring>
 #include <new>
 
 namespace {
@@ -44,19 +49,10 @@ int convert(const kescvt::ToolOptions &options)
     return kescvt::ExitOk;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+// One run of the command line; the probe service runs every file through here too, so
+// each answer and its safeguards are those of "kescvt -i".
+int run(int argc, char **argv)
 {
-    av_log_set_level(AV_LOG_QUIET);
-    kescvt::limitAllocations();
-    kescvt::installInterruptionHandlers();
-    if (kescvt::answerInformationRequest(argc, argv))
-        return kescvt::ExitOk;
-    if (argc < 2) {
-        kescvt::printError("usage: kescvt -i INPUT | kescvt -@ -i INPUT -y [options] OUTPUT");
-        return kescvt::ExitUsage;
-    }
     try {
         const kescvt::ToolOptions options = kescvt::parseToolOptions(argc, argv);
         kescvt::endAtOnceOnStop(options.output);
@@ -71,4 +67,28 @@ int main(int argc, char **argv)
         kescvt::printError("out of memory");
         return kescvt::ExitOutput;
     }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    av_log_set_level(AV_LOG_QUIET);
+    kescvt::limitAllocations();
+    kescvt::installInterruptionHandlers();
+    if (kescvt::answerInformationRequest(argc, argv))
+        return kescvt::ExitOk;
+    if (argc < 2) {
+        kescvt::printError("usage: kescvt -i INPUT | kescvt -@ -i INPUT -y [options] OUTPUT");
+        return kescvt::ExitUsage;
+    }
+    if (argc == 2 && std::strcmp(argv[1], kescvt::probeServiceOption) == 0) {
+        return kescvt::serveProbes([argv](const std::string &name) {
+            std::string input = name;
+            char dashI[] = "-i";
+            char *args[] = {argv[0], dashI, input.data(), nullptr};
+            return run(3, args);
+        });
+    }
+    return run(argc, argv);
 }

@@ -18,10 +18,12 @@ bool answerInformationRequest(int argc, char **argv)
         std::fputs("Usage: kescvt -i INPUT\n"
                    "       kescvt -@ -i INPUT -y [-f CONTAINER] -vn [-acodec CODEC] -ar RATE [-ab RATEk]\n"
                    "              [-ac N] [-vol V] OUTPUT\n"
+                   "       kescvt --probe-stdin\n"
                    "       kescvt -h | --help | --version\n"
                    "\n"
                    "The first form prints the duration and streams of INPUT; the second converts\n"
-                   "its best audio stream into OUTPUT. See kescvt(1).\n",
+                   "its best audio stream into OUTPUT; the third answers as the first for each\n"
+                   "NUL-ended name read on standard input. See kescvt(1).\n",
                    stdout);
         return true;
     }

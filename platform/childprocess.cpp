@@ -6,6 +6,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -221,6 +222,42 @@ long ChildProcess::readAvailable(char *buffer, std::size_t size)
         m_outputEnded = true;
         return -1;
     }
+}
+
+bool ChildProcess::writeInput(const std::string &bytes)
+{
+    // A child gone meanwhile must not kill us with SIGPIPE: the signal is held back
+    // for the write and a pending one taken away, unless one was pending before.
+    sigset_t pipeSignal, previous, pending;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    sigpending(&pending);
+    const bool pendingBefore = sigismember(&pending, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+    std::size_t done = 0;
+    while (done < bytes.size() && m_inputWrite >= 0) {
+        const ssize_t wrote = ::write(m_inputWrite, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            break;
+        done += static_cast<std::size_t>(wrote);
+    }
+    if (!pendingBefore) {
+        const timespec none{0, 0};
+        sigpending(&pending);
+        if (sigismember(&pending, SIGPIPE))
+            sigtimedwait(&pipeSignal, nullptr, &none);
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return done == bytes.size();
+}
+
+void ChildProcess::closeInput()
+{
+    if (m_inputWrite >= 0)
+        ::close(m_inputWrite);
+    m_inputWrite = -1;
 }
 
 bool ChildProcess::hasEnded() const

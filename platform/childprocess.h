@@ -52,6 +52,13 @@ public:
     long readAvailable(char *buffer, std::size_t size);
     bool outputEnded() const { return m_outputEnded; }
 
+    // Writes all of `bytes` to the child's standard input, for a child that reads it; the
+    // child must be reading, as this waits while the pipe is full. False when the child
+    // has closed its end or input was closed here.
+    bool writeInput(const std::string &bytes);
+    // Ends the child's standard input.
+    void closeInput();
+
     // Reaps the child if it has ended, waiting at most `timeout` for it.
     // True when it has ended (now or before).
     bool waitForEnd(std::chrono::milliseconds timeout);

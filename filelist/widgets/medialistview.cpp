@@ -1,6 +1,7 @@
 #include "filelist/widgets/medialistview.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QHeaderView>
 #include <QProxyStyle>
@@ -20,11 +21,21 @@ public:
 
 } // namespace
 
-MediaListView::MediaListView(QWidget *parent) : QTreeView(parent), m_model(new MediaListModel(this))
+namespace {
+// How long added rows wait to go into the list together: often enough to look
+// continuous, rarely enough that the view's work per insert does not count.
+constexpr int kAddBatchMs = 40;
+}
+
+MediaListView::MediaListView(QWidget *parent)
+    : QTreeView(parent), m_model(new MediaListModel(this)), m_addTimer(new QTimer(this))
 {
     auto *roomy = new CellRoomStyle;
     roomy->setParent(this);
     setStyle(roomy);
+    m_addTimer->setSingleShot(true);
+    m_addTimer->setInterval(kAddBatchMs);
+    connect(m_addTimer, &QTimer::timeout, this, &MediaListView::flushAddedRows);
     setModel(m_model);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -83,7 +94,26 @@ void MediaListView::ensureRowVisible(int row)
 
 int MediaListView::addRowForItem(std::unique_ptr<MediaItem> item)
 {
+    flushAddedRows();
     const int row = m_model->appendItem(std::move(item));
     ensureRowVisible(row);
     return row;
+}
+
+int MediaListView::stageRow(std::unique_ptr<MediaItem> item)
+{
+    const int row = m_model->rowCount() + static_cast<int>(m_added.size());
+    m_added.push_back(std::move(item));
+    if (!m_addTimer->isActive())
+        m_addTimer->start();
+    return row;
+}
+
+void MediaListView::flushAddedRows()
+{
+    m_addTimer->stop();
+    if (m_added.empty())
+        return;
+    const int last = m_model->appendItems(std::exchange(m_added, {}));
+    ensureRowVisible(last);
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include <QTimer>
 #include <QTreeView>
 
 #include "filelist/batchstatussink.h"
@@ -23,6 +24,11 @@ public:
 
     // Appends a row, scrolls it fully into view and returns its index.
     int addRowForItem(std::unique_ptr<MediaItem> item) override;
+    // A sink for many rows: those added in quick succession go into the list
+    // together, a moment later, and the last of them is scrolled fully into view;
+    // flushAddedRows() puts them in at once.
+    MediaListSink &batchingSink() { return m_batching; }
+    void flushAddedRows();
     MediaItem *itemOfRow(int row) const { return m_model->itemAt(row); }
     void setStatus(int row, const std::string &text) override { m_model->setStatus(row, text); }
     void setStatusDetail(int row, const std::string &detail) override { m_model->setStatusDetail(row, detail); }
@@ -35,5 +41,15 @@ public:
     std::vector<std::unique_ptr<MediaItem>> takeAll() { return m_model->takeAll(); }
 
 private:
+    struct Batching : MediaListSink {
+        explicit Batching(MediaListView &view) : view(view) {}
+        int addRowForItem(std::unique_ptr<MediaItem> item) override { return view.stageRow(std::move(item)); }
+        MediaListView &view;
+    };
+    int stageRow(std::unique_ptr<MediaItem> item);
+
     MediaListModel *m_model;
+    Batching m_batching{*this};
+    std::vector<std::unique_ptr<MediaItem>> m_added;
+    QTimer *m_addTimer;
 };

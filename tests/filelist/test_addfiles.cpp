@@ -87,3 +87,36 @@ TEST(AddFiles, MissingConverterIsReportedOnceAndStopsAdding)
     EXPECT_EQ(adder.failureText(), "");
     EXPECT_EQ(adder.toolFailure(), "The converter could not be started: No such file or directory.");
 }
+
+TEST(AddFiles, PathsFoundDuringASearchAreProbedAsTheyArriveAndKeepTheirOrder)
+{
+    RecordingProgress progress;
+    std::vector<Probing> probing;
+    std::vector<std::string> added;
+    bool finished = false;
+    FileAdder adder(
+        progress, 2, [&](const std::string &p) { return std::find(added.begin(), added.end(), p) != added.end(); },
+        [](const std::string &p) { return p; },
+        [&](int, const std::string &p, std::function<void(ProbeEnd)> done) { probing.push_back({p, std::move(done)}); },
+        [&](const std::string &p, std::unique_ptr<MediaItem>) {
+            added.push_back(p);
+            return static_cast<int>(added.size()) - 1;
+        });
+    adder.start({}, [&] { finished = true; }, true);
+    adder.addPending({"/a"});
+    ASSERT_EQ(probing.size(), 1u);
+    probing[0].done(readable());
+    EXPECT_EQ(added, std::vector<std::string>{"/a"});
+    EXPECT_FALSE(finished);  // the search may still find more
+    adder.addPending({"/b", "/a", "/c"});
+    ASSERT_EQ(probing.size(), 3u);  // "/a" is listed by now
+    EXPECT_TRUE(progress.texts.empty());  // the search owns the text until it ends
+    adder.endPending();
+    EXPECT_EQ(progress.barMaximum, 4);
+    EXPECT_EQ(progress.texts.back(), "Adding file 4 of 4...");
+    probing[2].done(unreadable("Damaged."));
+    probing[1].done(readable());
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(added, (std::vector<std::string>{"/a", "/b"}));
+    EXPECT_EQ(adder.failureText(), "/c: Damaged.\n");
+}

@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include "filelist/filecollector.h"
+#include "filelist/foldersearch.h"
 #include "filelist/shortcutreader.h"
+#include "runnow.h"
 #include "scratchfolder.h"
 #include "shortcutfile.h"
 
@@ -182,4 +184,43 @@ TEST(ShortcutReader, ResolvesAgainstTheShortcutsFolderThenTheBasePath)
     EXPECT_EQ(ShortcutReader::resolve(dir.file("abs.lnk")), far);
     std::filesystem::remove(far);
     EXPECT_FALSE(ShortcutReader::resolve(dir.file("abs.lnk")));
+}
+
+TEST(FolderSearch, HandsOnTheCollectorsPathsAndCancelLeavesNoThread)
+{
+    ensureCoreApplication();
+    ScratchFolder dir;
+    for (int folder = 0; folder < 30; ++folder)
+        for (const char *name : {"b.wav", "A.wav", "skip.txt"})
+            dir.write("tree/f" + std::to_string(folder) + "/" + name);
+    FileCollector collector(true, {"wav"});
+    collector.searchFolder(dir.file("tree"));
+
+    auto threads = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/task"), std::filesystem::directory_iterator());
+    };
+    const auto threadsBefore = threads();
+    std::vector<std::string> found;
+    int batches = 0;
+    FolderSearch search(true, {"wav"});
+    runUntilDone([&](std::function<void()> finish) {
+        search.start({dir.file("tree")}, false,
+                     [&](std::vector<std::string> paths) {
+                         ++batches;
+                         found.insert(found.end(), paths.begin(), paths.end());
+                     },
+                     finish);
+    });
+    EXPECT_EQ(found, collector.pending());
+    EXPECT_GE(batches, 1);
+    EXPECT_FALSE(search.isRunning());
+
+    bool finished = false;
+    found.clear();
+    search.start({dir.file("tree")}, false, [&](std::vector<std::string> paths) { found = paths; }, [&] { finished = true; });
+    search.cancel();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(finished);
+    EXPECT_TRUE(found.empty());
+    EXPECT_EQ(threads(), threadsBefore);
 }

@@ -1,6 +1,8 @@
 #include <QAbstractItemModelTester>
 #include <QItemSelectionModel>
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 #include "filelist/celltexts.h"
@@ -87,3 +89,37 @@ TEST(MediaListModel, ItemsStatusesAndSelectionMoveWithTheirRows)
     EXPECT_EQ(model.rowCount(), 0);
 }
 
+
+TEST(MediaListModel, HoldsAHundredThousandRowsInsertedInBatches)
+{
+    constexpr int count = 100000;
+    MediaListModel model;
+    int inserts = 0;
+    QObject::connect(&model, &QAbstractItemModel::rowsInserted, [&] { ++inserts; });
+    // Names and durations in a scrambled order that sorting must undo.
+    for (int batch = 0; batch < 100; ++batch) {
+        std::vector<std::unique_ptr<MediaItem>> items;
+        for (int i = 0; i < count / 100; ++i) {
+            const int n = static_cast<int>((static_cast<long long>(batch * (count / 100) + i) * 7919) % count);
+            char name[32];
+            std::snprintf(name, sizeof name, "/m/t%06d.mp3", n);
+            items.push_back(item(name, count - n));
+        }
+        EXPECT_EQ(model.appendItems(std::move(items)), (batch + 1) * (count / 100) - 1);
+    }
+    EXPECT_EQ(model.appendItems({}), -1);
+    ASSERT_EQ(model.rowCount(), count);
+    EXPECT_EQ(inserts, 100);
+
+    model.sortRows(MediaListModel::FileColumn, true);
+    for (int r : {0, 1, 4242, count - 1})
+        ASSERT_EQ(model.itemAt(r)->durationSeconds, count - r) << r;
+    model.sortRows(MediaListModel::DurationColumn, true);
+    EXPECT_EQ(model.cellText(0, 0), "t099999.mp3");
+    EXPECT_EQ(model.cellText(count - 1, 0), "t000000.mp3");
+
+    const std::vector<std::unique_ptr<MediaItem>> all = model.takeAll();
+    EXPECT_EQ(model.rowCount(), 0);
+    ASSERT_EQ(all.size(), static_cast<size_t>(count));
+    EXPECT_EQ(all.front()->durationSeconds, 1);
+}

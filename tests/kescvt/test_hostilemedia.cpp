@@ -344,14 +344,16 @@ TEST(HostileMedia, ChainedOggCommentBombConvertsAndStops)
 {
     TempDir dir;
     writeSineWav(dir.file("one.wav"), 44100, 2, 0.5);
-    writeSineWav(dir.file("two.wav"), 44100, 2, 30.0); // long enough to be stopped while converted
+    // Long enough that the stop, sent at the first progress line, finds the run converting
+    // even on a fast machine (progress is printed every 200 ms).
+    writeSineWav(dir.file("two.wav"), 44100, 2, 120.0);
     ASSERT_TRUE(runKescvt(convertArgs(dir.file("one.wav"), dir.file("one.ogg"))).succeeded());
     ASSERT_TRUE(runKescvt(convertArgs(dir.file("two.wav"), dir.file("two.ogg"))).succeeded());
     writeBytes(dir.file("chain.ogg"), oggWithComments(readBytes(dir.file("one.ogg")), 1, 3) +
                                           oggWithComments(readBytes(dir.file("two.ogg")), 2, 100000));
     const ToolResult run = runKescvt(convertArgs(dir.file("chain.ogg"), dir.file("chain.wav")), guardSeconds);
     expectEnd(run, 0, "conversion of the chained file");
-    EXPECT_NEAR(summarizeProbe(runKescvt({"-i", dir.file("chain.wav")}).output).durationSeconds, 30.5, 0.1);
+    EXPECT_NEAR(summarizeProbe(runKescvt({"-i", dir.file("chain.wav")}).output).durationSeconds, 120.5, 0.1);
     const ToolResult stopped =
         runKescvt(convertArgs(dir.file("chain.ogg"), dir.file("stopped.mp3")), guardSeconds, {SIGTERM, false});
     expectEnd(stopped, 5, "SIGTERM");

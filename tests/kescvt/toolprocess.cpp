@@ -23,7 +23,8 @@ double now()
 
 } // namespace
 
-ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds, RunStop stop)
+ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds, RunStop stop,
+                     const std::string &standardInput)
 {
     ToolResult result;
     int out[2];
@@ -59,6 +60,17 @@ ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds,
         return result;
     }
     result.started = true;
+    if (!standardInput.empty()) {
+        // Small enough for the pipe's buffer: written whole before any output is read.
+        for (size_t done = 0; done < standardInput.size();) {
+            const ssize_t n = write(in[1], standardInput.data() + done, standardInput.size() - done);
+            if (n <= 0)
+                break;
+            done += static_cast<size_t>(n);
+        }
+        close(in[1]);
+        in[1] = -1;
+    }
 
     const double deadline = now() + killAfterSeconds;
     char buffer[4096];

@@ -24,7 +24,9 @@ struct RunStop {
     bool closeStdin = false; // as the program's end would
 };
 
-ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds = 120, RunStop stop = {});
+// A non-empty standardInput is written to the tool's standard input, which then ends.
+ToolResult runKescvt(const std::vector<std::string> &args, int killAfterSeconds = 120, RunStop stop = {},
+                     const std::string &standardInput = {});
 
 // Lines of an output, split at any run of CR and LF.
 std::vector<std::string> outputLines(const std::string &output);

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <filesystem>
 #include <map>
 
 #include <sys/wait.h>
@@ -380,6 +381,53 @@ private slots:
         QCOMPARE(w->fileList()->rowCount(), 3);
         QCOMPARE(m_prompts.messages.size(), size_t(1));
         QCOMPARE(w->fileList()->listModel()->cellText(2, 1), QStringLiteral("00:03"));
+    }
+
+    void addFolderKeepsItsBytesAndACancelledSearchLeavesNothing()
+    {
+        // A start folder taken as it stands keeps bytes that are not UTF-8.
+        const std::string odd = m_dir->file("caf\xe9");
+        m_dir->write("caf\xe9/a.wav", audio(5));
+        storeOptions({}, {{"Folder", odd + "/"}});
+        auto w = makeWindow();
+        m_prompts.folder = QFile::decodeName(QByteArray::fromStdString(odd));
+        w->addFolder();
+        settle(*w);
+        QCOMPARE(w->fileList()->rowCount(), 1);
+        QCOMPARE(w->fileList()->itemOfRow(0)->sourcePath, odd + "/a.wav");
+        QCOMPARE(SettingsStore(settingsFile()).readText("Options", "Folder").value_or(""), odd + "/");
+
+        // A folder too long to be read back is searched but not kept.
+        const std::string deep = m_dir->file(std::string(120, 'd') + "/" + std::string(140, 'e'));
+        m_dir->write(deep.substr(m_dir->path().size() + 1) + "/b.wav", audio(6));
+        m_prompts.folder = qs(deep);
+        w->addFolder();
+        settle(*w);
+        QCOMPARE(w->fileList()->rowCount(), 2);
+        QCOMPARE(SettingsStore(settingsFile()).readText("Options", "Folder").value_or(""), odd + "/");
+
+        // Cancel as soon as the search starts: no search thread, no probe service stays.
+        for (int i = 0; i < 40; ++i)
+            m_dir->write("many/f" + std::to_string(i) + "/x.wav", audio(1));
+        const auto threads = [] {
+            return std::distance(std::filesystem::directory_iterator("/proc/self/task"),
+                                 std::filesystem::directory_iterator());
+        };
+        const auto threadsBefore = threads();
+        connect(
+            w.get(), &MainWindow::addingWindowOpened, this,
+            [](AddingProgressWindow *window) {
+                connect(window, &AddingProgressWindow::textChanged, window, [window](const QString &text) {
+                    if (text.endsWith(QLatin1String(" found")))
+                        window->cancelButton()->click();
+                });
+            },
+            Qt::SingleShotConnection);
+        w->addDropped({m_dir->file("many")});
+        settle(*w);
+        QVERIFY(w->fileList()->rowCount() < 42);
+        QVERIFY(!hasChildProcess());
+        QCOMPARE(threads(), threadsBefore);
     }
 
     void droppedNamesKeepTheirBytes()

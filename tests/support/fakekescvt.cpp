@@ -7,8 +7,12 @@
 // error line for a full disk and exit status 4, "conv|hang" reports progress and then
 // waits to be killed, "conv|squat" puts a file of its own under the final name
 // that the hidden ".STEM.snvtmp-XXXXXX.EXT" output stands for; "probe|hang" makes a
-// probe print its lines and then wait to be killed. Every run appends its arguments to $SNVT_FAKE_LOG as a
+// probe print the lines before it and then wait to be killed. Every run appends its arguments to $SNVT_FAKE_LOG as a
 // count line followed by each argument's length line and bytes.
+//
+// Given "--probe-stdin" it answers each NUL-ended name read on standard input as
+// "-i NAME" would, each answer followed by the tool's end record; a line "probe|crash" in
+// the file makes it die of SIGSEGV there, "probe|hang" makes it hang there.
 //
 // Without "-i" it does what its arguments say, in order:
 //   out:TEXT         write TEXT to standard output (\n, \r and \\ are decoded)
@@ -180,10 +184,64 @@ int runActions(int argc, char **argv)
     return 0;
 }
 
+
+// The probe of one "-i" value: prints what the tool would and answers the exit status.
+int probe(std::string input)
+{
+    const bool ds = startsWith(input, "DS:\\\\");
+    if (ds)
+        input = input.substr(5);
+    std::string content;
+    if (!readAll(input, content)) {
+        std::cout << input << ": No such file or directory\n";
+        return 1;
+    }
+    for (const auto &line : lines(content)) {
+        if (line == "probe|crash") {
+            std::cout << std::flush;
+            std::signal(SIGSEGV, SIG_DFL);
+            ::kill(::getpid(), SIGSEGV);
+        }
+        if (line == "probe|hang") {
+            std::cout << std::flush;
+            sleepMs(60000);
+            std::_Exit(99);
+        }
+        if (startsWith(line, "conv|") || startsWith(line, "probe|"))
+            continue;
+        if (startsWith(line, "ds|")) {
+            if (ds)
+                std::cout << line.substr(3) << '\n';
+        } else if (startsWith(line, "plain|")) {
+            if (!ds)
+                std::cout << line.substr(6) << '\n';
+        } else {
+            std::cout << line << '\n';
+        }
+    }
+    return 0;
+}
+
+int serveProbes(const char *self)
+{
+    for (std::string name; std::getline(std::cin, name, '\0');) {
+        if (std::cin.eof())
+            break;
+        char dashI[] = "-i";
+        char *args[] = {const_cast<char *>(self), dashI, name.data(), nullptr};
+        logRun(3, args);
+        const int status = probe(name);
+        std::cout << '\0' << "exit " << status << '\n' << std::flush;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--probe-stdin") == 0)
+        return serveProbes(argv[0]);
     bool conversion = false;
     bool hasInput = false;
     std::string input;
@@ -198,6 +256,8 @@ int main(int argc, char **argv)
     if (!hasInput)
         return runActions(argc, argv);
     logRun(argc, argv);
+    if (!conversion)
+        return probe(input);
     const bool ds = startsWith(input, "DS:\\\\");
     if (ds)
         input = input.substr(5);
@@ -208,28 +268,6 @@ int main(int argc, char **argv)
         return 1;
     }
     const std::vector<std::string> script = lines(content);
-
-    if (!conversion) {
-        bool hang = false;
-        for (const auto &line : script) {
-            hang = hang || line == "probe|hang";
-            if (startsWith(line, "conv|") || startsWith(line, "probe|"))
-                continue;
-            if (startsWith(line, "ds|")) {
-                if (ds)
-                    std::cout << line.substr(3) << '\n';
-            } else if (startsWith(line, "plain|")) {
-                if (!ds)
-                    std::cout << line.substr(6) << '\n';
-            } else {
-                std::cout << line << '\n';
-            }
-        }
-        std::cout << std::flush;
-        while (hang)
-            ::pause();
-        return 0;
-    }
 
     const std::string output = argv[argc - 1];
     auto has = [&](const char *directive) {
