@@ -5,6 +5,10 @@
 //   kescvt -@ -i INPUT -y [-f CONTAINER] -vn [-acodec CODEC] -ar RATE [-ab RATEk] [-ac N]
 //          [-vol V] OUTPUT
 //       converts the best audio stream of INPUT into OUTPUT, printing "|Time>>> T" lines.
+//       [-loudness 1|2 [-target LUFS] [-track-loudness L,P] [-album-loudness L,P]] adds
+//       loudness tags (1) or normalises the audio to the target and tags it (2).
+//   kescvt -measure -i INPUT
+//       decodes INPUT and prints "Loudness:", "Blocks:", "Album:" and "AlbumArtist:" lines.
 //
 // INPUT may be written "DS:\\PATH". Exit statuses: 0 done, 1 bad command line, 2 input
 // cannot be read, 3 codec/container/value not supported, 4 output cannot be written,
@@ -15,6 +19,7 @@
 #include "console.h"
 #include "inputfile.h"
 #include "interruption.h"
+#include "loudnessmeter.h"
 #include "probereport.h"
 #include "toolerror.h"
 #include "tooloptions.h"
@@ -33,6 +38,12 @@ int probe(const kescvt::ToolOptions &options)
     if (kescvt::printProbeReport(input.context()) == 0)
         throw kescvt::ToolError(kescvt::ExitInput,
                                 "no audio or video stream in " + kescvt::printable(options.input));
+    return kescvt::ExitOk;
+}
+
+int measure(const kescvt::ToolOptions &options)
+{
+    kescvt::printLoudnessReport(options.input);
     return kescvt::ExitOk;
 }
 
@@ -58,6 +69,8 @@ int main(int argc, char **argv)
         const kescvt::ToolOptions options = kescvt::parseToolOptions(argc, argv);
         kescvt::endAtOnceOnStop(options.output);
         kescvt::startProbeDeadline(probeSeconds);
+        if (options.measure)
+            return measure(options);
         return options.output.empty() ? probe(options) : convert(options);
     } catch (const kescvt::ToolError &error) {
         if (error.status() == kescvt::ExitInterrupted)
