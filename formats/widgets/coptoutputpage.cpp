@@ -154,7 +154,7 @@ void COptOutputPage::createLoudnessControls()
     etchedLine(this, dluRect(41, 254, 320, 1));
     icon(this, QStyle::SP_MediaVolume, "loudnessIcon", dluRect(12, 263, 21, 20));
 
-    QLabel *modeLabel = label(this, "&Loudness:", "loudnessLabel", dluRect(44, 266, 50, 10));
+    QLabel *modeLabel = label(this, "&Mode:", "loudnessLabel", dluRect(44, 266, 50, 10));
     m_loudnessList = place(new QComboBox(this), "loudnessList", dluRect(97, 263, 130, 14));
     modeLabel->setBuddy(m_loudnessList);
     fillList(m_loudnessList, loudnessRows());
