@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include <QApplication>
@@ -28,6 +29,7 @@
 #include "app/mainwindowlook.h"
 #include "app/shellactions.h"
 #include "app/siteaddresses.h"
+#include "batch/albumloudness.h"
 #include "batch/batchdriver.h"
 #include "batch/batchtarget.h"
 #include "batch/widgets/addingprogresswindow.h"
@@ -42,6 +44,7 @@
 #include "filelist/widgets/medialistview.h"
 #include "formats/formatcatalogue.h"
 #include "formats/generaloptionsrules.h"
+#include "formats/loudnessoptions.h"
 #include "formats/widgets/optionssheet.h"
 #include "platform/documentsfolder.h"
 #include "platform/programfolder.h"
@@ -710,9 +713,22 @@ void MainWindow::runBatch(const std::vector<int> &rows)
     };
     steps.convert = [this, format](int slot, MediaItem &item, ProgressDisplay &line, bool replaceAppearing,
                                    std::function<void(const ConversionEnd &)> done) {
+        const MeasuredLoudness measured = m_batch->measuredLoudness(item);
         startConversionJob(runner(slot), m_converterPath, item, format, m_params[static_cast<size_t>(format)],
-                           line, replaceAppearing, std::move(done));
+                           line, replaceAppearing, std::move(done),
+                           loudnessRequestFor(m_settings, format, measured.track ? &measured : nullptr));
     };
+    if (wantsAlbumPass(m_settings, format))
+        steps.measure = [this](int slot, MediaItem &item, std::function<void(const LoudnessMeasure &)> done) {
+            auto reader = std::make_shared<LoudnessMeasureReader>();
+            runner(slot).startMeasure(
+                buildMeasureCommand(m_converterPath, item), [reader](std::string_view line) { reader->takeLine(line); },
+                [reader, done = std::move(done)](int verdict) {
+                    LoudnessMeasure measure = reader->result();
+                    measure.complete = measure.complete && verdict == 1;
+                    done(measure);
+                });
+        };
     steps.cancel = [this](int slot) { runner(slot).cancel(); };
     m_batch = std::make_unique<BatchDriver>(*m_list, *m_batchWindow,
                                             simultaneousConversions(m_settings.SimultaneousConversions),

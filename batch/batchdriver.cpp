@@ -5,6 +5,7 @@
 
 #include <sys/stat.h>
 
+#include "batch/albumpass.h"
 #include "batch/batchprogressdisplay.h"
 #include "batch/linestack.h"
 #include "filelist/batchstatussink.h"
@@ -49,6 +50,8 @@ BatchDriver::BatchDriver(BatchStatusSink &sink, BatchProgressDisplay &display, i
 {
 }
 
+BatchDriver::~BatchDriver() = default;
+
 void BatchDriver::start(const std::vector<BatchEntry> &batch, const std::string &displayName,
                         std::function<void()> finished)
 {
@@ -65,8 +68,32 @@ void BatchDriver::start(const std::vector<BatchEntry> &batch, const std::string 
     m_display.startLowerBar(count());
     if (m_parallel > 1)
         showTimes();
+    if (m_steps.measure) {
+        m_albumPass = std::make_unique<AlbumPass>(m_display, m_parallel, m_steps.measure, m_steps.cancel);
+        m_albumPass->start(m_batch, [this] { afterAlbumPass(); });
+        return;
+    }
     fill();
     finishIfDone();
+}
+
+void BatchDriver::afterAlbumPass()
+{
+    if (m_albumPass->cancelled()) {
+        finishIfDone();
+        return;
+    }
+    m_display.startLowerBar(count());
+    fill();
+    finishIfDone();
+}
+
+MeasuredLoudness BatchDriver::measuredLoudness(const MediaItem &item) const
+{
+    for (std::size_t i = 0; m_albumPass && i < m_batch.size(); ++i)
+        if (m_batch[i].item == &item)
+            return m_albumPass->measured(i);
+    return {};
 }
 
 void BatchDriver::fill()
@@ -114,6 +141,10 @@ void BatchDriver::startEntry(std::size_t index, int slot)
             m_lines->end(slot);
         }
         return;
+    }
+    if (m_albumPass) {
+        const std::string loudnessNote = m_albumPass->noteFor(index);
+        note += note.empty() || loudnessNote.empty() ? loudnessNote : "\n" + loudnessNote;
     }
     const bool replaceAppearing = isReserved(item.outputPath);
     m_reserved.push_back(item.outputPath);
@@ -176,6 +207,8 @@ void BatchDriver::cancel()
     if (!isRunning() || m_cancelled)
         return;
     m_cancelled = true;
+    if (m_albumPass)
+        m_albumPass->cancel();
     for (std::size_t slot = 0; slot < m_slotEntry.size(); ++slot) {
         if (m_slotEntry[slot] >= 0)
             m_steps.cancel(static_cast<int>(slot));
@@ -185,7 +218,7 @@ void BatchDriver::cancel()
 
 void BatchDriver::finishIfDone()
 {
-    if (m_done || !m_started || m_running > 0)
+    if (m_done || !m_started || m_running > 0 || (m_albumPass && m_albumPass->isRunning()))
         return;
     if (m_next < m_batch.size() && !m_cancelled && m_toolFailure.empty())
         return;

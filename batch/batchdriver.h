@@ -8,9 +8,12 @@
 
 #include "batch/linestack.h"
 #include "converter/conversionjob.h"
+#include "converter/loudnessmeasure.h"
 #include "filelist/mediaitem.h"
 
+class AlbumPass;
 class BatchProgressDisplay;
+struct MeasuredLoudness;
 class BatchStatusSink;
 class ProgressDisplay;
 
@@ -44,6 +47,9 @@ struct BatchSteps {
         convert;
     // Ends the conversion running on slot at once; its done follows.
     std::function<void(int slot)> cancel;
+    // When set, every file's loudness is measured on the lines first (the album pass),
+    // and cancel ends a measure as it ends a conversion.
+    std::function<void(int slot, MediaItem &item, std::function<void(const LoudnessMeasure &)> done)> measure;
 };
 
 // Converts the files of a batch in display order, at most `parallel` at once:
@@ -59,6 +65,7 @@ struct BatchSteps {
 class BatchDriver {
 public:
     BatchDriver(BatchStatusSink &sink, BatchProgressDisplay &display, int parallel, BatchSteps steps);
+    ~BatchDriver();
 
     // Runs the batch into the format of displayName. finished is called once,
     // when the last conversion has ended (possibly before start returns, when
@@ -80,6 +87,9 @@ public:
     // Why the converter could not be run at all; empty when it could.
     const std::string &toolFailure() const { return m_toolFailure; }
 
+    // What the album pass found for item (nothing without a pass).
+    MeasuredLoudness measuredLoudness(const MediaItem &item) const;
+
     // Refreshes the elapsed and remaining time on the window.
     void showTimes();
     std::chrono::steady_clock::duration elapsed() const;
@@ -97,6 +107,7 @@ public:
 
 private:
     void fill();
+    void afterAlbumPass();
     void startEntry(std::size_t index, int slot);
     void takeEnd(std::size_t index, int slot, const ConversionEnd &end);
     void fail(const BatchEntry &entry, const std::string &status, const std::string &reason);
@@ -123,4 +134,5 @@ private:
     bool m_started = false;
     bool m_done = false;
     bool m_cancelled = false;
+    std::unique_ptr<AlbumPass> m_albumPass;
 };

@@ -70,7 +70,8 @@ int volumeScale(const std::string &volume)
 }
 
 std::string buildConversionCommand(const std::string &toolPath, const MediaItem &item, const std::string &outputPath,
-                                   const FormatEntry &format, const EncodingParams &params)
+                                   const FormatEntry &format, const EncodingParams &params,
+                                   const LoudnessRequest &loudness)
 {
     const std::string input = item.dsInput ? "DS:\\\\" + item.sourcePath : item.sourcePath;
     std::string command = platform::quoteArgument(toolPath) + " -@ -i " + platform::quoteArgument(input) + " -y ";
@@ -108,6 +109,7 @@ std::string buildConversionCommand(const std::string &toolPath, const MediaItem 
     if (!params.AudioVolume.empty() && params.AudioVolume != "100")
         command += "-vol " + std::to_string(volumeScale(params.AudioVolume)) + " ";
 
+    command += loudnessArguments(loudness);
     command += platform::quoteArgument(outputPath);
     return command;
 }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "converter/loudnessmeasure.h"
 #include "filelist/mediaitem.h"
 #include "formats/encodingparams.h"
 
@@ -29,4 +30,4 @@ struct ConversionEnd {
 // done is called once, later, from the event loop.
 void startConversionJob(ConverterRunner &runner, const std::string &toolPath, MediaItem &item, int formatIndex,
                         const EncodingParams &params, ProgressDisplay &display, bool replaceAppearing,
-                        std::function<void(const ConversionEnd &)> done);
+                        std::function<void(const ConversionEnd &)> done, const LoudnessRequest &loudness = {});

@@ -203,6 +203,16 @@ void ConverterRunner::startProbe(const std::string &commandLine, MediaItem &item
         m_probeTimeout, std::move(done));
 }
 
+void ConverterRunner::startMeasure(const std::string &commandLine, std::function<void(std::string_view line)> takeLine,
+                                   Done done)
+{
+    start(
+        commandLine,
+        [this, takeLine = std::move(takeLine)](std::string_view data) { m_lines.split(data, takeLine); },
+        [this] { return m_lastRun.outcome == RunOutcome::Exited && m_lastRun.exitCode == 0 ? 1 : 0; },
+        std::chrono::milliseconds(0), std::move(done));
+}
+
 void ConverterRunner::startConversion(const std::string &commandLine, const MediaItem &current,
                                       ProgressDisplay &display, Done done)
 {

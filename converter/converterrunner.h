@@ -58,6 +58,10 @@ public:
     void startConversion(const std::string &commandLine, const MediaItem &current, ProgressDisplay &display,
                          Done done);
 
+    // Measure mode: every line of the tool goes to takeLine; success is an exit status of 0.
+    void startMeasure(const std::string &commandLine, std::function<void(std::string_view line)> takeLine,
+                      Done done);
+
     // Ends the run at once: the tool (and its process group) is killed and
     // reaped before this returns; done(0) follows with outcome Cancelled.
     void cancel();

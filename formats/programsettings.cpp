@@ -69,6 +69,9 @@ void readProgramSettings(SettingsStore &store, ProgramSettings &settings)
     readNumber(store, "OptStartPageIndex", settings.OptStartPageIndex);
     readText(store, "FilesFolder", settings.FilesFolder, kPathBufferBytes);
     readNumber(store, "SimultaneousConversions", settings.SimultaneousConversions);
+    readNumber(store, "Loudness", settings.Loudness);
+    readNumber(store, "LoudnessTarget", settings.LoudnessTarget);
+    readNumber(store, "LoudnessAlbum", settings.LoudnessAlbum);
 }
 
 int simultaneousConversions(int stored)
@@ -100,6 +103,9 @@ void writeProgramSettings(SettingsStore &store, const ProgramSettings &settings,
         store.writeText(kGroup, "FilterExts", settings.FilterExts);
         writeNumber(store, "KeepOrgVideoAspect", settings.KeepOrgVideoAspect);
         writeNumber(store, "SimultaneousConversions", settings.SimultaneousConversions);
+        writeNumber(store, "Loudness", settings.Loudness);
+        writeNumber(store, "LoudnessTarget", settings.LoudnessTarget);
+        writeNumber(store, "LoudnessAlbum", settings.LoudnessAlbum);
     }
     if (groups & FilesFolderGroup)
         store.writeText(kGroup, "FilesFolder", settings.FilesFolder);

@@ -31,6 +31,9 @@ struct GeneralOptions {
     OutputFolder DestOutputFolderOpt = OutputFolder::SameAsOriginal;
     TargetExists TargetExistsOpt = TargetExists::AutoRename;
     int SimultaneousConversions = 0;    // 0 Auto (one per processor core), 1..16
+    int Loudness = 0;                   // 0 off, 1 loudness tags, 2 normalised audio (and tags)
+    int LoudnessTarget = -18;           // LUFS, -31..-5, for normalising
+    int LoudnessAlbum = 0;              // 1: normalise by the album's gain
 
     bool operator==(const GeneralOptions &) const = default;
 };

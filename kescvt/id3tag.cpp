@@ -47,6 +47,10 @@ std::string id3v2Tag(const AVDictionary *tags, const CoverArt *cover)
         // Language unknown, empty description, then the text.
         appendFrame(frames, "COMM", utf8Encoding + std::string("XXX") + '\0' + entry->value);
     }
+    // Loudness figures go into user-defined text frames, named by their keys.
+    const AVDictionaryEntry *entry = nullptr;
+    while ((entry = av_dict_get(tags, "REPLAYGAIN_", entry, AV_DICT_IGNORE_SUFFIX)))
+        appendFrame(frames, "TXXX", utf8Encoding + std::string(entry->key) + '\0' + entry->value);
     if (cover) {
         std::string body(1, utf8Encoding);
         body += coverMimeType(cover->codecId);

@@ -10,7 +10,7 @@
 namespace kescvt {
 
 // The whole tag, header included, for title, artist, album, track, date, genre and comment
-// and the cover, if any; empty when there is nothing to write.
+// (REPLAYGAIN_* keys as TXXX frames) and the cover, if any; empty when there is nothing to write.
 std::string id3v2Tag(const AVDictionary *tags, const CoverArt *cover);
 
 } // namespace kescvt

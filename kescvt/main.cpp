@@ -3,8 +3,12 @@
 //   kescvt -i INPUT
 //       prints "Duration:" and "Stream #" lines about INPUT.
 //   kescvt -@ -i INPUT -y [-f CONTAINER] -vn [-acodec CODEC] -ar RATE [-ab RATEk] [-ac N]
-//          [-vol V] OUTPUT
-//       converts the best audio stream of INPUT into OUTPUT, printing "|Time>>> T" lines.
+//          [-vol V] [-loudness 1|2 [-target LUFS] [-track-loudness L,P] [-album-loudness L,P]]
+//          OUTPUT
+//       converts the best audio stream of INPUT into OUTPUT, printing "|Time>>> T" lines;
+//       -loudness adds loudness tags (1) or normalises the audio to the target and tags it (2).
+//   kescvt -measure -i INPUT
+//       decodes INPUT and prints "Loudness:", "Blocks:", "Album:" and "AlbumArtist:" lines.
 //   kescvt --probe-stdin
 //       probes each NUL-ended name read on standard input as "kescvt -i NAME" would, each
 //       answer followed by an end record with its exit status (see probeservice.h).
@@ -18,6 +22,7 @@
 #include "console.h"
 #include "inputfile.h"
 #include "interruption.h"
+#include "loudnessmeter.h"
 #include "probereport.h"
 #include "probeservice.h"
 #include "toolerror.h"
@@ -42,6 +47,12 @@ int probe(const kescvt::ToolOptions &options)
     return kescvt::ExitOk;
 }
 
+int measure(const kescvt::ToolOptions &options)
+{
+    kescvt::printLoudnessReport(options.input);
+    return kescvt::ExitOk;
+}
+
 int convert(const kescvt::ToolOptions &options)
 {
     kescvt::Transcoder transcoder(options);
@@ -57,6 +68,8 @@ int run(int argc, char **argv)
         const kescvt::ToolOptions options = kescvt::parseToolOptions(argc, argv);
         kescvt::endAtOnceOnStop(options.output);
         kescvt::startProbeDeadline(probeSeconds);
+        if (options.measure)
+            return measure(options);
         return options.output.empty() ? probe(options) : convert(options);
     } catch (const kescvt::ToolError &error) {
         if (error.status() == kescvt::ExitInterrupted)

@@ -153,6 +153,11 @@ void OutputFile::open(const AudioEncoder &encoder, const AVDictionary *tags, con
 void OutputFile::addTags(const AVDictionary *tags, const CoverArt *cover)
 {
     av_dict_copy(&m_context->metadata, tags, 0);
+    if (isNamed(m_context.get(), "mp4") || isNamed(m_context.get(), "ipod")) {
+        const AVDictionaryEntry *entry = nullptr;
+        while ((entry = av_dict_get(tags, "replaygain_", entry, AV_DICT_IGNORE_SUFFIX)))
+            m_freeformItems.emplace_back(entry->key, entry->value);
+    }
     if (isNamed(m_context.get(), "rm"))
         if (const AVDictionaryEntry *artist = av_dict_get(tags, "artist", nullptr, 0))
             av_dict_set(&m_context->metadata, "author", artist->value, 0);
@@ -217,6 +222,8 @@ void OutputFile::finish()
         if ((ret = avio_closep(&m_context->pb)) < 0)
             writeError("cannot close", ret);
     }
+    if (!m_freeformItems.empty() && !addMp4FreeformItems(m_path, m_freeformItems))
+        throw ToolError(ExitOutput, "cannot add the loudness tags to " + printable(m_path));
     m_finished = true;
     ownOutput(false);
 }

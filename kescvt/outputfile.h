@@ -4,6 +4,7 @@
 
 #include "avhandles.h"
 #include "coverart.h"
+#include "mp4freeform.h"
 
 #include <string>
 
@@ -41,6 +42,7 @@ private:
     OutputContextPtr m_context;
     AVStream *m_stream = nullptr;
     AVStream *m_pictureStream = nullptr;
+    FreeformItems m_freeformItems; // added to an MP4 file once it is finished
     bool m_created = false;
     bool m_finished = false;
 };

@@ -48,6 +48,26 @@ int64_t parseBitRate(const std::string &option, const std::string &value)
     return static_cast<int64_t>(std::llround(bits));
 }
 
+// "LUFS,PEAK" as -measure prints them: "-20.13,0.891251" or "undefined,0.000000".
+LoudnessFigures parseFigures(const std::string &option, const std::string &value)
+{
+    const size_t comma = value.find(',');
+    auto number = [&](const std::string &text, double low, double high) {
+        char *end = nullptr;
+        const double parsed = text.empty() ? NAN : std::strtod(text.c_str(), &end);
+        if (!end || *end != '\0' || !(parsed >= low && parsed <= high))
+            usageError("invalid value '" + value + "' for " + option);
+        return parsed;
+    };
+    if (comma == std::string::npos)
+        usageError("invalid value '" + value + "' for " + option);
+    LoudnessFigures figures;
+    const std::string loudness = value.substr(0, comma);
+    figures.integrated = loudness == "undefined" ? -HUGE_VAL : number(loudness, -200.0, 100.0);
+    figures.peak = number(value.substr(comma + 1), 0.0, 1e6);
+    return figures;
+}
+
 } // namespace
 
 std::string stripInputPrefix(const std::string &value)
@@ -95,6 +115,19 @@ ToolOptions parseToolOptions(int argc, char **argv)
             options.channels = parseInteger(arg, value(), 1, 64);
         } else if (arg == "-vol") {
             options.volume = parseInteger(arg, value(), 0, 65536);
+        } else if (arg == "-measure") {
+            options.measure = true;
+        } else if (arg == "-loudness") {
+            options.loudness = parseInteger(arg, value(), 0, 2);
+        } else if (arg == "-target") {
+            const std::string target = value();
+            if (target.size() < 2 || target[0] != '-')
+                usageError("value '" + target + "' for " + arg + " is out of range (-31 to -5)");
+            options.loudnessTarget = -parseInteger(arg, target.substr(1), 5, 31);
+        } else if (arg == "-track-loudness") {
+            options.track = parseFigures(arg, value());
+        } else if (arg == "-album-loudness") {
+            options.album = parseFigures(arg, value());
         } else if (arg.size() > 1 && arg[0] == '-') {
             usageError("unknown option '" + arg + "'");
         } else {
@@ -107,6 +140,8 @@ ToolOptions parseToolOptions(int argc, char **argv)
     }
     if (!haveInput)
         usageError("no input file given (-i INPUT)");
+    if (options.measure && !options.output.empty())
+        usageError("-measure writes no output file");
     if (options.output.empty() && options.progress)
         usageError("no output file given");
     return options;

@@ -1,7 +1,10 @@
 // What the command line asks for.
 #pragma once
 
+#include "loudnessgain.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kescvt {
@@ -18,6 +21,14 @@ struct ToolOptions {
     int64_t bitRate = 0;    // -ab in bits per second, 0: the encoder's default
     int channels = 0;       // -ac, 0: the source's, mixed down if the encoder needs it
     int volume = 256;       // -vol, 256 is unity gain
+    bool measure = false;   // -measure: print the loudness of INPUT, write nothing
+    int loudness = 0;       // -loudness: 0 as before, 1 loudness tags, 2 normalised audio and tags
+    int loudnessTarget = -18; // -target LUFS, for -loudness 2
+    // -track-loudness / -album-loudness "LUFS,PEAK" (LUFS may be "undefined"): figures
+    // measured before; the track's spare the pass that measures them, the album's
+    // become album tags and, with -loudness 2, the gain.
+    std::optional<LoudnessFigures> track;
+    std::optional<LoudnessFigures> album;
 };
 
 // Reads argv. Options may come in any order; the one argument that is not an option

@@ -2,6 +2,7 @@
 
 #include "console.h"
 #include "interruption.h"
+#include "loudnessmeter.h"
 #include "shortoutput.h"
 #include "toolerror.h"
 
@@ -115,8 +116,24 @@ void Transcoder::openDecoder()
         throw ToolError(ExitInput, "cannot decode the audio of " + printable(m_options.input) + ": " + errorText(ret));
 }
 
+// The figures a loudness conversion needs are known before any output exists: given on
+// the command line, or measured by a decode-only pass over the source first.
+void Transcoder::prepareLoudness()
+{
+    if (m_options.track) {
+        m_trackLoudness = *m_options.track;
+    } else {
+        const LoudnessResult measured = measureFile(m_options.input);
+        m_trackLoudness = {measured.integrated, measured.truePeak};
+    }
+    if (m_options.loudness == 2)
+        m_loudnessGainDb = normalisingGain(m_options.album ? *m_options.album : m_trackLoudness, m_options.loudnessTarget);
+}
+
 void Transcoder::run()
 {
+    if (m_options.loudness > 0)
+        prepareLoudness();
     PacketPtr packet = makePacket();
     if (!packet)
         throw std::bad_alloc();
@@ -201,11 +218,17 @@ void Transcoder::setUpOutput(const AVFrame *first)
     target.sampleRate = m_encoder->sampleRate();
     target.layout = m_encoder->channelLayout(); // copied by the converter
     target.format = m_encoder->sampleFormat();
-    target.gain = m_options.volume / 256.0;
+    target.gain = m_options.volume / 256.0 * std::pow(10.0, m_loudnessGainDb / 20.0);
     m_converter = std::make_unique<AudioConverter>(target);
 
     DictionaryHolder tags;
     tags.dict = collectTags(m_input.context(), m_input.context()->streams[m_streamIndex]);
+    // The tags describe the audio written: normalised, and after the volume.
+    if (m_options.loudness > 0 && m_options.volume > 0) {
+        const double written = m_loudnessGainDb + 20.0 * std::log10(m_options.volume / 256.0);
+        addLoudnessTags(&tags.dict, loudnessTagPlace(m_container, m_encoderChoice.codecId), m_trackLoudness,
+                        m_options.album ? &*m_options.album : nullptr, written);
+    }
     const std::optional<CoverArt> cover = findCoverArt(m_input.context());
     // From here on the file is ours to remove: a stop goes through the loop.
     endThroughLoopOnStop();

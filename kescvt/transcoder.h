@@ -7,6 +7,7 @@
 #include "avhandles.h"
 #include "codectable.h"
 #include "inputfile.h"
+#include "loudnessgain.h"
 #include "outputfile.h"
 #include "progressreporter.h"
 #include "tooloptions.h"
@@ -27,6 +28,7 @@ public:
 
 private:
     void openDecoder();
+    void prepareLoudness();
     void decodePacket(const AVPacket *packet);
     void handleFrame(AVFrame *frame);
     void setUpOutput(const AVFrame *first);
@@ -52,6 +54,8 @@ private:
     int64_t m_realSamples = 0; // samples that came from the source
     int m_decodeErrors = 0;
     int64_t m_packetsWritten = 0;
+    LoudnessFigures m_trackLoudness;  // of the source, with -loudness
+    double m_loudnessGainDb = 0.0;    // applied on top of the volume
 };
 
 } // namespace kescvt

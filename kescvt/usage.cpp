@@ -17,13 +17,16 @@ bool answerInformationRequest(int argc, char **argv)
     if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
         std::fputs("Usage: kescvt -i INPUT\n"
                    "       kescvt -@ -i INPUT -y [-f CONTAINER] -vn [-acodec CODEC] -ar RATE [-ab RATEk]\n"
-                   "              [-ac N] [-vol V] OUTPUT\n"
+                   "              [-ac N] [-vol V] [-loudness M] [-target LUFS] [-track-loudness L,P]\n"
+                   "              [-album-loudness L,P] OUTPUT\n"
                    "       kescvt --probe-stdin\n"
+                   "       kescvt -measure -i INPUT\n"
                    "       kescvt -h | --help | --version\n"
                    "\n"
                    "The first form prints the duration and streams of INPUT; the second converts\n"
                    "its best audio stream into OUTPUT; the third answers as the first for each\n"
-                   "NUL-ended name read on standard input. See kescvt(1).\n",
+                   "NUL-ended name read on standard input; the fourth decodes INPUT and prints its\n"
+                   "loudness. See kescvt(1).\n",
                    stdout);
         return true;
     }

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
   libopencore-amrnb-dev libvo-amrwbenc-dev
+  libebur128-dev # loudness measurement in kescvt
   libgtest-dev
   ffmpeg xvfb xauth
   clang libclang-rt-14-dev

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "formats/loudnessoptions.h"
 #include "formats/widgets/dialogunits.h"
 #include "platform/bytetext.h"
 #include "ui/userprompts.h"
@@ -73,7 +74,7 @@ COptOutputPage::COptOutputPage(QWidget *parent)
     : OptionsPage(parent)
 {
     setFont(optionsFont());
-    setFixedSize(dluSize(368, 247));
+    setFixedSize(dluSize(368, 318));
     createControls();
 }
 
@@ -143,8 +144,65 @@ void COptOutputPage::createControls()
     for (int n = 1; n <= kMaxSimultaneousConversions; ++n)
         m_simultaneousList->addItem(QString::number(n), n);
 
+    createLoudnessControls();
+
     connect(m_filterCheck, &QCheckBox::clicked, this, &COptOutputPage::onFilterClicked);
     connect(m_browseButton, &QPushButton::clicked, this, &COptOutputPage::onBrowse);
+}
+
+void COptOutputPage::createLoudnessControls()
+{
+    label(this, "Loudness", "loudnessHeading", dluRect(7, 250, 32, 10));
+    etchedLine(this, dluRect(41, 254, 320, 1));
+    icon(this, QStyle::SP_MediaVolume, "loudnessIcon", dluRect(12, 263, 21, 20));
+
+    QLabel *modeLabel = label(this, "&Mode:", "loudnessLabel", dluRect(44, 266, 50, 10));
+    m_loudnessList = place(new QComboBox(this), "loudnessList", dluRect(97, 263, 130, 14));
+    modeLabel->setBuddy(m_loudnessList);
+    fillList(m_loudnessList, loudnessRows());
+    m_loudnessList->setToolTip(QStringLiteral(
+        "ReplayGain tags let players even out the loudness (reference -18 LUFS); normalising "
+        "changes the audio itself, with one gain per track or album, and tags it as well."));
+
+    QLabel *targetLabel = label(this, "&Target:", "loudnessTargetLabel", dluRect(238, 266, 30, 10));
+    m_loudnessTargetEdit = place(new QLineEdit(this), "loudnessTargetEdit", dluRect(270, 263, 32, 14));
+    targetLabel->setBuddy(m_loudnessTargetEdit);
+    label(this, "LUFS", "loudnessUnitLabel", dluRect(306, 266, 24, 10));
+    m_loudnessTargetEdit->setToolTip(QStringLiteral(
+        "The loudness normalised audio is brought to, -31 to -5 LUFS; it is lowered further where "
+        "the true peak would pass -1 dBTP. The format's own volume applies after it."));
+
+    m_loudnessAlbumCheck = place(
+        new QCheckBox(QStringLiteral("Normalise each album with one &gain (same album tag)"), this),
+        "loudnessAlbumCheck", dluRect(97, 282, 259, 10));
+
+    m_loudnessNote = label(this, "", "loudnessNote", dluRect(97, 296, 259, 18));
+    m_loudnessNote->setTextFormat(Qt::PlainText);
+    m_loudnessNote->setWordWrap(true);
+
+    connect(m_loudnessList, &QComboBox::currentIndexChanged, this, [this] { updateLoudnessControls(); });
+}
+
+void COptOutputPage::setOutputFormat(std::function<int()> currentFormat)
+{
+    m_currentFormat = std::move(currentFormat);
+}
+
+void COptOutputPage::showEvent(QShowEvent *event)
+{
+    OptionsPage::showEvent(event);
+    updateLoudnessControls();
+}
+
+// The target and the album choice matter only when normalising; the note only when
+// tags are asked for in a format without a place for them.
+void COptOutputPage::updateLoudnessControls()
+{
+    const int mode = m_loudnessList->currentData().toInt();
+    m_loudnessTargetEdit->setEnabled(mode == 2);
+    m_loudnessAlbumCheck->setEnabled(mode == 2);
+    const std::string note = mode != 0 && m_currentFormat ? loudnessTagNote(m_currentFormat()) : std::string();
+    m_loudnessNote->setText(QString::fromUtf8(note.c_str()));
 }
 
 void COptOutputPage::setOptions(const GeneralOptions &options)
@@ -190,6 +248,10 @@ void COptOutputPage::readControls()
     m_options.FilterExts = toBytes(m_filterEdit->text());
     m_options.EnableExtFilter = m_filterCheck->isChecked() ? 1 : 0;
     m_options.SimultaneousConversions = m_simultaneousList->currentData().toInt();
+    // A stored number the list does not show stays as it is until another row is picked.
+    if (m_loudnessList->currentIndex() >= 0)
+        m_options.Loudness = m_loudnessList->currentData().toInt();
+    m_options.LoudnessAlbum = m_loudnessAlbumCheck->isChecked() ? 1 : 0;
 }
 
 void COptOutputPage::writeControls()
@@ -202,6 +264,10 @@ void COptOutputPage::writeControls()
     m_filterCheck->setChecked(m_options.EnableExtFilter != 0);
     const int simultaneous = m_simultaneousList->findData(m_options.SimultaneousConversions);
     m_simultaneousList->setCurrentIndex(simultaneous >= 0 ? simultaneous : 0);
+    m_loudnessList->setCurrentIndex(m_loudnessList->findData(effectiveLoudness(m_options.Loudness)));
+    m_loudnessTargetEdit->setText(QString::number(effectiveLoudnessTarget(m_options.LoudnessTarget)));
+    m_loudnessAlbumCheck->setChecked(m_options.LoudnessAlbum != 0);
+    updateLoudnessControls();
 }
 
 void COptOutputPage::enableCustomFolder(bool enable)
@@ -259,8 +325,18 @@ bool COptOutputPage::leave()
     const TargetExists targetExists =
         targetRow >= 0 ? choiceAt<TargetExists>(m_targetExistsList, targetRow) : m_options.TargetExistsOpt;
     const GeneralLeaveCheck check = checkGeneralLeaving(m_options, targetExists);
-    if (check == GeneralLeaveCheck::Ok)
-        return true;
+    if (check == GeneralLeaveCheck::Ok) {
+        // The target is checked only when normalising: otherwise it is not used.
+        if (m_options.Loudness != 2)
+            return true;
+        const LoudnessTargetCheck target =
+            checkLoudnessTarget(toBytes(m_loudnessTargetEdit->text()), m_options.LoudnessTarget);
+        if (target == LoudnessTargetCheck::Ok)
+            return true;
+        userPrompts().message(this, QString::fromUtf8(loudnessTargetMessage(target)), UserPrompts::Icon::Warning);
+        m_loudnessTargetEdit->setFocus();
+        return false;
+    }
 
     userPrompts().message(this, QString::fromUtf8(generalLeaveMessage(check)),
                           UserPrompts::Icon::Warning);

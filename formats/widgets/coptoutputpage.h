@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "formats/generaloptionsrules.h"
 #include "formats/widgets/optionspage.h"
 
@@ -10,7 +12,7 @@ class QLineEdit;
 class QPushButton;
 
 // The "General" page of the Options sheet: extension filter, output folder,
-// existing-target policy and the two completion options.
+// existing-target policy, the two completion options and loudness.
 class COptOutputPage : public OptionsPage {
     Q_OBJECT
 
@@ -21,9 +23,12 @@ public:
     const GeneralOptions &options() const { return m_options; }
 
     bool leave() override;
+    // The output format the loudness note speaks of, asked each time the page is shown.
+    void setOutputFormat(std::function<int()> currentFormat);
 
 protected:
     void setUp() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createControls();
@@ -34,6 +39,8 @@ private:
     void onFilterClicked();
     void onFolderChoiceChanged(int row);
     void onBrowse();
+    void createLoudnessControls();
+    void updateLoudnessControls();
 
     GeneralOptions m_options;
 
@@ -49,4 +56,9 @@ private:
     QCheckBox *m_myDocumentsCheck = nullptr;
     QCheckBox *m_browseOutputCheck = nullptr;
     QComboBox *m_simultaneousList = nullptr;
+    QComboBox *m_loudnessList = nullptr;
+    QLineEdit *m_loudnessTargetEdit = nullptr;
+    QCheckBox *m_loudnessAlbumCheck = nullptr;
+    QLabel *m_loudnessNote = nullptr;
+    std::function<int()> m_currentFormat;
 };

@@ -16,6 +16,7 @@ void runOptionsCommand(QWidget *owner, OptionsTarget target)
     auto *generalPage = new COptOutputPage;
     audioPage->setRecords(target.params, target.currentFormat);
     generalPage->setOptions(generalOptionsFrom(target.settings));
+    generalPage->setOutputFormat([audioPage] { return audioPage->format(); });
 
     sheet.addPage(generalPage, QStringLiteral("General"));
     sheet.addPage(audioPage, QStringLiteral("Audio Options"));

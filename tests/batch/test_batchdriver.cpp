@@ -1,8 +1,10 @@
+#include <cmath>
 #include <functional>
 #include <map>
 
 #include <gtest/gtest.h>
 
+#include "batch/albumloudness.h"
 #include "batch/batchdriver.h"
 #include "batch/batchprogressdisplay.h"
 #include "filelist/batchstatussink.h"
@@ -293,4 +295,107 @@ TEST(BatchTarget, NotesWhenTheOutputFallsBackToTheDocumentsFolder)
     ASSERT_TRUE(resolveBatchTarget(item, settings, "mp3", documents, {}, status, note));
     EXPECT_EQ(item.outputPath, dir.file("out/song.mp3"));
     EXPECT_EQ(note, "");
+}
+
+namespace {
+
+// A block histogram of n blocks all at one loudness, as the converter prints it.
+LoudnessMeasure measuredAt(double lufs, const std::string &album, long blocks = 100)
+{
+    LoudnessMeasure measure;
+    measure.complete = true;
+    measure.figures.integrated = lufs;
+    measure.figures.peak = std::pow(10.0, lufs / 20.0);
+    measure.blocks[static_cast<int>((lufs + 70.0) / 0.1)] = blocks;
+    measure.album = album;
+    return measure;
+}
+
+struct PendingMeasure {
+    int slot;
+    MediaItem *item;
+    std::function<void(const LoudnessMeasure &)> done;
+};
+
+} // namespace
+
+// Files of one album tag pool their loudness; a file without one, or of another album,
+// keeps its own; silence gets a word in the tooltip, not a failure. Conversions start
+// only once every file is measured.
+TEST(BatchDriver, AlbumPassMeasuresEveryFileBeforeConvertingAndGroupsByAlbumTag)
+{
+    Fixture f(4);
+    std::vector<PendingMeasure> measures;
+    BatchSteps steps = f.steps();
+    steps.measure = [&](int slot, MediaItem &item, std::function<void(const LoudnessMeasure &)> done) {
+        measures.push_back(PendingMeasure{slot, &item, std::move(done)});
+    };
+    BatchDriver driver(f.list, f.display, 2, steps);
+    f.start(driver);
+    ASSERT_EQ(measures.size(), 2u);
+    EXPECT_EQ(f.display.lowerTexts.back(), "Measuring loudness 2 of 4...");
+    const LoudnessMeasure results[] = {measuredAt(-20, "A"), measuredAt(-26, "A"), measuredAt(-14, "B"),
+                                       measuredAt(-30, "")};
+    for (int i = 0; i < 4; ++i) {
+        auto pending = std::move(measures.front());
+        measures.erase(measures.begin());
+        EXPECT_TRUE(f.running.empty());
+        LoudnessMeasure result = results[i];
+        if (i == 3) { // digital silence: no blocks, no loudness
+            result.blocks.clear();
+            result.figures.integrated.reset();
+        }
+        pending.done(result);
+    }
+    ASSERT_EQ(f.running.size(), 2u);
+    EXPECT_EQ(f.display.lowerMaximum, 4);
+
+    const MeasuredLoudness first = driver.measuredLoudness(f.items[0]);
+    const MeasuredLoudness second = driver.measuredLoudness(f.items[1]);
+    ASSERT_TRUE(first.album && first.album->integrated && second.album);
+    // Blocks count at the centre of their 0.1 LU bin: half a bin off at most.
+    EXPECT_NEAR(*first.album->integrated, -20.0 + 10 * std::log10((1 + std::pow(10.0, -0.6)) / 2), 0.06);
+    EXPECT_EQ(*first.album->integrated, *second.album->integrated);
+    EXPECT_NEAR(first.album->peak, 0.1, 1e-9);
+    EXPECT_NEAR(*driver.measuredLoudness(f.items[2]).album->integrated, -14.0, 0.06);
+    EXPECT_FALSE(driver.measuredLoudness(f.items[3]).album);
+    EXPECT_EQ(*driver.measuredLoudness(f.items[0]).track->integrated, -20.0);
+
+    f.end(0);
+    f.end(1);
+    f.end(2);
+    f.end(3);
+    EXPECT_TRUE(f.finished);
+    EXPECT_NE(f.list.detail[3].find("Loudness undefined (digital silence)"), std::string::npos) << f.list.detail[3];
+    EXPECT_EQ(f.list.detail[0].find("Loudness undefined"), std::string::npos);
+    EXPECT_TRUE(driver.failures().empty());
+}
+
+TEST(BatchDriver, CancelDuringTheAlbumPassEndsTheBatchWithoutConverting)
+{
+    Fixture f(3);
+    std::vector<PendingMeasure> measures;
+    BatchSteps steps = f.steps();
+    steps.measure = [&](int slot, MediaItem &item, std::function<void(const LoudnessMeasure &)> done) {
+        measures.push_back(PendingMeasure{slot, &item, std::move(done)});
+    };
+    steps.cancel = [&](int slot) {
+        f.cancelledSlots.push_back(slot);
+        for (auto it = measures.begin(); it != measures.end(); ++it)
+            if (it->slot == slot) {
+                auto done = std::move(it->done);
+                measures.erase(it);
+                done(LoudnessMeasure{});
+                return;
+            }
+    };
+    BatchDriver driver(f.list, f.display, 2, steps);
+    f.start(driver);
+    ASSERT_EQ(measures.size(), 2u);
+    driver.cancel();
+    EXPECT_EQ(f.cancelledSlots.size(), 2u);
+    EXPECT_TRUE(f.finished);
+    EXPECT_TRUE(driver.cancelled());
+    EXPECT_TRUE(f.running.empty());
+    EXPECT_TRUE(measures.empty());
 }

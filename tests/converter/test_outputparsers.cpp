@@ -1,5 +1,6 @@
 #include "common/cnumber.h"
 #include "converter/linesplitter.h"
+#include "converter/loudnessmeasure.h"
 #include "converter/outputparsers.h"
 #include "converter/probereader.h"
 #include "filelist/mediaitem.h"
@@ -9,6 +10,7 @@
 #include <climits>
 #include <clocale>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -167,4 +169,41 @@ TEST(ProbeReader, NeedsAStreamLine)
     EXPECT_EQ(verdict, 1);
     EXPECT_EQ(item.sampleRate, 0);
     EXPECT_EQ(item.durationSeconds, 0);
+}
+
+// The measure lines read into figures, garbage passed over; the figures go back to the
+// converter with a decimal point whatever the locale says.
+TEST(LoudnessMeasureReader, ReadsTheMeasureLinesAndWritesTheOptionsBack)
+{
+    LoudnessMeasureReader reader;
+    for (const char *line : {"Loudness: -20.13 LUFS, peak 0.891251\r\n", "Blocks: 500:3 501:2 x:1 1200:4 502:-1\n",
+                             "Album: Blue Train\n", "AlbumArtist: \n", "kescvt: something else\n"})
+        reader.takeLine(line);
+    const LoudnessMeasure &measure = reader.result();
+    ASSERT_TRUE(measure.complete);
+    EXPECT_DOUBLE_EQ(*measure.figures.integrated, -20.13);
+    EXPECT_DOUBLE_EQ(measure.figures.peak, 0.891251);
+    EXPECT_EQ(measure.blocks, (std::map<int, long>{{500, 3}, {501, 2}}));
+    EXPECT_EQ(measure.album, "Blue Train");
+    EXPECT_EQ(measure.albumArtist, "");
+
+    LoudnessMeasureReader silent;
+    silent.takeLine("Loudness: undefined, peak 0.000000\n");
+    EXPECT_TRUE(silent.result().complete);
+    EXPECT_FALSE(silent.result().figures.integrated);
+    LoudnessMeasureReader broken;
+    broken.takeLine("Loudness: -20,13 LUFS, peak 0.5\n");
+    EXPECT_FALSE(broken.result().complete);
+
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr);
+    LoudnessRequest request;
+    EXPECT_EQ(loudnessArguments(request), "");
+    request.mode = 2;
+    request.target = -23;
+    request.track = measure.figures;
+    request.album = silent.result().figures;
+    EXPECT_EQ(loudnessArguments(request),
+              "-loudness 2 -target -23 -track-loudness -20.13,0.891251 -album-loudness undefined,0.000000 ");
+    std::setlocale(LC_NUMERIC, saved.c_str());
 }

@@ -35,6 +35,9 @@ ProgramSettings changed()
     s.FilterExts = "mp3,wav";
     s.KeepOrgVideoAspect = 0;
     s.SimultaneousConversions = 3;
+    s.Loudness = 2;
+    s.LoudnessTarget = -23; // a negative number stored in an unsigned value
+    s.LoudnessAlbum = 1;
     return s;
 }
 
@@ -57,11 +60,13 @@ TEST_F(ProgramSettingsStore, AllGroupsRoundTripButOutputFormatIsNeverRead)
     EXPECT_EQ(std::tie(loaded.OptStartPageIndex, loaded.Folder, loaded.DestOutputFolderOpt,
                        loaded.DestSpecifiedFolder, loaded.CreateDirs, loaded.BrowseOutputFolder,
                        loaded.OutputFiles2MyDocuments, loaded.TargetExistsOpt, loaded.EnableExtFilter,
-                       loaded.FilterExts, loaded.KeepOrgVideoAspect, loaded.SimultaneousConversions),
+                       loaded.FilterExts, loaded.KeepOrgVideoAspect, loaded.SimultaneousConversions, loaded.Loudness,
+                       loaded.LoudnessTarget, loaded.LoudnessAlbum),
               std::tie(saved.OptStartPageIndex, saved.Folder, saved.DestOutputFolderOpt,
                        saved.DestSpecifiedFolder, saved.CreateDirs, saved.BrowseOutputFolder,
                        saved.OutputFiles2MyDocuments, saved.TargetExistsOpt, saved.EnableExtFilter,
-                       saved.FilterExts, saved.KeepOrgVideoAspect, saved.SimultaneousConversions));
+                       saved.FilterExts, saved.KeepOrgVideoAspect, saved.SimultaneousConversions, saved.Loudness,
+                       saved.LoudnessTarget, saved.LoudnessAlbum));
 }
 
 TEST(SimultaneousConversions, AutoIsOnePerCoreWithinOneToSixteen)

@@ -1,6 +1,7 @@
 // kescvt driven by the program's own converter runner and output readers, with the
 // command lines built the way the program builds them: what the tool prints must be
 // what those readers take.
+#include "batch/albumloudness.h"
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
 #include "converter/progressdisplay.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <dirent.h>
 #include <string>
@@ -199,4 +201,39 @@ TEST(WithRunner, ToolEndsAndRemovesItsOutputWhenTheProgramIsKilled)
     prctl(PR_SET_CHILD_SUBREAPER, 0);
     EXPECT_TRUE(allEnded) << "the tool outlived the program";
     EXPECT_EQ(temporaryFileSize(dir.path()), -1) << "a temporary file stayed";
+}
+
+// The album pass as the program runs it: each file measured by the tool through the
+// runner and the reader, the album's loudness put together from the blocks of its
+// tracks. Two equally long sines at -20 and -26 LUFS pool to -20 + 10 log10((1 + 10^-0.6) / 2).
+TEST(WithRunner, AlbumLoudnessPoolsTheMeasuredTracks)
+{
+    TempDir dir;
+    writeSineWav(dir.file("a.wav"), 44100, 2, 5.0, 0.1, 997.0);
+    writeSineWav(dir.file("b.wav"), 44100, 2, 5.0, 0.1 / 2, 997.0);
+    std::vector<LoudnessMeasure> measures;
+    for (const char *name : {"a.wav", "b.wav"}) {
+        MediaItem item;
+        item.sourcePath = dir.file(name);
+        ConverterRunner runner;
+        LoudnessMeasureReader reader;
+        int verdict = -1;
+        runUntilDone([&](std::function<void()> finish) {
+            runner.startMeasure(buildMeasureCommand(KESCVT_PATH, item),
+                                [&](std::string_view line) { reader.takeLine(line); },
+                                [&, finish](int result) {
+                                    verdict = result;
+                                    finish();
+                                });
+        });
+        ASSERT_EQ(verdict, 1) << name;
+        ASSERT_TRUE(reader.result().complete) << name;
+        measures.push_back(reader.result());
+    }
+    EXPECT_NEAR(*measures[0].figures.integrated, -20.0, 0.1);
+    EXPECT_NEAR(*measures[1].figures.integrated, -26.02, 0.1);
+    const LoudnessFigures album = albumFigures({&measures[0], &measures[1]});
+    ASSERT_TRUE(album.integrated);
+    EXPECT_NEAR(*album.integrated, -20.0 + 10 * std::log10((1 + std::pow(10.0, -0.602)) / 2), 0.05);
+    EXPECT_NEAR(album.peak, 0.1, 0.002);
 }

@@ -1,4 +1,6 @@
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -913,6 +915,64 @@ private slots:
         settle(*w);
         QCOMPARE(statuses(*w), QStringList{"sine.mp3"});
         QVERIFY(QFileInfo(qs(m_dir->file("out/sine.mp3"))).size() > 0);
+    }
+
+    // With loudness tags on, the files are measured first and the two of one album get
+    // one album gain: -20 and -26 LUFS pool to -22.04, a gain of 4.04 dB. The file
+    // without an album tag gets its track gain alone.
+    void albumGainsWithTheRealConverter()
+    {
+        storeOptions({{"DestOutputFolderOpt", 199}, {"BrowseOutputFolder", 0}, {"Loudness", 1},
+                      {"SimultaneousConversions", 2}});
+        auto w = makeWindow(REAL_TOOL);
+        auto withAlbum = [](std::string wav, const std::string &album) {
+            if (!album.empty()) {
+                std::string info = "INFOIPRD";
+                const std::string value = album + std::string(album.size() % 2 ? 1 : 2, '\0');
+                for (std::uint32_t n = static_cast<std::uint32_t>(value.size()), i = 0; i < 4; ++i)
+                    info.push_back(static_cast<char>(n >> (8 * i)));
+                info += value;
+                wav += "LIST";
+                for (std::uint32_t n = static_cast<std::uint32_t>(info.size()), i = 0; i < 4; ++i)
+                    wav.push_back(static_cast<char>(n >> (8 * i)));
+                wav += info;
+            }
+            for (std::uint32_t n = static_cast<std::uint32_t>(wav.size() - 8), i = 0; i < 4; ++i)
+                wav[4 + i] = static_cast<char>(n >> (8 * i));
+            return wav;
+        };
+        const std::pair<const char *, std::string> files[] = {
+            {"a.wav", withAlbum(sineWavBytes(4.0, 44100, 2, 997.0, 3276.8), "Blue")},
+            {"b.wav", withAlbum(sineWavBytes(4.0, 44100, 2, 997.0, 1638.4), "Blue")},
+            {"c.wav", withAlbum(sineWavBytes(4.0, 44100, 2, 997.0, 3276.8), "")},
+        };
+        for (const auto &[name, bytes] : files)
+            m_prompts.files << qs(m_dir->write(name, bytes));
+        w->addFiles();
+        settle(*w);
+        QStringList lineTexts;
+        connect(w.get(), &MainWindow::batchWindowOpened, this, [&](BatchProgressWindow *bw) {
+            connect(bw, &BatchProgressWindow::lineTextChanged, this,
+                    [&lineTexts](int, const QString &text) { lineTexts << text; });
+        });
+        w->convertAll();
+        settle(*w);
+        QCOMPARE(statuses(*w), (QStringList{"a.mp3", "b.mp3", "c.mp3"}));
+        QVERIFY2(!lineTexts.isEmpty() && lineTexts.first() == QStringLiteral("Measuring a.wav..."),
+                 qPrintable(lineTexts.join('|')));
+        // The number a TXXX frame of the ID3 tag holds after its key; NaN when it has none.
+        auto tag = [this](const char *file, const std::string &key) {
+            QFile mp3(qs(m_dir->file(file)));
+            const std::string bytes = mp3.open(QIODevice::ReadOnly) ? mp3.read(4096).toStdString() : std::string();
+            const std::size_t at = bytes.find(key + '\0');
+            return at == std::string::npos ? std::nan("") : std::strtod(bytes.c_str() + at + key.size() + 1, nullptr);
+        };
+        // Blocks pool in 0.1 LU bins: the album figure may be off by half a bin.
+        QVERIFY(std::abs(tag("a.mp3", "REPLAYGAIN_ALBUM_GAIN") - 4.04) < 0.06);
+        QCOMPARE(tag("b.mp3", "REPLAYGAIN_ALBUM_GAIN"), tag("a.mp3", "REPLAYGAIN_ALBUM_GAIN"));
+        QVERIFY(std::abs(tag("b.mp3", "REPLAYGAIN_TRACK_GAIN") - 8.02) < 0.05);
+        QVERIFY(std::abs(tag("c.mp3", "REPLAYGAIN_TRACK_GAIN") - 2.00) < 0.05);
+        QVERIFY(std::isnan(tag("c.mp3", "REPLAYGAIN_ALBUM_GAIN")));
     }
 #endif
 };

@@ -130,6 +130,7 @@ private slots:
     void generalPageBrowse();
     void generalPageLeavingChecks_data();
     void generalPageLeavingChecks();
+    void generalPageLoudness();
 
     void audioPageLayout();
     void audioPageNoBitRateFormats();
@@ -379,6 +380,54 @@ void TestOptionsSheet::generalPageLeavingChecks()
     QVERIFY(m_prompts.messages.isEmpty());
     QCOMPARE(QString::fromStdString(page.options().FilterExts), stored);
     QCOMPARE(page.options().TargetExistsOpt, TargetExists::Skip);
+}
+
+// The target is checked only when normalising, with its own messages; the note speaks
+// of a format without a place for tags; the stored numbers come back as chosen.
+void TestOptionsSheet::generalPageLoudness()
+{
+    GeneralOptions options;
+    options.Loudness = 1;
+    COptOutputPage page;
+    int format = 2; // WAV
+    page.setOutputFormat([&format] { return format; });
+    page.setOptions(options);
+    page.setUpOnce();
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    auto *note = child<QLabel>(&page, "loudnessNote");
+    auto *target = child<QLineEdit>(&page, "loudnessTargetEdit");
+    QVERIFY(note->text().startsWith(QStringLiteral("WAV files have no standard place")));
+    QVERIFY(!target->isEnabled());
+    target->setText(QStringLiteral("junk"));
+    QVERIFY(page.leave());
+
+    auto *mode = child<QComboBox>(&page, "loudnessList");
+    mode->setCurrentIndex(0);
+    QVERIFY(note->text().isEmpty());
+    format = 0; // MP3
+    mode->setCurrentIndex(2);
+    QVERIFY(note->text().isEmpty());
+    QVERIFY(target->isEnabled());
+    const std::pair<QString, QString> refused[] = {
+        {"", "Please enter a loudness target in LUFS, from -31 to -5."},
+        {"-18.5", "The loudness target must be a whole number of LUFS, such as -18."},
+        {"-4", "The loudness target must lie between -31 and -5 LUFS."},
+    };
+    for (const auto &[text, message] : refused) {
+        m_prompts.messages.clear();
+        target->setText(text);
+        QVERIFY(!page.leave());
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QCOMPARE(m_prompts.messages[0].text, message);
+        QCOMPARE(QApplication::focusWidget(), target);
+    }
+    target->setText(QStringLiteral(" -23 "));
+    child<QCheckBox>(&page, "loudnessAlbumCheck")->setChecked(true);
+    QVERIFY(page.leave());
+    QCOMPARE(page.options().Loudness, 2);
+    QCOMPARE(page.options().LoudnessTarget, -23);
+    QCOMPARE(page.options().LoudnessAlbum, 1);
 }
 
 void TestOptionsSheet::audioPageLayout()
