@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include <algorithm>
+#include <thread>
 #include <utility>
 
 #include <QApplication>
@@ -599,12 +600,13 @@ void MainWindow::runBatch(const std::vector<int> &rows)
     steps.convert = [this, format](int slot, MediaItem &item, ProgressDisplay &line, bool replaceAppearing,
                                    std::function<void(const ConversionEnd &)> done) {
         startConversionJob(runner(slot), m_converterPath, item, format, m_params[static_cast<size_t>(format)],
-                           line, replaceAppearing, std::move(done));
+                           line, replaceAppearing, std::move(done), m_batch ? m_batch->threadsOf(slot) : 1);
     };
     steps.cancel = [this](int slot) { runner(slot).cancel(); };
     m_batch = std::make_unique<BatchDriver>(*m_list, *m_batchWindow,
                                             simultaneousConversions(m_settings.SimultaneousConversions),
                                             std::move(steps));
+    m_batch->setCores(static_cast<int>(std::thread::hardware_concurrency()));
     connect(m_batchWindow.get(), &ProgressWindow::cancelRequestedChanged, this, [this] {
         if (m_batch)
             m_batch->cancel();

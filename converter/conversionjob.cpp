@@ -34,7 +34,7 @@ ConversionEnd failed(std::string reason)
 
 void startConversionJob(ConverterRunner &runner, const std::string &toolPath, MediaItem &item, int formatIndex,
                         const EncodingParams &params, ProgressDisplay &display, bool replaceAppearing,
-                        std::function<void(const ConversionEnd &)> done)
+                        std::function<void(const ConversionEnd &)> done, int threads)
 {
     auto failLater = [&runner, &done](std::string reason) {
         runner.later([done = std::move(done), end = failed(std::move(reason))] { done(end); });
@@ -54,7 +54,7 @@ void startConversionJob(ConverterRunner &runner, const std::string &toolPath, Me
     if (!temporary)
         return failLater("The output folder does not take a new file.");
 
-    const std::string command = buildConversionCommand(toolPath, item, *temporary, formatEntry(formatIndex), params);
+    const std::string command = buildConversionCommand(toolPath, item, *temporary, formatEntry(formatIndex), params, threads);
     runner.startConversion(command, item, display,
                            [&runner, temporary = *temporary, target, replace, done = std::move(done)](int result) {
                                ConversionEnd end;
