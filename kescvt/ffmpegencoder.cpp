@@ -126,6 +126,23 @@ FfmpegEncoder::FfmpegEncoder(const AVCodec *codec, const EncoderRequest &request
                     kbpsText(m_context->bit_rate) + " kb/s");
 }
 
+FfmpegEncoder::FfmpegEncoder(const FfmpegEncoder &first, int64_t bitRate)
+    : m_codec(first.m_codec), m_request(first.m_request), m_rate(first.m_rate), m_format(first.m_format), m_twin(true)
+{
+    if (av_channel_layout_copy(&m_layout, &first.m_layout) < 0)
+        throw std::bad_alloc();
+    int error = 0;
+    m_context = tryOpen(bitRate, error);
+    if (!m_context)
+        throw ToolError(ExitUnsupported, std::string(m_codec->name) + " cannot be opened again: " + errorText(error));
+}
+
+std::unique_ptr<AudioEncoder> FfmpegEncoder::twin() const
+{
+    // The bit rate the first one settled on, so that no fallback is tried again.
+    return std::unique_ptr<AudioEncoder>(new FfmpegEncoder(*this, m_context->bit_rate));
+}
+
 void FfmpegEncoder::fitLayout(const AVChannelLayout &source, int channels)
 {
     av_channel_layout_uninit(&m_layout);
@@ -172,7 +189,12 @@ CodecContextPtr FfmpegEncoder::tryOpen(int64_t bitRate, int &error) const
         if (m_format == AV_SAMPLE_FMT_S32 || m_format == AV_SAMPLE_FMT_S32P)
             context->bits_per_raw_sample = 24;
     }
-    error = avcodec_open2(context.get(), m_codec, nullptr);
+    AVDictionary *options = nullptr;
+    // MP3 frames borrow bytes from the frames before them; segments encoded apart must not.
+    if (m_twin && isNamed(m_codec, "libmp3lame"))
+        av_dict_set(&options, "reservoir", "0", 0);
+    error = avcodec_open2(context.get(), m_codec, &options);
+    av_dict_free(&options);
     if (error < 0)
         return nullptr;
     return context;

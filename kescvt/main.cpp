@@ -3,7 +3,7 @@
 //   kescvt -i INPUT
 //       prints "Duration:" and "Stream #" lines about INPUT.
 //   kescvt -@ -i INPUT -y [-f CONTAINER] -vn [-acodec CODEC] -ar RATE [-ab RATEk] [-ac N]
-//          [-vol V] OUTPUT
+//          [-vol V] [-threads N] OUTPUT
 //       converts the best audio stream of INPUT into OUTPUT, printing "|Time>>> T" lines.
 //
 // INPUT may be written "DS:\\PATH". Exit statuses: 0 done, 1 bad command line, 2 input

@@ -95,6 +95,8 @@ ToolOptions parseToolOptions(int argc, char **argv)
             options.channels = parseInteger(arg, value(), 1, 64);
         } else if (arg == "-vol") {
             options.volume = parseInteger(arg, value(), 0, 65536);
+        } else if (arg == "-threads") {
+            options.threads = parseInteger(arg, value(), 0, 64);
         } else if (arg.size() > 1 && arg[0] == '-') {
             usageError("unknown option '" + arg + "'");
         } else {

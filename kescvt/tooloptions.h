@@ -18,6 +18,8 @@ struct ToolOptions {
     int64_t bitRate = 0;    // -ab in bits per second, 0: the encoder's default
     int channels = 0;       // -ac, 0: the source's, mixed down if the encoder needs it
     int volume = 256;       // -vol, 256 is unity gain
+    int threads = 1;        // -threads, encoding threads; 0: one per core
+    int64_t segmentSamples = 0; // samples per block of a parallel run; 0: the tool's choice (tests set it)
 };
 
 // Reads argv. Options may come in any order; the one argument that is not an option

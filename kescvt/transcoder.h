@@ -9,6 +9,7 @@
 #include "inputfile.h"
 #include "outputfile.h"
 #include "progressreporter.h"
+#include "segmentencoder.h"
 #include "tooloptions.h"
 
 #include <memory>
@@ -30,6 +31,7 @@ private:
     void decodePacket(const AVPacket *packet);
     void handleFrame(AVFrame *frame);
     void setUpOutput(const AVFrame *first);
+    void startSegments();
     void encodeAvailable(bool last);
     void sendToEncoder(FramePtr frame, int realSamples);
     void drainEncoder();
@@ -52,6 +54,8 @@ private:
     int64_t m_realSamples = 0; // samples that came from the source
     int m_decodeErrors = 0;
     int64_t m_packetsWritten = 0;
+    // Last, so that its threads end before anything they read goes away.
+    std::unique_ptr<SegmentEncoder> m_segments;
 };
 
 } // namespace kescvt
