@@ -127,7 +127,7 @@ FfmpegEncoder::FfmpegEncoder(const AVCodec *codec, const EncoderRequest &request
 }
 
 FfmpegEncoder::FfmpegEncoder(const FfmpegEncoder &first, int64_t bitRate)
-    : m_codec(first.m_codec), m_request(first.m_request), m_rate(first.m_rate), m_format(first.m_format), m_twin(true)
+    : m_codec(first.m_codec), m_request(first.m_request), m_rate(first.m_rate), m_format(first.m_format)
 {
     if (av_channel_layout_copy(&m_layout, &first.m_layout) < 0)
         throw std::bad_alloc();
@@ -189,12 +189,7 @@ CodecContextPtr FfmpegEncoder::tryOpen(int64_t bitRate, int &error) const
         if (m_format == AV_SAMPLE_FMT_S32 || m_format == AV_SAMPLE_FMT_S32P)
             context->bits_per_raw_sample = 24;
     }
-    AVDictionary *options = nullptr;
-    // MP3 frames borrow bytes from the frames before them; segments encoded apart must not.
-    if (m_twin && isNamed(m_codec, "libmp3lame"))
-        av_dict_set(&options, "reservoir", "0", 0);
-    error = avcodec_open2(context.get(), m_codec, &options);
-    av_dict_free(&options);
+    error = avcodec_open2(context.get(), m_codec, nullptr);
     if (error < 0)
         return nullptr;
     return context;

@@ -40,7 +40,6 @@ private:
     AVChannelLayout m_layout{};
     AVSampleFormat m_format = AV_SAMPLE_FMT_NONE;
     CodecContextPtr m_context;
-    bool m_twin = false;
 };
 
 } // namespace kescvt

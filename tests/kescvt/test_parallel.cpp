@@ -51,7 +51,7 @@ TEST(ParallelEncoding, EverySplitFormatDecodesLikeTheOneThreadOutput)
         {"m4b", "mpeg4aac", "128", false}, {"aac", "mpeg4aac", "96", false}, {"flac", "flac", "", true},
         {"wav", "", "", true},             {"aiff", "", "", true},          {"au", "", "", true},
         {"ac3", "ac3", "192", false},      {"mp2", "mp2", "160", false},    {"opus", "opus", "96", false},
-        {"mp3", "mp3", "128", false},      {"ra", "rmaudio", "128", false},
+        {"ra", "rmaudio", "128", false},
     };
     for (const Target &target : targets) {
         SCOPED_TRACE(target.extension);
