@@ -56,8 +56,8 @@ std::optional<SegmentRule> segmentRuleFor(AVCodecID codec)
     case AV_CODEC_ID_AAC:
         return SegmentRule{6.0, 4, 60, false};
     // Measured the same way: with no run-in the joins show (worst 50 ms window 10 to 20 dB
-    // down), with 1 s the figures are those of a single encoder. Opus keeps more: over 20
-    // minutes one of 40 joins still came 2.6 dB down with 1 s.
+    // down), with 1 s the figures are those of a single encoder. Opus needs more: over 20
+    // minutes one of 40 joins still came 2.6 dB down with 1 s, none with 3 s.
     case AV_CODEC_ID_AC3:
     case AV_CODEC_ID_MP2:
         return SegmentRule{1.0, 4, 30, false};
