@@ -33,7 +33,7 @@ std::optional<SegmentRule> segmentRuleFor(AVCodecID codec)
 {
     switch (codec) {
     case AV_CODEC_ID_FLAC:
-        return SegmentRule{0.0, 0, 10, true};
+        return SegmentRule{0.0, 0, 10, true, true};
     case AV_CODEC_ID_PCM_S16LE:
     case AV_CODEC_ID_PCM_S16BE:
     case AV_CODEC_ID_PCM_S24LE:
@@ -48,7 +48,7 @@ std::optional<SegmentRule> segmentRuleFor(AVCodecID codec)
     case AV_CODEC_ID_PCM_F64BE:
     case AV_CODEC_ID_PCM_MULAW:
     case AV_CODEC_ID_PCM_ALAW:
-        return SegmentRule{0.0, 0, 10, false};
+        return SegmentRule{0.0, 0, 10, false, true};
     // Measured on music at 96 and 128 kb/s: with 2 s of run-in each block's first seconds
     // lose 2 to 5 dB of SNR while the rate control settles; 4 s come within 0.1 dB
     // overall, 8 s give the single encoder's figures. Blocks are long to keep the run-in's
@@ -88,6 +88,7 @@ SegmentEncoder::SegmentEncoder(const AudioEncoder &first, const SegmentRule &rul
     const int frameSize = std::max(first.frameSize(), 1);
     m_runIn = static_cast<size_t>(std::ceil(rule.runInSeconds * first.sampleRate() / frameSize));
     m_runOut = static_cast<size_t>(rule.runOutFrames);
+    m_independentFrames = rule.independentFrames;
     // A block's run-in comes from the block before it alone.
     m_blockSamples = std::max<int64_t>(m_blockSamples, static_cast<int64_t>(m_runIn + 1) * frameSize);
     if (rule.flac) {
@@ -99,11 +100,22 @@ SegmentEncoder::SegmentEncoder(const AudioEncoder &first, const SegmentRule &rul
         avcodec_parameters_free(&par);
     }
     m_workers.reserve(static_cast<size_t>(m_threads));
-    for (int i = 0; i < m_threads; ++i)
-        m_workers.emplace_back([this] { work(); });
+    try {
+        for (int i = 0; i < m_threads; ++i)
+            m_workers.emplace_back([this] { work(); });
+    } catch (...) {
+        // No destructor runs for a constructor that throws: the threads started end here.
+        stopWorkers();
+        throw;
+    }
 }
 
 SegmentEncoder::~SegmentEncoder()
+{
+    stopWorkers();
+}
+
+void SegmentEncoder::stopWorkers()
 {
     {
         std::lock_guard lock(m_mutex);
@@ -244,6 +256,7 @@ void SegmentEncoder::writeDone(bool wait)
 
 void SegmentEncoder::work()
 {
+    std::unique_ptr<AudioEncoder> kept;
     for (;;) {
         std::shared_ptr<Segment> segment;
         {
@@ -255,7 +268,7 @@ void SegmentEncoder::work()
             m_queue.pop_front();
         }
         try {
-            encode(*segment);
+            encode(*segment, kept);
         } catch (...) {
             segment->error = std::current_exception();
         }
@@ -268,9 +281,9 @@ void SegmentEncoder::work()
     }
 }
 
-void SegmentEncoder::encode(Segment &segment)
+void SegmentEncoder::encode(Segment &segment, std::unique_ptr<AudioEncoder> &kept)
 {
-    std::unique_ptr<AudioEncoder> encoder = m_first.twin();
+    std::unique_ptr<AudioEncoder> encoder = kept ? std::move(kept) : m_first.twin();
     PacketPtr packet = makePacket();
     if (!packet)
         throw std::bad_alloc();
@@ -296,6 +309,12 @@ void SegmentEncoder::encode(Segment &segment)
         encoder->sendFrame(segment.frames[i].get());
         drain();
         segment.encoded += segment.real[i];
+    }
+    // Such an encoder holds nothing back: all of the block is out, and the encoder can go
+    // on with the next block (only the stream's last block is short, and it is flushed).
+    if (m_independentFrames && segment.keepUntil != INT64_MAX) {
+        kept = std::move(encoder);
+        return;
     }
     encoder->sendFrame(nullptr);
     drain();

@@ -39,6 +39,10 @@ struct SegmentRule {
     int runOutFrames = 0;
     int blockSeconds = 10;
     bool flac = false;
+    // Frames that owe nothing to the ones before (FLAC, PCM): a worker keeps its encoder
+    // from block to block instead of opening one per block, which costs more than the
+    // encoding of a block.
+    bool independentFrames = false;
 };
 
 // The rule for a codec, or none when it stays on one thread (a codec whose stream ties
@@ -71,12 +75,13 @@ public:
 private:
     struct Segment;
 
+    void stopWorkers();
     void closeBlock();
     void submitReady(bool atEnd);
     void submit(size_t blockFrames, size_t runOutFrames, bool last);
     void writeDone(bool wait);
     void work();
-    void encode(Segment &segment);
+    void encode(Segment &segment, std::unique_ptr<AudioEncoder> &kept);
 
     const AudioEncoder &m_first;
     int m_threads;
@@ -86,6 +91,7 @@ private:
     int64_t m_blockSamples;
     size_t m_runIn = 0;  // frames
     size_t m_runOut = 0; // frames
+    bool m_independentFrames = false;
     std::unique_ptr<FlacJoiner> m_flac;
 
     // Frames not yet handed out: the run-in kept from the block before, then the

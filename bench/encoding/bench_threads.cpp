@@ -165,7 +165,6 @@ int main(int argc, char **argv)
     }
     std::printf("\nbatch of 8 x %.0f s to MP3, %d at once: as before %.2fs, with the thread share %.2fs, ratio %.3f\n",
                 batchSeconds, cores, before / rounds, shared / rounds, shared / before);
-    std::string cleanup = folder;
     for (const auto &file : sources)
         std::remove(file.c_str());
     for (int i = 0; i < 8; ++i)
