@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <thread>
 #include <utility>
 
 #include <QApplication>
@@ -716,7 +717,8 @@ void MainWindow::runBatch(const std::vector<int> &rows)
         const MeasuredLoudness measured = m_batch->measuredLoudness(item);
         startConversionJob(runner(slot), m_converterPath, item, format, m_params[static_cast<size_t>(format)],
                            line, replaceAppearing, std::move(done),
-                           loudnessRequestFor(m_settings, format, measured.track ? &measured : nullptr));
+                           loudnessRequestFor(m_settings, format, measured.track ? &measured : nullptr),
+                           m_batch ? m_batch->threadsOf(slot) : 1);
     };
     if (wantsAlbumPass(m_settings, format))
         steps.measure = [this](int slot, MediaItem &item, std::function<void(const LoudnessMeasure &)> done) {
@@ -733,6 +735,7 @@ void MainWindow::runBatch(const std::vector<int> &rows)
     m_batch = std::make_unique<BatchDriver>(*m_list, *m_batchWindow,
                                             simultaneousConversions(m_settings.SimultaneousConversions),
                                             std::move(steps));
+    m_batch->setCores(static_cast<int>(std::thread::hardware_concurrency()));
     connect(m_batchWindow.get(), &ProgressWindow::cancelRequestedChanged, this, [this] {
         if (m_batch)
             m_batch->cancel();

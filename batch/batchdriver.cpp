@@ -63,6 +63,7 @@ void BatchDriver::start(const std::vector<BatchEntry> &batch, const std::string 
     // More lines than files would only stay empty.
     m_parallel = std::clamp(m_parallel, 1, std::max(count(), 1));
     m_slotEntry.assign(static_cast<std::size_t>(m_parallel), -1);
+    m_slotThreads.assign(static_cast<std::size_t>(m_parallel), 0);
     m_display.setLineCount(m_parallel);
     m_lines = std::make_unique<LineStack>(m_display, m_parallel);
     m_display.startLowerBar(count());
@@ -149,6 +150,11 @@ void BatchDriver::startEntry(std::size_t index, int slot)
     const bool replaceAppearing = isReserved(item.outputPath);
     m_reserved.push_back(item.outputPath);
     m_slotEntry[static_cast<std::size_t>(slot)] = static_cast<int>(index);
+    int busyCores = 0;
+    for (const int threads : m_slotThreads)
+        busyCores += threads;
+    m_slotThreads[static_cast<std::size_t>(slot)] =
+        threadShare(m_cores - busyCores, count() - static_cast<int>(index));
     ++m_running;
     m_steps.convert(slot, item, line, replaceAppearing,
                     [this, index, slot, note](const ConversionEnd &end) {
@@ -167,6 +173,7 @@ void BatchDriver::takeEnd(std::size_t index, int slot, const ConversionEnd &end)
     --m_running;
     ++m_finishedCount;
     m_slotEntry[static_cast<std::size_t>(slot)] = -1;
+    m_slotThreads[static_cast<std::size_t>(slot)] = 0;
     const auto reservation = std::find(m_reserved.begin(), m_reserved.end(), item.outputPath);
     if (reservation != m_reserved.end())
         m_reserved.erase(reservation);
@@ -225,6 +232,18 @@ void BatchDriver::finishIfDone()
     m_done = true;
     if (m_finished)
         m_finished();
+}
+
+int BatchDriver::threadShare(int freeCores, int filesToStart)
+{
+    return std::max(1, freeCores / std::max(filesToStart, 1));
+}
+
+int BatchDriver::threadsOf(int slot) const
+{
+    if (slot < 0 || static_cast<std::size_t>(slot) >= m_slotThreads.size())
+        return 1;
+    return std::max(m_slotThreads[static_cast<std::size_t>(slot)], 1);
 }
 
 std::chrono::steady_clock::duration BatchDriver::elapsed() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -89,6 +90,14 @@ public:
 
     // What the album pass found for item (nothing without a pass).
     MeasuredLoudness measuredLoudness(const MediaItem &item) const;
+    // The processor cores the batch may fill (1 unless set; set before start).
+    void setCores(int cores) { m_cores = std::max(cores, 1); }
+    // The encoding threads of the conversion running on slot.
+    int threadsOf(int slot) const;
+    // A conversion that starts gets the free cores divided by the files still to start,
+    // itself counted, and at least one: a lone file gets every core, a batch of more
+    // files than cores one each, as many as run at once.
+    static int threadShare(int freeCores, int filesToStart);
 
     // Refreshes the elapsed and remaining time on the window.
     void showTimes();
@@ -122,6 +131,8 @@ private:
     std::string m_displayName;
     std::function<void()> m_finished;
     std::vector<int> m_slotEntry;          // entry running on each slot, -1 when free
+    std::vector<int> m_slotThreads;        // encoding threads of each slot's conversion
+    int m_cores = 1;
     std::vector<std::string> m_reserved;   // targets of the running conversions
     std::vector<BatchFailure> m_failures;
     std::vector<BatchFailure> m_fallbacks;

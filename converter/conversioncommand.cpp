@@ -71,7 +71,7 @@ int volumeScale(const std::string &volume)
 
 std::string buildConversionCommand(const std::string &toolPath, const MediaItem &item, const std::string &outputPath,
                                    const FormatEntry &format, const EncodingParams &params,
-                                   const LoudnessRequest &loudness)
+                                   const LoudnessRequest &loudness, int threads)
 {
     const std::string input = item.dsInput ? "DS:\\\\" + item.sourcePath : item.sourcePath;
     std::string command = platform::quoteArgument(toolPath) + " -@ -i " + platform::quoteArgument(input) + " -y ";
@@ -108,6 +108,9 @@ std::string buildConversionCommand(const std::string &toolPath, const MediaItem 
 
     if (!params.AudioVolume.empty() && params.AudioVolume != "100")
         command += "-vol " + std::to_string(volumeScale(params.AudioVolume)) + " ";
+
+    if (threads > 1)
+        command += "-threads " + std::to_string(threads) + " ";
 
     command += loudnessArguments(loudness);
     command += platform::quoteArgument(outputPath);

@@ -52,7 +52,7 @@ ConversionEnd failed(std::string reason)
 
 void startConversionJob(ConverterRunner &runner, const std::string &toolPath, MediaItem &item, int formatIndex,
                         const EncodingParams &params, ProgressDisplay &display, bool replaceAppearing,
-                        std::function<void(const ConversionEnd &)> done, const LoudnessRequest &loudness)
+                        std::function<void(const ConversionEnd &)> done, const LoudnessRequest &loudness, int threads)
 {
     auto failLater = [&runner, &done](std::string reason) {
         runner.later([done = std::move(done), end = failed(std::move(reason))] { done(end); });
@@ -73,7 +73,7 @@ void startConversionJob(ConverterRunner &runner, const std::string &toolPath, Me
         return failLater("The output folder does not take a new file.");
 
     const std::string command = buildConversionCommand(toolPath, item, *temporary, formatEntry(formatIndex), params,
-                                                       loudness);
+                                                       loudness, threads);
     auto leftover = std::make_shared<TemporaryLeftover>(*temporary);
     runner.startConversion(command, item, display,
                            [&runner, leftover, temporary = *temporary, target, replace,

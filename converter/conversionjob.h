@@ -27,7 +27,8 @@ struct ConversionEnd {
 // A target that exists when the job starts is replaced (the overwrite policy
 // gave it up); so is one that appears meanwhile when replaceAppearing is set
 // (another conversion of this batch writes the same name under Overwrite).
-// done is called once, later, from the event loop.
+// done is called once, later, from the event loop. threads: the encoding threads the
+// converter may use.
 void startConversionJob(ConverterRunner &runner, const std::string &toolPath, MediaItem &item, int formatIndex,
                         const EncodingParams &params, ProgressDisplay &display, bool replaceAppearing,
-                        std::function<void(const ConversionEnd &)> done, const LoudnessRequest &loudness = {});
+                        std::function<void(const ConversionEnd &)> done, const LoudnessRequest &loudness = {}, int threads = 1);

@@ -82,12 +82,24 @@ void AmrEncoder::fillStreamParameters(AVCodecParameters *par) const
     par->ch_layout = AV_CHANNEL_LAYOUT_MONO;
 }
 
+std::unique_ptr<AudioEncoder> AmrEncoder::twin() const
+{
+    EncoderRequest request;
+    request.sampleRate = sampleRate();
+    request.channels = 1;
+    request.bitRate = bitRateOfMode(m_wide, m_mode);
+    return std::make_unique<AmrEncoder>(m_wide, request);
+}
+
 void AmrEncoder::sendFrame(const AVFrame *frame)
 {
     if (!frame)
         return; // neither library holds samples back
     if (frame->nb_samples != frameSize())
         throw ToolError(ExitUnsupported, "AMR frame of the wrong size");
+    // A segment encoded apart starts where its frames say, not at zero.
+    if (frame->pts != AV_NOPTS_VALUE)
+        m_nextPts = frame->pts;
     const auto *speech = reinterpret_cast<const short *>(frame->data[0]);
     Encoded encoded{std::vector<uint8_t>(maxFrameBytes), m_nextPts};
     const int bytes = m_wide ? E_IF_encode(m_state, m_mode, speech, encoded.bytes.data(), 0)

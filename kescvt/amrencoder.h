@@ -25,6 +25,7 @@ public:
     void fillStreamParameters(AVCodecParameters *par) const override;
     void sendFrame(const AVFrame *frame) override;
     bool receivePacket(AVPacket *packet) override;
+    std::unique_ptr<AudioEncoder> twin() const override;
 
     // The mode whose bit rate is nearest to the one asked for, and its rate in bit/s.
     static int modeForBitRate(bool wide, int64_t bitRate);

@@ -36,6 +36,12 @@ public:
     virtual void sendFrame(const AVFrame *frame) = 0;
     // The next packet, if one is ready; times in 1/sampleRate.
     virtual bool receivePacket(AVPacket *packet) = 0;
+    // Samples the encoder holds back before its first output (packets start that far
+    // before the first frame's time).
+    virtual int initialPadding() const { return 0; }
+    // A new encoder with exactly this one's settings and a state of its own, opened
+    // without the notices the first one printed; for encoding segments in parallel.
+    virtual std::unique_ptr<AudioEncoder> twin() const = 0;
 
     static std::unique_ptr<AudioEncoder> open(const EncoderChoice &choice, const EncoderRequest &request);
 };

@@ -126,6 +126,23 @@ FfmpegEncoder::FfmpegEncoder(const AVCodec *codec, const EncoderRequest &request
                     kbpsText(m_context->bit_rate) + " kb/s");
 }
 
+FfmpegEncoder::FfmpegEncoder(const FfmpegEncoder &first, int64_t bitRate)
+    : m_codec(first.m_codec), m_request(first.m_request), m_rate(first.m_rate), m_format(first.m_format)
+{
+    if (av_channel_layout_copy(&m_layout, &first.m_layout) < 0)
+        throw std::bad_alloc();
+    int error = 0;
+    m_context = tryOpen(bitRate, error);
+    if (!m_context)
+        throw ToolError(ExitUnsupported, std::string(m_codec->name) + " cannot be opened again: " + errorText(error));
+}
+
+std::unique_ptr<AudioEncoder> FfmpegEncoder::twin() const
+{
+    // The bit rate the first one settled on, so that no fallback is tried again.
+    return std::unique_ptr<AudioEncoder>(new FfmpegEncoder(*this, m_context->bit_rate));
+}
+
 void FfmpegEncoder::fitLayout(const AVChannelLayout &source, int channels)
 {
     av_channel_layout_uninit(&m_layout);

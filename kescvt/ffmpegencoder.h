@@ -21,6 +21,8 @@ public:
     void fillStreamParameters(AVCodecParameters *par) const override;
     void sendFrame(const AVFrame *frame) override;
     bool receivePacket(AVPacket *packet) override;
+    int initialPadding() const override { return m_context->initial_padding; }
+    std::unique_ptr<AudioEncoder> twin() const override;
 
     // Choices exposed for tests: the nearest supported value to the one wanted.
     static int fitSampleRate(const AVCodec *codec, int wanted);
@@ -28,6 +30,7 @@ public:
     static AVSampleFormat fitSampleFormat(const AVCodec *codec, AVSampleFormat wanted);
 
 private:
+    FfmpegEncoder(const FfmpegEncoder &first, int64_t bitRate);
     CodecContextPtr tryOpen(int64_t bitRate, int &error) const;
     void fitLayout(const AVChannelLayout &source, int channels);
 

@@ -3,7 +3,7 @@
 //   kescvt -i INPUT
 //       prints "Duration:" and "Stream #" lines about INPUT.
 //   kescvt -@ -i INPUT -y [-f CONTAINER] -vn [-acodec CODEC] -ar RATE [-ab RATEk] [-ac N]
-//          [-vol V] [-loudness 1|2 [-target LUFS] [-track-loudness L,P] [-album-loudness L,P]]
+//          [-vol V] [-threads N] [-loudness 1|2 [-target LUFS] [-track-loudness L,P] [-album-loudness L,P]]
 //          OUTPUT
 //       converts the best audio stream of INPUT into OUTPUT, printing "|Time>>> T" lines;
 //       -loudness adds loudness tags (1) or normalises the audio to the target and tags it (2).

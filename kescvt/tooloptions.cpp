@@ -128,6 +128,8 @@ ToolOptions parseToolOptions(int argc, char **argv)
             options.track = parseFigures(arg, value());
         } else if (arg == "-album-loudness") {
             options.album = parseFigures(arg, value());
+        } else if (arg == "-threads") {
+            options.threads = parseInteger(arg, value(), 0, 64);
         } else if (arg.size() > 1 && arg[0] == '-') {
             usageError("unknown option '" + arg + "'");
         } else {

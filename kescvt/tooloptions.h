@@ -29,6 +29,8 @@ struct ToolOptions {
     // become album tags and, with -loudness 2, the gain.
     std::optional<LoudnessFigures> track;
     std::optional<LoudnessFigures> album;
+    int threads = 1;        // -threads, encoding threads; 0: one per core
+    int64_t segmentSamples = 0; // samples per block of a parallel run; 0: the tool's choice (tests set it)
 };
 
 // Reads argv. Options may come in any order; the one argument that is not an option

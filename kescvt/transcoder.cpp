@@ -154,8 +154,12 @@ void Transcoder::run()
     encodeAvailable(true);
     for (const int64_t least = shortestReadableOutput(m_container, *m_encoder); m_samplesSent < least;)
         sendToEncoder(silentFrame(*m_encoder), 0);
-    m_encoder->sendFrame(nullptr);
-    drainEncoder();
+    if (m_segments) {
+        m_segments->finish();
+    } else {
+        m_encoder->sendFrame(nullptr);
+        drainEncoder();
+    }
     // Headers alone are no conversion: the caller must not take them for one.
     if (m_packetsWritten == 0 || m_realSamples == 0)
         throw ToolError(ExitInput, "too little audio in " + printable(m_options.input) + " to make a file of");
@@ -235,6 +239,25 @@ void Transcoder::setUpOutput(const AVFrame *first)
     auto output = std::make_unique<OutputFile>(m_container, m_options.output);
     output->open(*m_encoder, tags.dict, cover ? &*cover : nullptr);
     m_output = std::move(output);
+    startSegments();
+}
+
+// Several encoding threads, where asked for and where the codec can be split exactly.
+void Transcoder::startSegments()
+{
+    const int threads = encodingThreads(m_options.threads);
+    const std::optional<SegmentRule> rule = segmentRuleFor(m_encoderChoice.codecId);
+    if (threads <= 1 || !rule)
+        return;
+    const AVRational timeBase{1, m_encoder->sampleRate()};
+    m_segments = std::make_unique<SegmentEncoder>(
+        *m_encoder, *rule, threads,
+        [this, timeBase](AVPacket *packet) {
+            m_output->writePacket(packet, timeBase);
+            ++m_packetsWritten;
+        },
+        [this](int64_t realSamples) { m_progress.update(static_cast<double>(realSamples) / m_encoder->sampleRate()); },
+        m_options.segmentSamples);
 }
 
 void Transcoder::encodeAvailable(bool last)
@@ -256,6 +279,10 @@ void Transcoder::sendToEncoder(FramePtr frame, int realSamples)
     frame->pts = m_samplesSent;
     m_samplesSent += frame->nb_samples;
     m_realSamples += realSamples;
+    if (m_segments) {
+        m_segments->add(std::move(frame), realSamples);
+        return;
+    }
     m_encoder->sendFrame(frame.get());
     drainEncoder();
     m_progress.update(secondsWritten());

@@ -10,6 +10,7 @@
 #include "loudnessgain.h"
 #include "outputfile.h"
 #include "progressreporter.h"
+#include "segmentencoder.h"
 #include "tooloptions.h"
 
 #include <memory>
@@ -32,6 +33,7 @@ private:
     void decodePacket(const AVPacket *packet);
     void handleFrame(AVFrame *frame);
     void setUpOutput(const AVFrame *first);
+    void startSegments();
     void encodeAvailable(bool last);
     void sendToEncoder(FramePtr frame, int realSamples);
     void drainEncoder();
@@ -56,6 +58,8 @@ private:
     int64_t m_packetsWritten = 0;
     LoudnessFigures m_trackLoudness;  // of the source, with -loudness
     double m_loudnessGainDb = 0.0;    // applied on top of the volume
+    // Last, so that its threads end before anything they read goes away.
+    std::unique_ptr<SegmentEncoder> m_segments;
 };
 
 } // namespace kescvt

@@ -17,8 +17,8 @@ bool answerInformationRequest(int argc, char **argv)
     if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
         std::fputs("Usage: kescvt -i INPUT\n"
                    "       kescvt -@ -i INPUT -y [-f CONTAINER] -vn [-acodec CODEC] -ar RATE [-ab RATEk]\n"
-                   "              [-ac N] [-vol V] [-loudness M] [-target LUFS] [-track-loudness L,P]\n"
-                   "              [-album-loudness L,P] OUTPUT\n"
+                   "              [-ac N] [-vol V] [-threads N] [-loudness M] [-target LUFS]\n"
+                   "              [-track-loudness L,P] [-album-loudness L,P] OUTPUT\n"
                    "       kescvt --probe-stdin\n"
                    "       kescvt -measure -i INPUT\n"
                    "       kescvt -h | --help | --version\n"

@@ -217,6 +217,43 @@ TEST(BatchDriver, LinesFillTopFirstAndFollowTheStartOrder)
     EXPECT_EQ(f.display.times.find("remaining 00:00:00"), std::string::npos);
 }
 
+TEST(BatchDriver, ConversionsGetMoreThreadsOnlyWhereCoresWouldIdle)
+{
+    struct Case {
+        int files;
+        int parallel;
+        int cores;
+        std::vector<int> threads; // of each file, in the order they start
+    };
+    const Case cases[] = {
+        {1, 4, 4, {4}},                // a lone file: every core
+        {6, 4, 4, {1, 1, 1, 1, 1, 1}}, // more files than cores: as before
+        {3, 4, 4, {1, 1, 2}},          // the last to start takes what the others leave
+        {2, 1, 2, {1, 2}},             // one at a time: the last file alone, on both
+        {2, 2, 1, {1, 1}},             // cores not set: as before
+    };
+    for (const Case &c : cases) {
+        Fixture f(c.files);
+        BatchDriver *driver = nullptr;
+        std::vector<int> threads;
+        BatchSteps steps = f.steps();
+        steps.convert = [&, convert = steps.convert](int slot, MediaItem &item, ProgressDisplay &line, bool replace,
+                                                     std::function<void(const ConversionEnd &)> done) {
+            threads.push_back(driver->threadsOf(slot));
+            convert(slot, item, line, replace, std::move(done));
+        };
+        BatchDriver batch(f.list, f.display, c.parallel, std::move(steps));
+        driver = &batch;
+        if (c.cores > 1)
+            batch.setCores(c.cores);
+        f.start(batch);
+        while (!f.running.empty())
+            f.end(static_cast<int>(f.running.front().item - f.items.data()));
+        EXPECT_TRUE(f.finished);
+        EXPECT_EQ(threads, c.threads) << c.files << " files, " << c.parallel << " at once, " << c.cores << " cores";
+    }
+}
+
 TEST(BatchDriver, CancelEndsEveryRunningConversionAndLeavesTheRest)
 {
     Fixture f(4);

@@ -63,6 +63,13 @@ TEST(ConversionCommand, CatalogueExamples)
     EXPECT_EQ(line(stereo, 12),
               R"("/tool/kescvt" -@ -i "/m/a.wav" -y -f amr -vn -acodec libamr_nb -ar 8000 -ab 6.7k -ac 1 "/out/a")");
 
+    // Encoding threads appear only above one; with one the line is the catalogue's.
+    const FormatEntry &first = formatEntry(0);
+    const EncodingParams defaults = defaultEncodingParams(0);
+    EXPECT_EQ(buildConversionCommand(kTool, stereo, "/out/a", first, defaults, {}, 1), line(stereo, 0));
+    EXPECT_EQ(buildConversionCommand(kTool, stereo, "/out/a", first, defaults, {}, 4),
+              R"("/tool/kescvt" -@ -i "/m/a.wav" -y -vn -acodec mp3 -ar 44100 -ab 128k -ac 2 -threads 4 "/out/a")");
+
     MediaItem real = probed("/m/talk.rmvb", 44100, 2);
     real.dsInput = true;
     EXPECT_EQ(line(real, 0),

@@ -3,6 +3,7 @@
 #include "amrencoder.h"
 #include "codectable.h"
 #include "ffmpegencoder.h"
+#include "flacjoin.h"
 #include "probereport.h"
 #include "progressreporter.h"
 #include "toolerror.h"
@@ -48,11 +49,14 @@ TEST(ToolOptions, ReadsTheProgramsCommandLinesInAnyOrder)
     EXPECT_EQ(amr.volume, 384);
     EXPECT_EQ(amr.output, "/m/.t.snvtmp-1.amr");
 
-    const ToolOptions reordered = parse({"/o.mp3", "-ab", "6.7k", "-y", "-i", "/a b.wav", "-@"});
+    EXPECT_EQ(amr.threads, 1);
+
+    const ToolOptions reordered = parse({"/o.mp3", "-ab", "6.7k", "-threads", "4", "-y", "-i", "/a b.wav", "-@"});
     EXPECT_EQ(reordered.output, "/o.mp3");
     EXPECT_EQ(reordered.bitRate, 6700);
     EXPECT_EQ(reordered.input, "/a b.wav");
     EXPECT_EQ(reordered.volume, 256);
+    EXPECT_EQ(reordered.threads, 4);
 
     const ToolOptions probe = parse({"-i", "song.mp3"});
     EXPECT_TRUE(probe.output.empty());
@@ -70,9 +74,22 @@ TEST(ToolOptions, RefusesWhatItCannotRead)
     EXPECT_EQ(parseFailure({"-i", "a.wav", "-ar", "44100x", "o.mp3"}), ExitUsage);
     EXPECT_EQ(parseFailure({"-i", "a.wav", "-ab", "1.2.3k", "o.mp3"}), ExitUsage);
     EXPECT_EQ(parseFailure({"-i", "a.wav", "-ab", "0k", "o.mp3"}), ExitUsage);
+    EXPECT_EQ(parseFailure({"-i", "a.wav", "-threads", "65", "o.mp3"}), ExitUsage);
     EXPECT_EQ(parseFailure({"-i", "a.wav", "o.mp3", "p.mp3"}), ExitUsage);
     EXPECT_EQ(parseFailure({"-@", "-i", "a.wav"}), ExitUsage);
     EXPECT_EQ(parseFailure({"-y", "o.mp3"}), ExitUsage);
+}
+
+TEST(FlacJoiner, FrameNumbersAreCodedAtEveryLength)
+{
+    using Bytes = std::vector<uint8_t>;
+    EXPECT_EQ(FlacJoiner::codedNumber(0x7f), (Bytes{0x7f}));
+    EXPECT_EQ(FlacJoiner::codedNumber(0x80), (Bytes{0xc2, 0x80}));
+    EXPECT_EQ(FlacJoiner::codedNumber(0x7ff), (Bytes{0xdf, 0xbf}));
+    EXPECT_EQ(FlacJoiner::codedNumber(0x800), (Bytes{0xe0, 0xa0, 0x80}));
+    EXPECT_EQ(FlacJoiner::codedNumber(0x10000), (Bytes{0xf0, 0x90, 0x80, 0x80}));
+    EXPECT_EQ(FlacJoiner::codedNumber(0x200000), (Bytes{0xf8, 0x88, 0x80, 0x80, 0x80}));
+    EXPECT_EQ(FlacJoiner::codedNumber(0x7fffffff), (Bytes{0xfd, 0xbf, 0xbf, 0xbf, 0xbf, 0xbf}));
 }
 
 TEST(CodecTable, ContainersFollowTheForcedNameOrTheLastExtension)
