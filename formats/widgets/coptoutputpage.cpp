@@ -156,27 +156,27 @@ void COptOutputPage::createLoudnessControls()
     etchedLine(this, dluRect(41, 254, 320, 1));
     icon(this, QStyle::SP_MediaVolume, "loudnessIcon", dluRect(12, 263, 21, 20));
 
-    QLabel *modeLabel = label(this, "&Mode:", "loudnessLabel", dluRect(44, 266, 50, 10));
-    m_loudnessList = place(new QComboBox(this), "loudnessList", dluRect(97, 263, 130, 14));
+    QLabel *modeLabel = label(this, "&Mode:", "loudnessLabel", dluRect(44, 265, 50, 10));
+    m_loudnessList = place(new QComboBox(this), "loudnessList", dluRect(137, 263, 112, 14));
     modeLabel->setBuddy(m_loudnessList);
     fillList(m_loudnessList, loudnessRows());
     m_loudnessList->setToolTip(QStringLiteral(
         "ReplayGain tags let players even out the loudness (reference -18 LUFS); normalising "
         "changes the audio itself, with one gain per track or album, and tags it as well."));
 
-    QLabel *targetLabel = label(this, "&Target:", "loudnessTargetLabel", dluRect(238, 266, 30, 10));
-    m_loudnessTargetEdit = place(new QLineEdit(this), "loudnessTargetEdit", dluRect(270, 263, 32, 14));
+    QLabel *targetLabel = label(this, "&Target:", "loudnessTargetLabel", dluRect(256, 265, 30, 10));
+    m_loudnessTargetEdit = place(new QLineEdit(this), "loudnessTargetEdit", dluRect(288, 263, 32, 14));
     targetLabel->setBuddy(m_loudnessTargetEdit);
-    label(this, "LUFS", "loudnessUnitLabel", dluRect(306, 266, 24, 10));
+    label(this, "LUFS", "loudnessUnitLabel", dluRect(324, 265, 24, 10));
     m_loudnessTargetEdit->setToolTip(QStringLiteral(
         "The loudness normalised audio is brought to, -31 to -5 LUFS; it is lowered further where "
         "the true peak would pass -1 dBTP. The format's own volume applies after it."));
 
     m_loudnessAlbumCheck = place(
         new QCheckBox(QStringLiteral("Normalise each album with one &gain (same album tag)"), this),
-        "loudnessAlbumCheck", dluRect(97, 282, 259, 10));
+        "loudnessAlbumCheck", dluRect(137, 282, 219, 10));
 
-    m_loudnessNote = label(this, "", "loudnessNote", dluRect(97, 296, 259, 18));
+    m_loudnessNote = label(this, "", "loudnessNote", dluRect(137, 296, 219, 18));
     m_loudnessNote->setTextFormat(Qt::PlainText);
     m_loudnessNote->setWordWrap(true);
 
