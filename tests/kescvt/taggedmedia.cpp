@@ -172,12 +172,12 @@ void write24BitSineWav(const std::string &path, int sampleRate, int channels, do
     std::ofstream(path, std::ios::binary) << wav;
 }
 
-DecodedAudio decodeAll(const std::string &path)
+DecodedPcm decodeAll(const std::string &path)
 {
     Input in(path);
     const int index = audioIndex(in.ctx);
     const AVCodecParameters *par = in.ctx->streams[index]->codecpar;
-    DecodedAudio result;
+    DecodedPcm result;
     result.bitsPerRawSample = par->bits_per_raw_sample;
     const AVCodec *codec = avcodec_find_decoder(par->codec_id);
     AVCodecContext *decoder = avcodec_alloc_context3(codec);

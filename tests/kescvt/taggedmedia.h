@@ -27,8 +27,8 @@ ReadBack readBack(const std::string &path);
 // 24-bit PCM WAV of a sine whose low bits are all in use.
 void write24BitSineWav(const std::string &path, int sampleRate, int channels, double seconds);
 
-struct DecodedAudio {
+struct DecodedPcm {
     std::vector<int32_t> samples; // interleaved, scaled to 32 bits
     int bitsPerRawSample = 0;     // as the container states it
 };
-DecodedAudio decodeAll(const std::string &path);
+DecodedPcm decodeAll(const std::string &path);

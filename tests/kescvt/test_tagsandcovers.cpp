@@ -136,8 +136,8 @@ TEST_F(TagsAndCovers, FlacDecodesToTheSourceSamplesAt16And24Bits)
     for (const auto &[name, bits] : {std::pair<std::string, int>{"s16", 16}, {"s24", 24}}) {
         const std::string flac = out.file(name + ".flac");
         ASSERT_TRUE(runKescvt(convertArgs(out.file(name + ".wav"), targets[14].options, flac)).succeeded()) << name;
-        const DecodedAudio source = decodeAll(out.file(name + ".wav"));
-        const DecodedAudio decoded = decodeAll(flac);
+        const DecodedPcm source = decodeAll(out.file(name + ".wav"));
+        const DecodedPcm decoded = decodeAll(flac);
         EXPECT_EQ(decoded.bitsPerRawSample, bits) << name;
         ASSERT_EQ(decoded.samples.size(), source.samples.size()) << name;
         EXPECT_TRUE(decoded.samples == source.samples) << name;
