@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <new>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -513,6 +514,22 @@ void InputFile::discardAllBut(int streamIndex)
 {
     for (unsigned i = 0; i < m_context->nb_streams; ++i)
         m_context->streams[i]->discard = static_cast<int>(i) == streamIndex ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+}
+
+CodecContextPtr InputFile::openAudioDecoder() const
+{
+    const AVStream *stream = m_context->streams[m_audioIndex];
+    CodecContextPtr decoder(avcodec_alloc_context3(m_audioDecoder));
+    if (!decoder)
+        throw std::bad_alloc();
+    int ret = avcodec_parameters_to_context(decoder.get(), stream->codecpar);
+    if (ret >= 0) {
+        decoder->pkt_timebase = stream->time_base;
+        ret = avcodec_open2(decoder.get(), m_audioDecoder, nullptr);
+    }
+    if (ret < 0)
+        throw ToolError(ExitInput, "cannot decode the audio of " + printable(m_path) + ": " + errorText(ret));
+    return decoder;
 }
 
 } // namespace kescvt

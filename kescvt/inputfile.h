@@ -27,6 +27,8 @@ public:
     // is none (see isUsableAudio()).
     int audioStreamIndex() const { return m_audioIndex; }
     const AVCodec *audioDecoder() const { return m_audioDecoder; }
+    // An opened decoder of audioDecoder() for that stream; throws ToolError(ExitInput).
+    CodecContextPtr openAudioDecoder() const;
     // Lets the demuxer skip every stream but the one being converted.
     void discardAllBut(int streamIndex);
     // av_read_frame with the bound on bytes read between two packets; false at the end.

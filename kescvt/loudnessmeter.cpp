@@ -115,18 +115,11 @@ LoudnessResult measureFile(const std::string &path)
         throw ToolError(ExitInput, "no usable audio stream in " + printable(path));
     input.discardAllBut(streamIndex);
     const AVStream *stream = input.context()->streams[streamIndex];
-    CodecContextPtr decoder(avcodec_alloc_context3(input.audioDecoder()));
+    CodecContextPtr decoder = input.openAudioDecoder();
     FramePtr frame = makeFrame();
     PacketPtr packet = makePacket();
-    if (!decoder || !frame || !packet)
+    if (!frame || !packet)
         throw std::bad_alloc();
-    int ret = avcodec_parameters_to_context(decoder.get(), stream->codecpar);
-    if (ret >= 0) {
-        decoder->pkt_timebase = stream->time_base;
-        ret = avcodec_open2(decoder.get(), input.audioDecoder(), nullptr);
-    }
-    if (ret < 0)
-        throw ToolError(ExitInput, "cannot decode the audio of " + printable(path) + ": " + errorText(ret));
 
     LoudnessMeter meter;
     int errors = 0;

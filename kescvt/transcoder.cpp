@@ -103,17 +103,7 @@ Transcoder::Transcoder(const ToolOptions &options)
 
 void Transcoder::openDecoder()
 {
-    const AVStream *stream = m_input.context()->streams[m_streamIndex];
-    m_decoder.reset(avcodec_alloc_context3(m_input.audioDecoder()));
-    if (!m_decoder)
-        throw std::bad_alloc();
-    int ret = avcodec_parameters_to_context(m_decoder.get(), stream->codecpar);
-    if (ret >= 0) {
-        m_decoder->pkt_timebase = stream->time_base;
-        ret = avcodec_open2(m_decoder.get(), m_input.audioDecoder(), nullptr);
-    }
-    if (ret < 0)
-        throw ToolError(ExitInput, "cannot decode the audio of " + printable(m_options.input) + ": " + errorText(ret));
+    m_decoder = m_input.openAudioDecoder();
 }
 
 // The figures a loudness conversion needs are known before any output exists: given on

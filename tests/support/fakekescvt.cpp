@@ -186,16 +186,25 @@ int runActions(int argc, char **argv)
 
 
 // The probe of one "-i" value: prints what the tool would and answers the exit status.
-int probe(std::string input)
+// The script an "-i" value names, read as the tool would open it; false (with the tool's
+// line for a missing file) when there is none.
+bool readScript(std::string input, bool &ds, std::string &content)
 {
-    const bool ds = startsWith(input, "DS:\\\\");
+    ds = startsWith(input, "DS:\\\\");
     if (ds)
         input = input.substr(5);
+    if (readAll(input, content))
+        return true;
+    std::cout << input << ": No such file or directory\n";
+    return false;
+}
+
+int probe(const std::string &input)
+{
+    bool ds = false;
     std::string content;
-    if (!readAll(input, content)) {
-        std::cout << input << ": No such file or directory\n";
+    if (!readScript(input, ds, content))
         return 1;
-    }
     for (const auto &line : lines(content)) {
         if (line == "probe|crash") {
             std::cout << std::flush;
@@ -258,15 +267,10 @@ int main(int argc, char **argv)
     logRun(argc, argv);
     if (!conversion)
         return probe(input);
-    const bool ds = startsWith(input, "DS:\\\\");
-    if (ds)
-        input = input.substr(5);
-
+    bool ds = false;
     std::string content;
-    if (!readAll(input, content)) {
-        std::cout << input << ": No such file or directory\n";
+    if (!readScript(input, ds, content))
         return 1;
-    }
     const std::vector<std::string> script = lines(content);
 
     const std::string output = argv[argc - 1];
