@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <thread>
 #include <utility>
 
 #include <QApplication>
@@ -23,6 +22,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "app/addingrun.h"
+#include "app/batchrun.h"
 #include "app/commandids.h"
 #include "app/desktopnotification.h"
 #include "app/helpviewer.h"
@@ -30,22 +31,13 @@
 #include "app/mainwindowlook.h"
 #include "app/shellactions.h"
 #include "app/siteaddresses.h"
-#include "batch/albumloudness.h"
-#include "batch/batchdriver.h"
-#include "batch/batchtarget.h"
 #include "batch/widgets/addingprogresswindow.h"
 #include "batch/widgets/batchprogresswindow.h"
-#include "converter/conversionjob.h"
-#include "converter/mediaprobe.h"
-#include "converter/probeservice.h"
-#include "filelist/addfiles.h"
 #include "filelist/filecollector.h"
-#include "filelist/foldersearch.h"
 #include "filelist/openfilefilters.h"
 #include "filelist/widgets/medialistview.h"
 #include "formats/formatcatalogue.h"
 #include "formats/generaloptionsrules.h"
-#include "formats/loudnessoptions.h"
 #include "formats/widgets/optionssheet.h"
 #include "platform/documentsfolder.h"
 #include "platform/programfolder.h"
@@ -55,8 +47,6 @@
 #include "ui/waitcursor.h"
 
 namespace {
-
-constexpr int kProbesPerService = 2;
 
 QString qs(const std::string &bytes)
 {
@@ -375,7 +365,7 @@ void MainWindow::addFiles()
     m_settings.FilesFolder = first.substr(0, first.rfind('/') + 1);
     writeProgramSettings(*m_store, m_settings, FilesFolderGroup);
     // Picked files pass neither the extension filter nor shortcut resolution.
-    addWithProgress(pending, nullptr);
+    startAddingRun()->addFiles(pending);
 }
 
 void MainWindow::addFolder()
@@ -400,14 +390,6 @@ void MainWindow::addFolder()
     searchFolderWithProgress(folder);
 }
 
-std::unique_ptr<AddingProgressWindow> MainWindow::openAddingWindow()
-{
-    auto window = std::make_unique<AddingProgressWindow>();
-    window->open(this);
-    emit addingWindowOpened(window.get());
-    return window;
-}
-
 void MainWindow::searchFolderWithProgress(const std::string &folder)
 {
     searchAndAdd({folder}, false);
@@ -427,29 +409,7 @@ void MainWindow::addArrived(const std::vector<std::string> &names, bool named)
 
 void MainWindow::searchAndAdd(const std::vector<std::string> &names, bool named)
 {
-    auto window = openAddingWindow();
-    window->setText("Searching files...");
-    window->startBar(0);
-    m_found = 0;
-    m_filteredOut = 0;
-    m_search = std::make_unique<FolderSearch>(m_settings.EnableExtFilter != 0, m_extensionFilter);
-    addWithProgress({}, std::move(window), true);
-    if (m_addingWindow->isCancelRequested()) {
-        m_adder->cancel();
-        return;
-    }
-    // The found paths go to the probes while the search goes on.
-    m_search->start(
-        names, named,
-        [this](std::vector<std::string> paths) {
-            m_found += paths.size();
-            m_addingWindow->setText("Searching files... " + std::to_string(m_found) + " found");
-            m_adder->addPending(std::move(paths));
-        },
-        [this] {
-            m_filteredOut = m_search->filteredOut();
-            m_adder->endPending();
-        });
+    startAddingRun()->searchAndAdd(names, named, m_settings.EnableExtFilter != 0, m_extensionFilter);
 }
 
 void MainWindow::openFiles(const std::vector<std::string> &names)
@@ -486,93 +446,33 @@ void MainWindow::bringToFront(const QString &token)
     activateWindow();
 }
 
-ConverterRunner &MainWindow::runner(int slot)
-{
-    while (static_cast<int>(m_runners.size()) <= slot)
-        m_runners.push_back(std::make_unique<ConverterRunner>());
-    return *m_runners[static_cast<std::size_t>(slot)];
-}
-
-void MainWindow::addWithProgress(const std::vector<std::string> &pending,
-                                 std::unique_ptr<AddingProgressWindow> window, bool morePending)
+AddingRun *MainWindow::startAddingRun()
 {
     // Rows put back after an add could list a file twice.
     m_removed.clear();
-    const int parallel = simultaneousConversions(m_settings.SimultaneousConversions);
-    m_probeServices.clear();
-    for (int slot = 0; slot < parallel; ++slot)
-        m_probeServices.push_back(std::make_unique<ProbeService>(m_converterPath));
     setWorking(true);
-    m_wait = std::make_unique<WaitCursor>();
-    m_addingWindow = window ? std::move(window) : openAddingWindow();
-    m_adder = std::make_unique<FileAdder>(
-        // Two probes per service: the next file waits in the tool while one is read.
-        *m_addingWindow, parallel * kProbesPerService,
-        [this](const std::string &path) { return m_map.find(path) != nullptr; },
-        [](const std::string &path) { return MediaItemMap::keyOfPath(path); },
-        [this](int slot, const std::string &path, std::function<void(ProbeEnd)> done) {
-            startMediaProbe(*m_probeServices[static_cast<std::size_t>(slot / kProbesPerService)], path,
-                            std::move(done));
-        },
-        [this](const std::string &path, std::unique_ptr<MediaItem> item) {
-            return addProbedItem(path, std::move(item), m_map, m_list->batchingSink());
-        });
-    connect(m_addingWindow.get(), &ProgressWindow::cancelRequestedChanged, this, [this] {
-        if (m_search)
-            m_search->cancel();
-        if (m_adder)
-            m_adder->cancel();
-    });
-    // The end may come before start() returns (nothing to probe): it is taken
-    // from the event loop, where the adder can go.
-    m_adder->start(
-        pending, [this] { QMetaObject::invokeMethod(this, &MainWindow::endAdding, Qt::QueuedConnection); },
-        morePending);
+    m_addingRun = std::make_unique<AddingRun>(AddingRunSetup{
+        this, m_list, &m_map, m_converterPath, simultaneousConversions(m_settings.SimultaneousConversions)});
+    connect(m_addingRun.get(), &AddingRun::windowOpened, this, &MainWindow::addingWindowOpened);
+    connect(m_addingRun.get(), &AddingRun::finished, this, &MainWindow::endAdding);
+    return m_addingRun.get();
 }
 
 void MainWindow::endAdding()
 {
-    if (!m_adder)
-        return; // stopped by a close meanwhile
-    const std::string failures = m_adder->failureText();
-    const std::string toolFailure = m_adder->toolFailure();
-    m_search.reset();
-    m_probeServices.clear();
-    m_list->flushAddedRows();
-    m_addingWindow->finish();
-    m_addingWindow.reset();
-    m_adder.reset();
-    m_wait.reset();
+    // Out of the way before anything is said, so the window is no longer busy.
+    AddingRun *run = m_addingRun.release();
     setWorking(false);
-    if (!toolFailure.empty())
-        userPrompts().message(this, qs(m_converterPath + ": " + toolFailure), UserPrompts::Icon::Warning);
-    if (!failures.empty())
-        userPrompts().message(this, qs(failedFilesMessage(failures)), UserPrompts::Icon::Warning);
-    // Files arrived and the filter took them all: without a word the window would look
-    // as if it had not noticed them.
-    if (m_found == 0 && m_filteredOut > 0)
-        userPrompts().message(
-            this,
-            QStringLiteral("No file was added: none of them has an extension listed under \"Only add the "
-                           "following file extensions for \"Add Folder\" and Drag/Drop\" in Options."),
-            UserPrompts::Icon::Information);
-    m_filteredOut = 0;
+    run->report();
+    run->deleteLater();
     emit workFinished();
 }
 
 void MainWindow::stopAddingAndClose()
 {
     m_quitAfterAdding = false;
-    if (m_adder) {
-        m_adder->cancel();
-        // Gone runners and services kill and reap their probes and never call back.
-        m_search.reset();
-        m_probeServices.clear();
-        m_runners.clear();
-        m_addingWindow->finish();
-        m_addingWindow.reset();
-        m_adder.reset();
-        m_wait.reset();
+    if (m_addingRun) {
+        m_addingRun.reset();
         setWorking(false);
         emit workFinished();
     }
@@ -695,60 +595,13 @@ void MainWindow::convertSelected()
 void MainWindow::runBatch(const std::vector<int> &rows)
 {
     m_removed.clear();
-    m_batchEntries.clear();
-    for (int row : rows)
-        m_batchEntries.push_back(BatchEntry{m_list->itemOfRow(row), row});
-
-    m_wait = std::make_unique<WaitCursor>();
     setWorking(true);
-    m_batchWindow = std::make_unique<BatchProgressWindow>();
-    m_batchWindow->open(this);
-    emit batchWindowOpened(m_batchWindow.get());
-
-    const int format = m_currentFormat;
-    BatchSteps steps;
-    steps.resolveOutputPath = [this, format](MediaItem &item, const BatchSteps::Reserved &reserved,
-                                             std::string &status, std::string &note) {
-        return resolveBatchTarget(item, m_settings, formatEntry(format).extension, m_setup.documentsFolder,
-                                  reserved, status, note);
-    };
-    steps.convert = [this, format](int slot, MediaItem &item, ProgressDisplay &line, bool replaceAppearing,
-                                   std::function<void(const ConversionEnd &)> done) {
-        const MeasuredLoudness measured = m_batch->measuredLoudness(item);
-        startConversionJob(runner(slot), m_converterPath, item, format, m_params[static_cast<size_t>(format)],
-                           line, replaceAppearing, std::move(done),
-                           loudnessRequestFor(m_settings, format, measured.track ? &measured : nullptr),
-                           m_batch ? m_batch->threadsOf(slot) : 1);
-    };
-    if (wantsAlbumPass(m_settings, format))
-        steps.measure = [this](int slot, MediaItem &item, std::function<void(const LoudnessMeasure &)> done) {
-            auto reader = std::make_shared<LoudnessMeasureReader>();
-            runner(slot).startMeasure(
-                buildMeasureCommand(m_converterPath, item), [reader](std::string_view line) { reader->takeLine(line); },
-                [reader, done = std::move(done)](int verdict) {
-                    LoudnessMeasure measure = reader->result();
-                    measure.complete = measure.complete && verdict == 1;
-                    done(measure);
-                });
-        };
-    steps.cancel = [this](int slot) { runner(slot).cancel(); };
-    m_batch = std::make_unique<BatchDriver>(*m_list, *m_batchWindow,
-                                            simultaneousConversions(m_settings.SimultaneousConversions),
-                                            std::move(steps));
-    m_batch->setCores(static_cast<int>(std::thread::hardware_concurrency()));
-    connect(m_batchWindow.get(), &ProgressWindow::cancelRequestedChanged, this, [this] {
-        if (m_batch)
-            m_batch->cancel();
-    });
-    m_batchClock = new QTimer(this);
-    connect(m_batchClock, &QTimer::timeout, this, [this] {
-        if (m_batch && m_batch->parallel() > 1)
-            m_batch->showTimes();
-    });
-    m_batchClock->start(1000);
-    m_batch->start(m_batchEntries, formatEntry(format).displayName, [this] {
-        QMetaObject::invokeMethod(this, &MainWindow::endBatch, Qt::QueuedConnection);
-    });
+    m_batchRun = std::make_unique<BatchRun>(BatchRunSetup{
+        this, m_list, m_settings, m_currentFormat, m_params[static_cast<size_t>(m_currentFormat)], m_converterPath,
+        m_setup.documentsFolder, m_setup.showInFolder, m_setup.notify});
+    connect(m_batchRun.get(), &BatchRun::windowOpened, this, &MainWindow::batchWindowOpened);
+    connect(m_batchRun.get(), &BatchRun::finished, this, &MainWindow::endBatch);
+    m_batchRun->start(rows);
 }
 
 void MainWindow::setWorking(bool working)
@@ -776,18 +629,8 @@ void MainWindow::setWorking(bool working)
 
 void MainWindow::endBatch()
 {
-    delete m_batchClock;
-    m_batchClock = nullptr;
-    m_batchWindow->finish();
-    m_batchWindow.reset();
-    const bool cancelled = m_batch->cancelled();
-    const std::vector<BatchFailure> failures = m_batch->failures();
-    const std::vector<BatchFailure> fallbacks = m_batch->fallbacks();
-    const std::string toolFailure = m_batch->toolFailure();
-    const int count = m_batch->count();
-    const auto elapsed = m_batch->elapsed();
-    m_batch.reset();
-    m_wait.reset();
+    BatchRun *run = m_batchRun.release();
+    run->deleteLater();
     setWorking(false);
     emit workFinished();
 
@@ -795,28 +638,7 @@ void MainWindow::endBatch()
         close();
         return;
     }
-    if (cancelled)
-        return;
-    if (m_settings.BrowseOutputFolder) {
-        const std::string output = BatchDriver::firstExistingOutput(m_batchEntries);
-        if (!output.empty())
-            m_setup.showInFolder(output);
-    }
-    // A long batch that ends while the user is elsewhere is worth a word.
-    if (elapsed > std::chrono::seconds(10) && !isActiveWindow())
-        m_setup.notify(QStringLiteral("Sonavert"),
-                       qs(BatchDriver::outcomeText(count, static_cast<int>(failures.size()))));
-    if (!toolFailure.empty())
-        userPrompts().message(this, qs(m_converterPath + ": " + toolFailure), UserPrompts::Icon::Warning);
-    else if (!failures.empty() || !fallbacks.empty()) {
-        // Rows that went to the Documents folder look like any success: the
-        // end message is where the user learns it.
-        std::string text = failures.empty() ? std::string() : BatchDriver::failureSummary(failures, count);
-        if (!fallbacks.empty())
-            text += (text.empty() ? "" : "\n") + BatchDriver::fallbackSummary(fallbacks, count);
-        userPrompts().message(this, qs(text),
-                              failures.empty() ? UserPrompts::Icon::Information : UserPrompts::Icon::Warning);
-    }
+    run->report();
 }
 
 // --- Window behaviour ------------------------------------------------------
@@ -908,26 +730,26 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Running work is never closed under; conversions may be cancelled first.
-    if (m_batch) {
+    if (m_batchRun) {
         event->ignore();
-        if (!m_batch->cancelled() && !m_quitAfterBatch) {
+        if (!m_batchRun->cancelled() && !m_quitAfterBatch) {
             userPrompts().ask(this, QStringLiteral("Files are still being converted. Cancel the conversions and quit?"),
                               [self = QPointer<MainWindow>(this)](bool yes) {
                                   if (!yes || !self)
                                       return;
                                   // The batch may have ended while the question was open:
                                   // Yes still means quit.
-                                  if (!self->m_batch) {
+                                  if (!self->m_batchRun) {
                                       self->close();
                                       return;
                                   }
                                   self->m_quitAfterBatch = true;
-                                  self->m_batch->cancel();
+                                  self->m_batchRun->cancel();
                               });
         }
         return;
     }
-    if (m_adder) {
+    if (m_addingRun) {
         // Adding loses nothing when stopped: it stops at once and the window
         // closes, without a question. Torn down from the event loop, as the
         // close may come from inside a probe's own end.

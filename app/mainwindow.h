@@ -11,20 +11,14 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "batch/batchdriver.h"
-#include "converter/converterrunner.h"
+#include "app/addingrun.h"
+#include "app/batchrun.h"
 #include "filelist/mediaitemmap.h"
 #include "filelist/medialistmodel.h"
 #include "formats/encodingparams.h"
 #include "formats/programsettings.h"
 
 class AddingProgressWindow;
-class BatchDriver;
-class FileAdder;
-class FolderSearch;
-class ProbeService;
-class QTimer;
-class WaitCursor;
 class MainCommands;
 class BatchProgressWindow;
 class ImageButton;
@@ -80,7 +74,7 @@ public:
     const MediaItemMap &itemMap() const { return m_map; }
     const std::string &converterToolPath() const { return m_converterPath; }
     // Adding or converting is under way.
-    bool isBusy() const { return m_adder != nullptr || m_batch != nullptr; }
+    bool isBusy() const { return m_addingRun != nullptr || m_batchRun != nullptr; }
 
 public slots:
     void addFiles();
@@ -140,22 +134,19 @@ private:
     void fillFormatSelector();
     void loadStoredState();
     void searchFolderWithProgress(const std::string &folder);
-    void addWithProgress(const std::vector<std::string> &pending,
-                         std::unique_ptr<AddingProgressWindow> window, bool morePending = false);
+    // Rests the window and makes the adding run, which the caller starts.
+    AddingRun *startAddingRun();
     // Searches the names (as dropped) off the window's thread while their files are added.
     void searchAndAdd(const std::vector<std::string> &names, bool named);
     void endAdding();
     // Stops the probes at once, drops what they would add and closes.
     void stopAddingAndClose();
-    std::unique_ptr<AddingProgressWindow> openAddingWindow();
     void runBatch(const std::vector<int> &rows);
     void endBatch();
     // Rests the window's controls while files are added or converted, all but
     // the frame's minimise and close buttons, so the window can still be
     // moved, minimised and closed (closing asks) during a long batch.
     void setWorking(bool working);
-    // The runner of one simultaneous run; made when first needed.
-    ConverterRunner &runner(int slot);
     void clearList();
     // The guards of the list commands.
     void tellNoSelection();
@@ -189,22 +180,11 @@ private:
     std::vector<std::string> m_extensionFilter;
     int m_currentFormat = 0;
     MediaItemMap m_map;
-    std::vector<std::unique_ptr<ConverterRunner>> m_runners;
     std::string m_converterPath;
     EncodingParamsSet m_params;
 
-    std::unique_ptr<FileAdder> m_adder;
-    std::unique_ptr<FolderSearch> m_search;
-    std::size_t m_found = 0;
-    int m_filteredOut = 0; // files the extension filter left out of the last search
-    // The probe services of one add; none outlives it.
-    std::vector<std::unique_ptr<ProbeService>> m_probeServices;
-    std::unique_ptr<AddingProgressWindow> m_addingWindow;
-    std::unique_ptr<BatchDriver> m_batch;
-    std::unique_ptr<BatchProgressWindow> m_batchWindow;
-    std::vector<BatchEntry> m_batchEntries;
-    QTimer *m_batchClock = nullptr;
-    std::unique_ptr<WaitCursor> m_wait;
+    std::unique_ptr<AddingRun> m_addingRun;
+    std::unique_ptr<BatchRun> m_batchRun;
     bool m_quitAfterBatch = false;
     bool m_quitAfterAdding = false;
     bool m_shutDown = false;

@@ -4,69 +4,57 @@
 
 #include "batch/batchprogressdisplay.h"
 #include "common/pathparts.h"
+#include "converter/runnerpool.h"
 #include "converter/progressdisplay.h"
 
-AlbumPass::AlbumPass(BatchProgressDisplay &display, int parallel, Measure measure,
-                     std::function<void(int slot)> cancelSlot)
-    : m_display(display), m_parallel(std::max(parallel, 1)), m_measure(std::move(measure)),
-      m_cancelSlot(std::move(cancelSlot))
+AlbumPass::AlbumPass(BatchProgressDisplay &display, RunnerPool &pool, Measure measure)
+    : m_display(display), m_pool(pool), m_measure(std::move(measure))
 {
+    QObject::connect(&m_pool, &RunnerPool::drained, [this] { finishIfDone(); });
 }
 
 void AlbumPass::start(const std::vector<BatchEntry> &batch, std::function<void()> finished)
 {
     m_batch = batch;
     m_measures.assign(batch.size(), LoudnessMeasure{});
-    m_slotEntry.assign(static_cast<std::size_t>(m_parallel), -1);
     m_finished = std::move(finished);
     m_started = true;
     m_display.startLowerBar(static_cast<int>(batch.size()));
-    fill();
-    finishIfDone();
+    std::vector<RunnerPool::Task> tasks;
+    for (std::size_t index = 0; index < m_batch.size(); ++index)
+        tasks.push_back([this, index](int slot) { return startMeasure(index, slot); });
+    m_pool.submit(std::move(tasks));
 }
 
-void AlbumPass::fill()
+bool AlbumPass::startMeasure(std::size_t index, int slot)
 {
-    while (m_running < m_parallel && m_next < m_batch.size() && !m_cancelled) {
-        const std::size_t index = m_next++;
-        const int slot = static_cast<int>(std::find(m_slotEntry.begin(), m_slotEntry.end(), -1) - m_slotEntry.begin());
-        m_slotEntry[static_cast<std::size_t>(slot)] = static_cast<int>(index);
-        ++m_running;
-        m_display.setLowerText("Measuring loudness " + std::to_string(index + 1) + " of " +
-                               std::to_string(m_batch.size()) + "...");
-        ProgressDisplay &line = m_display.line(slot);
-        line.setUpperText("Measuring " + pathparts::fileNamePart(m_batch[index].item->sourcePath) + "...");
-        line.setUpperPosition(0);
-        m_measure(slot, *m_batch[index].item,
-                  [this, index, slot](const LoudnessMeasure &measure) { take(index, slot, measure); });
-    }
+    m_display.setLowerText("Measuring loudness " + std::to_string(index + 1) + " of " +
+                           std::to_string(m_batch.size()) + "...");
+    ProgressDisplay &line = m_display.line(slot);
+    line.setUpperText("Measuring " + pathparts::fileNamePart(m_batch[index].item->sourcePath) + "...");
+    line.setUpperPosition(0);
+    m_measure(slot, *m_batch[index].item,
+              [this, index, slot](const LoudnessMeasure &measure) { take(index, slot, measure); });
+    return true;
 }
 
 void AlbumPass::take(std::size_t index, int slot, const LoudnessMeasure &measure)
 {
     m_measures[index] = measure;
-    m_slotEntry[static_cast<std::size_t>(slot)] = -1;
-    --m_running;
     m_display.stepLower();
     m_display.line(slot).setUpperText("");
-    fill();
-    finishIfDone();
+    m_pool.finish(slot);
 }
 
 void AlbumPass::cancel()
 {
-    if (!isRunning() || m_cancelled)
-        return;
-    m_cancelled = true;
-    for (std::size_t slot = 0; slot < m_slotEntry.size(); ++slot)
-        if (m_slotEntry[slot] >= 0 && m_cancelSlot)
-            m_cancelSlot(static_cast<int>(slot));
-    finishIfDone();
+    if (isRunning())
+        m_cancelled = true;
 }
 
 void AlbumPass::finishIfDone()
 {
-    if (m_done || !m_started || m_running > 0 || (m_next < m_batch.size() && !m_cancelled))
+    if (m_done || !m_started || !m_pool.isIdle())
         return;
     m_done = true;
     m_albums = albumFiguresOf(m_measures);

@@ -8,19 +8,20 @@
 #include "batch/batchdriver.h"
 
 class BatchProgressDisplay;
+class RunnerPool;
 
 // The first phase of a batch that wants album figures: every file's loudness is measured
-// (decoding only), at most `parallel` at once on the batch's lines, "Measuring loudness
+// (decoding only), on the batch's pool and lines, "Measuring loudness
 // %d of %d..." below. Then each file's track figures and its album's are known.
 class AlbumPass {
 public:
     using Measure = std::function<void(int slot, MediaItem &item, std::function<void(const LoudnessMeasure &)> done)>;
 
-    AlbumPass(BatchProgressDisplay &display, int parallel, Measure measure, std::function<void(int slot)> cancelSlot);
+    AlbumPass(BatchProgressDisplay &display, RunnerPool &pool, Measure measure);
 
     // finished is called once, when the last measure has ended (after a cancel too).
     void start(const std::vector<BatchEntry> &batch, std::function<void()> finished);
-    // Ends the running measures at once and starts no more.
+    // Counts the pass as cancelled; whoever cancels the pool ends its measures.
     void cancel();
     bool isRunning() const { return m_started && !m_done; }
     bool cancelled() const { return m_cancelled; }
@@ -31,21 +32,17 @@ public:
     std::string noteFor(std::size_t index) const;
 
 private:
-    void fill();
+    bool startMeasure(std::size_t index, int slot);
     void take(std::size_t index, int slot, const LoudnessMeasure &measure);
     void finishIfDone();
 
     BatchProgressDisplay &m_display;
-    int m_parallel;
+    RunnerPool &m_pool;
     Measure m_measure;
-    std::function<void(int)> m_cancelSlot;
     std::vector<BatchEntry> m_batch;
     std::vector<LoudnessMeasure> m_measures;
     std::vector<std::optional<LoudnessFigures>> m_albums;
-    std::vector<int> m_slotEntry;
     std::function<void()> m_finished;
-    std::size_t m_next = 0;
-    int m_running = 0;
     bool m_started = false;
     bool m_done = false;
     bool m_cancelled = false;

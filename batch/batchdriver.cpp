@@ -34,8 +34,6 @@ std::string lowerText(int number, int count, const std::string &displayName)
            + " file(s) to " + displayName + "...";
 }
 
-constexpr const char *kSkippedStatus = "Target exists and skipped";
-
 std::string clock(long long seconds)
 {
     char text[32];
@@ -62,7 +60,10 @@ void BatchDriver::start(const std::vector<BatchEntry> &batch, const std::string 
     m_startTime = std::chrono::steady_clock::now();
     // More lines than files would only stay empty.
     m_parallel = std::clamp(m_parallel, 1, std::max(count(), 1));
-    m_slotEntry.assign(static_cast<std::size_t>(m_parallel), -1);
+    m_pool = std::make_unique<RunnerPool>(m_parallel);
+    if (m_steps.cancel)
+        m_pool->setCancelSlot(m_steps.cancel);
+    QObject::connect(m_pool.get(), &RunnerPool::drained, [this] { finishIfDone(); });
     m_slotThreads.assign(static_cast<std::size_t>(m_parallel), 0);
     m_display.setLineCount(m_parallel);
     m_lines = std::make_unique<LineStack>(m_display, m_parallel);
@@ -70,12 +71,11 @@ void BatchDriver::start(const std::vector<BatchEntry> &batch, const std::string 
     if (m_parallel > 1)
         showTimes();
     if (m_steps.measure) {
-        m_albumPass = std::make_unique<AlbumPass>(m_display, m_parallel, m_steps.measure, m_steps.cancel);
+        m_albumPass = std::make_unique<AlbumPass>(m_display, *m_pool, m_steps.measure);
         m_albumPass->start(m_batch, [this] { afterAlbumPass(); });
         return;
     }
-    fill();
-    finishIfDone();
+    submitEntries();
 }
 
 void BatchDriver::afterAlbumPass()
@@ -85,8 +85,7 @@ void BatchDriver::afterAlbumPass()
         return;
     }
     m_display.startLowerBar(count());
-    fill();
-    finishIfDone();
+    submitEntries();
 }
 
 MeasuredLoudness BatchDriver::measuredLoudness(const MediaItem &item) const
@@ -97,12 +96,12 @@ MeasuredLoudness BatchDriver::measuredLoudness(const MediaItem &item) const
     return {};
 }
 
-void BatchDriver::fill()
+void BatchDriver::submitEntries()
 {
-    while (m_running < m_parallel && m_next < m_batch.size() && !m_cancelled && m_toolFailure.empty()) {
-        const auto free = std::find(m_slotEntry.begin(), m_slotEntry.end(), -1);
-        startEntry(m_next++, static_cast<int>(free - m_slotEntry.begin()));
-    }
+    std::vector<RunnerPool::Task> tasks;
+    for (std::size_t index = 0; index < m_batch.size(); ++index)
+        tasks.push_back([this, index](int slot) { return startEntry(index, slot); });
+    m_pool->submit(std::move(tasks));
 }
 
 bool BatchDriver::isReserved(const std::string &name) const
@@ -110,7 +109,7 @@ bool BatchDriver::isReserved(const std::string &name) const
     return std::find(m_reserved.begin(), m_reserved.end(), name) != m_reserved.end();
 }
 
-void BatchDriver::startEntry(std::size_t index, int slot)
+bool BatchDriver::startEntry(std::size_t index, int slot)
 {
     const BatchEntry &entry = m_batch[index];
     MediaItem &item = *entry.item;
@@ -128,9 +127,10 @@ void BatchDriver::startEntry(std::size_t index, int slot)
     std::string status;
     std::string note;
     const BatchSteps::Reserved reserved = [this](const std::string &name) { return isReserved(name); };
-    if (!m_steps.resolveOutputPath(item, reserved, status, note)) {
+    const TargetOutcome outcome = m_steps.resolveOutputPath(item, reserved, status, note);
+    if (outcome != TargetOutcome::Resolved) {
         // A target skipped by the user's own policy is no failure to report.
-        if (status == kSkippedStatus) {
+        if (outcome == TargetOutcome::Skipped) {
             item.outputPath.clear();
             m_sink.setStatus(entry.row, status);
         } else {
@@ -141,7 +141,7 @@ void BatchDriver::startEntry(std::size_t index, int slot)
             m_display.stepLower();
             m_lines->end(slot);
         }
-        return;
+        return false;
     }
     if (m_albumPass) {
         const std::string loudnessNote = m_albumPass->noteFor(index);
@@ -149,13 +149,11 @@ void BatchDriver::startEntry(std::size_t index, int slot)
     }
     const bool replaceAppearing = isReserved(item.outputPath);
     m_reserved.push_back(item.outputPath);
-    m_slotEntry[static_cast<std::size_t>(slot)] = static_cast<int>(index);
     int busyCores = 0;
     for (const int threads : m_slotThreads)
         busyCores += threads;
     m_slotThreads[static_cast<std::size_t>(slot)] =
         threadShare(m_cores - busyCores, count() - static_cast<int>(index));
-    ++m_running;
     m_steps.convert(slot, item, line, replaceAppearing,
                     [this, index, slot, note](const ConversionEnd &end) {
                         // A success carries the resolution's note in place of a reason.
@@ -164,15 +162,15 @@ void BatchDriver::startEntry(std::size_t index, int slot)
                             noted.reason = note;
                         takeEnd(index, slot, noted);
                     });
+    return true;
 }
 
 void BatchDriver::takeEnd(std::size_t index, int slot, const ConversionEnd &end)
 {
     const BatchEntry &entry = m_batch[index];
     MediaItem &item = *entry.item;
-    --m_running;
+    bool toolMissing = false;
     ++m_finishedCount;
-    m_slotEntry[static_cast<std::size_t>(slot)] = -1;
     m_slotThreads[static_cast<std::size_t>(slot)] = 0;
     const auto reservation = std::find(m_reserved.begin(), m_reserved.end(), item.outputPath);
     if (reservation != m_reserved.end())
@@ -183,11 +181,12 @@ void BatchDriver::takeEnd(std::size_t index, int slot, const ConversionEnd &end)
         m_sink.setStatusDetail(entry.row, "Saved as " + item.outputPath + (end.reason.empty() ? "" : "\n" + end.reason));
         if (!end.reason.empty())
             m_fallbacks.push_back(BatchFailure{pathparts::fileNamePart(item.sourcePath), end.reason});
-    } else if (m_cancelled) {
+    } else if (cancelled()) {
         item.outputPath.clear();
         m_sink.setStatus(entry.row, "Cancelled");
     } else {
-        if (end.toolMissing && m_toolFailure.empty())
+        toolMissing = end.toolMissing;
+        if (toolMissing && m_toolFailure.empty())
             m_toolFailure = end.reason;
         fail(entry, "Conversion Failure", end.converted ? "The converter wrote nothing." : end.reason);
     }
@@ -196,8 +195,7 @@ void BatchDriver::takeEnd(std::size_t index, int slot, const ConversionEnd &end)
         m_lines->end(slot);
         showTimes();
     }
-    fill();
-    finishIfDone();
+    m_pool->finish(slot, toolMissing);
 }
 
 void BatchDriver::fail(const BatchEntry &entry, const std::string &status, const std::string &reason)
@@ -211,23 +209,16 @@ void BatchDriver::fail(const BatchEntry &entry, const std::string &status, const
 
 void BatchDriver::cancel()
 {
-    if (!isRunning() || m_cancelled)
+    if (!isRunning() || cancelled())
         return;
-    m_cancelled = true;
     if (m_albumPass)
         m_albumPass->cancel();
-    for (std::size_t slot = 0; slot < m_slotEntry.size(); ++slot) {
-        if (m_slotEntry[slot] >= 0)
-            m_steps.cancel(static_cast<int>(slot));
-    }
-    finishIfDone();
+    m_pool->cancelAll();
 }
 
 void BatchDriver::finishIfDone()
 {
-    if (m_done || !m_started || m_running > 0 || (m_albumPass && m_albumPass->isRunning()))
-        return;
-    if (m_next < m_batch.size() && !m_cancelled && m_toolFailure.empty())
+    if (m_done || !m_started || !m_pool->isIdle() || (m_albumPass && m_albumPass->isRunning()))
         return;
     m_done = true;
     if (m_finished)

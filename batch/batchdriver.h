@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "batch/linestack.h"
+#include "batch/outputpathresolver.h"
 #include "converter/conversionjob.h"
 #include "converter/loudnessmeasure.h"
+#include "converter/runnerpool.h"
 #include "filelist/mediaitem.h"
 
 class AlbumPass;
@@ -35,10 +37,10 @@ struct BatchFailure {
 struct BatchSteps {
     // True when a conversion of this batch that is still running writes name.
     using Reserved = std::function<bool(const std::string &name)>;
-    // Sets item.outputPath, counting reserved names as existing; false with a
-    // status text when no target can be made. note: words for the tooltip
+    // Sets item.outputPath, counting reserved names as existing; otherwise a
+    // status text says why there is no target. note: words for the tooltip
     // about where the output goes (e.g. the documents-folder fallback).
-    std::function<bool(MediaItem &item, const Reserved &reserved, std::string &status, std::string &note)>
+    std::function<TargetOutcome(MediaItem &item, const Reserved &reserved, std::string &status, std::string &note)>
         resolveOutputPath;
     // Starts converting item on line `slot` of the window; done is called
     // once, later, from the event loop. replaceAppearing: the target is a name
@@ -46,15 +48,16 @@ struct BatchSteps {
     std::function<void(int slot, MediaItem &item, ProgressDisplay &line, bool replaceAppearing,
                        std::function<void(const ConversionEnd &)> done)>
         convert;
-    // Ends the conversion running on slot at once; its done follows.
+    // Ends the conversion running on slot at once; its done follows. Unset: the
+    // slot's runner in the pool is cancelled.
     std::function<void(int slot)> cancel;
     // When set, every file's loudness is measured on the lines first (the album pass),
     // and cancel ends a measure as it ends a conversion.
     std::function<void(int slot, MediaItem &item, std::function<void(const LoudnessMeasure &)> done)> measure;
 };
 
-// Converts the files of a batch in display order, at most `parallel` at once:
-// statuses in the list, one progress line per running conversion, the files
+// Converts the files of a batch in display order, at most `parallel` at once
+// (the pool's slots, whose runners the steps may use): statuses in the list, one progress line per running conversion, the files
 // counted below. Output paths are resolved one row at a time, when the row
 // starts, and each chosen target is reserved until its conversion ends, so two
 // rows never write one name. Showing and closing the window, disabling the
@@ -78,9 +81,11 @@ public:
     void cancel();
 
     bool isRunning() const { return m_started && !m_done; }
-    bool cancelled() const { return m_cancelled; }
+    bool cancelled() const { return m_pool && m_pool->cancelled(); }
     int count() const { return static_cast<int>(m_batch.size()); }
     int parallel() const { return m_parallel; }
+    // The slots the batch runs on; there from start() on.
+    RunnerPool &pool() { return *m_pool; }
     const std::vector<BatchFailure> &failures() const { return m_failures; }
     // The files converted into the documents folder because the chosen place
     // could not be used, each with the resolution's note.
@@ -115,9 +120,9 @@ public:
     static std::string fallbackSummary(const std::vector<BatchFailure> &fallbacks, int count);
 
 private:
-    void fill();
+    void submitEntries();
     void afterAlbumPass();
-    void startEntry(std::size_t index, int slot);
+    bool startEntry(std::size_t index, int slot);
     void takeEnd(std::size_t index, int slot, const ConversionEnd &end);
     void fail(const BatchEntry &entry, const std::string &status, const std::string &reason);
     void finishIfDone();
@@ -130,7 +135,7 @@ private:
     std::vector<BatchEntry> m_batch;
     std::string m_displayName;
     std::function<void()> m_finished;
-    std::vector<int> m_slotEntry;          // entry running on each slot, -1 when free
+    std::unique_ptr<RunnerPool> m_pool;
     std::vector<int> m_slotThreads;        // encoding threads of each slot's conversion
     int m_cores = 1;
     std::vector<std::string> m_reserved;   // targets of the running conversions
@@ -139,11 +144,8 @@ private:
     std::unique_ptr<LineStack> m_lines;
     std::string m_toolFailure;
     std::chrono::steady_clock::time_point m_startTime;
-    std::size_t m_next = 0;
-    int m_running = 0;
     int m_finishedCount = 0;
     bool m_started = false;
     bool m_done = false;
-    bool m_cancelled = false;
     std::unique_ptr<AlbumPass> m_albumPass;
 };

@@ -1,6 +1,6 @@
 #include "batch/batchtarget.h"
 
-bool resolveBatchTarget(MediaItem &item, const ProgramSettings &settings, const std::string &extension,
+TargetOutcome resolveBatchTarget(MediaItem &item, const ProgramSettings &settings, const std::string &extension,
                         const DocumentsFolderFn &documentsFolder, const ReservedNameFn &reserved,
                         std::string &status, std::string &note)
 {
@@ -10,10 +10,13 @@ bool resolveBatchTarget(MediaItem &item, const ProgramSettings &settings, const 
     ProgramSettings chosenOnly = settings;
     chosenOnly.OutputFiles2MyDocuments = 0;
     std::string chosenStatus;
-    if (resolveOutputPath(item, chosenOnly, extension, documentsFolder, chosenStatus, reserved))
-        return true;
-    if (!resolveOutputPath(item, settings, extension, documentsFolder, status, reserved))
-        return false;
-    note = chosenStatus + ", so the file went to the Documents folder instead.";
-    return true;
+    const TargetOutcome chosen = resolveOutputPath(item, chosenOnly, extension, documentsFolder, chosenStatus, reserved);
+    if (chosen != TargetOutcome::Failed) {
+        status = chosenStatus;
+        return chosen;
+    }
+    const TargetOutcome fallback = resolveOutputPath(item, settings, extension, documentsFolder, status, reserved);
+    if (fallback == TargetOutcome::Resolved)
+        note = chosenStatus + ", so the file went to the Documents folder instead.";
+    return fallback;
 }

@@ -8,6 +8,6 @@
 // the output goes to the documents folder because the chosen place could not
 // be used, note says so and why (for the row's tooltip); otherwise note stays
 // empty.
-bool resolveBatchTarget(MediaItem &item, const ProgramSettings &settings, const std::string &extension,
+TargetOutcome resolveBatchTarget(MediaItem &item, const ProgramSettings &settings, const std::string &extension,
                         const DocumentsFolderFn &documentsFolder, const ReservedNameFn &reserved,
                         std::string &status, std::string &note);

@@ -140,7 +140,7 @@ bool ensureFolder(const std::string &path, bool create)
     return !exists && makeDirectory(path);
 }
 
-bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const std::string &extension,
+TargetOutcome resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const std::string &extension,
                        const DocumentsFolderFn &documentsFolder, std::string &status,
                        const ReservedNameFn &reserved)
 {
@@ -184,7 +184,7 @@ bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const s
             if (taken(target)) {
                 if (settings.TargetExistsOpt == TargetExists::Skip) {
                     status = "Target exists and skipped";
-                    return false;
+                    return TargetOutcome::Skipped;
                 }
                 if (settings.TargetExistsOpt == TargetExists::Overwrite) {
                     // The file itself decides: a link to the source is the source,
@@ -192,7 +192,7 @@ bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const s
                     if (sameFile(target, source)) {
                         status = "Target file name is same as original file that can't be overwritten. "
                                  "Please output files to a custom folder.";
-                        return false;
+                        return TargetOutcome::Failed;
                     }
                 } else {
                     for (long long n = 1;; ++n) {
@@ -204,18 +204,18 @@ bool resolveOutputPath(MediaItem &item, const ProgramSettings &settings, const s
             }
             if (proveTarget(target)) {
                 item.outputPath = target;
-                return true;
+                return TargetOutcome::Resolved;
             }
             status = fileFailure(target);
         }
 
         // One retry into the documents folder per item.
         if (settings.OutputFiles2MyDocuments == 0 || retryMade)
-            return false;
+            return TargetOutcome::Failed;
         retryMade = true;
         const std::optional<std::string> documents = documentsFolder ? documentsFolder() : std::nullopt;
         if (!documents)
-            return false;
+            return TargetOutcome::Failed;
         createDirs = customFolder && settings.CreateDirs != 0;
         customFolder = true;
         folder = *documents;

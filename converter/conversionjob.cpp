@@ -54,8 +54,10 @@ void startConversionJob(ConverterRunner &runner, const std::string &toolPath, Me
                         const EncodingParams &params, ProgressDisplay &display, bool replaceAppearing,
                         std::function<void(const ConversionEnd &)> done, const LoudnessRequest &loudness, int threads)
 {
+    // Answered from the event loop as a run is, unless the runner is gone by then.
     auto failLater = [&runner, &done](std::string reason) {
-        runner.later([done = std::move(done), end = failed(std::move(reason))] { done(end); });
+        QMetaObject::invokeMethod(
+            &runner, [done = std::move(done), end = failed(std::move(reason))] { done(end); }, Qt::QueuedConnection);
     };
     if (formatIndex < 0 || formatIndex >= kFormatCount)
         return failLater("The output format is unknown.");
@@ -75,25 +77,29 @@ void startConversionJob(ConverterRunner &runner, const std::string &toolPath, Me
     const std::string command = buildConversionCommand(toolPath, item, *temporary, formatEntry(formatIndex), params,
                                                        loudness, threads);
     auto leftover = std::make_shared<TemporaryLeftover>(*temporary);
-    runner.startConversion(command, item, display,
-                           [&runner, leftover, temporary = *temporary, target, replace,
-                            done = std::move(done)](int result) {
-                               ConversionEnd end;
-                               if (result == 0) {
-                                   end.reason = runFailureReason(runner.lastRun());
-                                   end.toolMissing = toolCouldNotStart(runner.lastRun());
-                               } else if (!isNonEmptyFile(temporary)) {
-                                   // A run that reports success but wrote nothing is no conversion.
-                                   end.reason = "The converter wrote nothing.";
-                               } else if (!temporaryoutput::moveIntoPlace(temporary, target, replace)) {
-                                   end.reason = "The finished file could not be given its name; "
-                                                "another file took it meanwhile.";
-                               } else {
-                                   end.converted = true;
-                               }
-                               leftover->path.clear();
-                               if (!end.converted)
-                                   temporaryoutput::remove(temporary);
-                               done(end);
-                           });
+    // Taken once: the runner goes on to other runs after this one.
+    QObject::connect(
+        &runner, &ConverterRunner::finished, &runner,
+        [leftover, temporary = *temporary, target, replace, done = std::move(done)](const RunResult &result) {
+            ConversionEnd end;
+            end.report = result.report;
+            if (!result.success) {
+                end.reason = runFailureReason(result.report);
+                end.toolMissing = toolCouldNotStart(result.report);
+            } else if (!isNonEmptyFile(temporary)) {
+                // A run that reports success but wrote nothing is no conversion.
+                end.reason = "The converter wrote nothing.";
+            } else if (!temporaryoutput::moveIntoPlace(temporary, target, replace)) {
+                end.reason = "The finished file could not be given its name; "
+                             "another file took it meanwhile.";
+            } else {
+                end.converted = true;
+            }
+            leftover->path.clear();
+            if (!end.converted)
+                temporaryoutput::remove(temporary);
+            done(end);
+        },
+        Qt::SingleShotConnection);
+    runner.startConversion(command, item, display);
 }

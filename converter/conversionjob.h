@@ -4,6 +4,7 @@
 #include <string>
 
 #include "converter/loudnessmeasure.h"
+#include "converter/runreport.h"
 #include "filelist/mediaitem.h"
 #include "formats/encodingparams.h"
 
@@ -15,6 +16,7 @@ struct ConversionEnd {
     bool converted = false;
     std::string reason;        // plain words for a failure; empty on success
     bool toolMissing = false;  // the converter itself could not be run
+    RunReport report;          // how the converter's run went (none when it was not started)
 };
 
 // Converts one item to item.outputPath, the target that output path resolution

@@ -23,7 +23,8 @@ std::string_view withoutLineBreaks(std::string_view line)
 } // namespace
 
 // Everything one run owns. It is a QObject so that its notifiers and timers go
-// with it; it is deleted from the event loop, never from inside their signals.
+// with it; it is deleted from the event loop, never from inside their signals,
+// or with the runner, its parent, when that goes first.
 class ConverterRunner::Run : public QObject {
 public:
     std::unique_ptr<platform::ChildProcess> child = std::make_unique<platform::ChildProcess>();
@@ -32,8 +33,7 @@ public:
     QTimer *pass = nullptr;
     QTimer *deadline = nullptr;
     std::function<void(std::string_view)> takeData;
-    std::function<int()> judge;
-    Done done;
+    std::function<bool()> judge;
 
     // Stops watching and lets the child's descriptors go; the child has been
     // reaped (or never started) by now.
@@ -51,42 +51,41 @@ public:
     }
 };
 
-ConverterRunner::ConverterRunner()
-    : m_readBuffer(readBufferSize)
-    , m_context(std::make_unique<QObject>())
+ConverterRunner::ConverterRunner(QObject *parent)
+    : QObject(parent)
+    , m_readBuffer(readBufferSize)
 {
 }
 
 ConverterRunner::~ConverterRunner()
 {
-    // The child's destructor kills and reaps a tool still running.
+    // The child's destructor kills and reaps a tool still running; ended runs
+    // not yet deleted go with the runner, their parent.
     delete m_run;
-    for (const QPointer<Run> &spent : m_spent)
-        delete spent.data();
 }
 
 bool ConverterRunner::start(const std::string &commandLine, std::function<void(std::string_view)> takeData,
-                            std::function<int()> judge, std::chrono::milliseconds timeout, Done done)
+                            std::function<bool()> judge, std::chrono::milliseconds timeout)
 {
     if (m_run) {
         // One run at a time per runner; a second start is a caller's mistake
         // and fails without disturbing the run in progress.
-        QMetaObject::invokeMethod(m_context.get(), [done = std::move(done)] { done(0); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { emit finished(RunResult{}); }, Qt::QueuedConnection);
         return false;
     }
-    m_lastRun = RunReport{};
+    m_report = RunReport{};
     m_lines.clear();
     m_errorLines.clear();
 
     m_run = new Run;
+    m_run->setParent(this);
     m_run->takeData = std::move(takeData);
     m_run->judge = std::move(judge);
-    m_run->done = std::move(done);
     platform::ChildProcess &child = *m_run->child;
     if (!child.startCommandLine(commandLine)) {
-        m_lastRun.outcome = RunOutcome::FailedToStart;
-        m_lastRun.startError = child.startError();
-        finish(0, true);
+        m_report.outcome = RunOutcome::FailedToStart;
+        m_report.startError = child.startError();
+        finish(false, true);
         return false;
     }
 
@@ -105,8 +104,8 @@ bool ConverterRunner::start(const std::string &commandLine, std::function<void(s
         m_run->deadline->setSingleShot(true);
         QObject::connect(m_run->deadline, &QTimer::timeout, m_run, [this] {
             m_run->child->kill();
-            m_lastRun.outcome = RunOutcome::TimedOut;
-            finish(0, false);
+            m_report.outcome = RunOutcome::TimedOut;
+            finish(false, false);
         });
         m_run->deadline->start(timeout);
     }
@@ -115,10 +114,10 @@ bool ConverterRunner::start(const std::string &commandLine, std::function<void(s
 
 void ConverterRunner::takeData(std::string_view data)
 {
-    ++m_lastRun.reads;
+    ++m_report.reads;
     m_errorLines.split(data, [this](std::string_view line) {
         if (line.starts_with(kErrorPrefix))
-            m_lastRun.errorLine = std::string(withoutLineBreaks(line.substr(kErrorPrefix.size())));
+            m_report.errorLine = std::string(withoutLineBreaks(line.substr(kErrorPrefix.size())));
     });
     m_run->takeData(data);
 }
@@ -148,34 +147,27 @@ void ConverterRunner::onEnded()
             return;
     }
     if (child.outcome() == platform::ChildOutcome::Signalled) {
-        m_lastRun.outcome = RunOutcome::Signalled;
-        m_lastRun.signal = child.termSignal();
+        m_report.outcome = RunOutcome::Signalled;
+        m_report.signal = child.termSignal();
     } else {
-        m_lastRun.outcome = RunOutcome::Exited;
-        m_lastRun.exitCode = child.exitCode();
+        m_report.outcome = RunOutcome::Exited;
+        m_report.exitCode = child.exitCode();
     }
     finish(m_run->judge(), false);
 }
 
-void ConverterRunner::finish(int verdict, bool queued)
+void ConverterRunner::finish(bool success, bool queued)
 {
     Run *run = m_run;
     m_run = nullptr;
     run->close();
-    Done done = std::move(run->done);
-    std::erase_if(m_spent, [](const QPointer<Run> &spent) { return spent.isNull(); });
-    m_spent.emplace_back(run);
     run->deleteLater();
+    const RunResult result{m_report, success};
+    // Queued calls made on the runner die with it.
     if (queued)
-        QMetaObject::invokeMethod(m_context.get(), [done = std::move(done), verdict] { done(verdict); },
-                                  Qt::QueuedConnection);
-    else if (done)
-        done(verdict);
-}
-
-void ConverterRunner::later(std::function<void()> call)
-{
-    QMetaObject::invokeMethod(m_context.get(), std::move(call), Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, result] { emit finished(result); }, Qt::QueuedConnection);
+    else
+        emit finished(result);
 }
 
 void ConverterRunner::cancel()
@@ -183,11 +175,11 @@ void ConverterRunner::cancel()
     if (!m_run)
         return;
     m_run->child->kill();
-    m_lastRun.outcome = RunOutcome::Cancelled;
-    finish(0, true);
+    m_report.outcome = RunOutcome::Cancelled;
+    finish(false, true);
 }
 
-void ConverterRunner::startProbe(const std::string &commandLine, MediaItem &item, Done done)
+void ConverterRunner::startProbe(const std::string &commandLine, MediaItem &item)
 {
     auto reader = std::make_shared<ProbeReader>(item);
     start(
@@ -198,23 +190,22 @@ void ConverterRunner::startProbe(const std::string &commandLine, MediaItem &item
         [this, reader] {
             // The exit status says nothing here (a probe has no output file to
             // write, and the tool may say so in its status), but a crash is no answer.
-            return m_lastRun.outcome == RunOutcome::Signalled ? 0 : reader->verdict();
+            return m_report.outcome != RunOutcome::Signalled && reader->verdict() != 0;
         },
-        m_probeTimeout, std::move(done));
+        m_probeTimeout);
 }
 
-void ConverterRunner::startMeasure(const std::string &commandLine, std::function<void(std::string_view line)> takeLine,
-                                   Done done)
+void ConverterRunner::startMeasure(const std::string &commandLine, std::function<void(std::string_view line)> takeLine)
 {
     start(
         commandLine,
         [this, takeLine = std::move(takeLine)](std::string_view data) { m_lines.split(data, takeLine); },
-        [this] { return m_lastRun.outcome == RunOutcome::Exited && m_lastRun.exitCode == 0 ? 1 : 0; },
-        std::chrono::milliseconds(0), std::move(done));
+        [this] { return m_report.outcome == RunOutcome::Exited && m_report.exitCode == 0; },
+        std::chrono::milliseconds(0));
 }
 
 void ConverterRunner::startConversion(const std::string &commandLine, const MediaItem &current,
-                                      ProgressDisplay &display, Done done)
+                                      ProgressDisplay &display)
 {
     auto reader = std::make_shared<ProgressReader>(display, current.durationSeconds, current.sourcePath);
     const bool started = start(
@@ -222,11 +213,11 @@ void ConverterRunner::startConversion(const std::string &commandLine, const Medi
         [this, reader] {
             // A tool that stops half-way (disk full, encoder error) may well have
             // printed progress up to the end; its output is not to be trusted.
-            if (m_lastRun.outcome != RunOutcome::Exited || m_lastRun.exitCode != 0)
-                return 0;
-            return reader->finish();
+            if (m_report.outcome != RunOutcome::Exited || m_report.exitCode != 0)
+                return false;
+            return reader->finish() != 0;
         },
-        std::chrono::milliseconds(0), std::move(done));
+        std::chrono::milliseconds(0));
     // The bar is set up once the tool runs; its output arrives only later,
     // from the event loop.
     if (started)

@@ -27,27 +27,25 @@ bool hasRealMediaExtension(const std::string &path)
 namespace {
 
 // One probe of a file, through whichever runs the converter: attempt(dsInput, item, done)
-// probes one input form into the item; report() tells how the last attempt went.
+// probes one input form into the item and hands how it went to done.
 struct Probe {
-    std::function<void(bool dsInput, MediaItem &item, std::function<void(int)> done)> attempt;
-    std::function<const RunReport &()> report;
-    std::function<bool()> toolStopped;
+    std::function<void(bool dsInput, MediaItem &item, std::function<void(const RunResult &)> done)> attempt;
     std::string path;
     std::unique_ptr<MediaItem> item = std::make_unique<MediaItem>();
     std::function<void(ProbeEnd)> done;
 };
 
-void finishProbe(const std::shared_ptr<Probe> &probe, bool readable)
+void finishProbe(const std::shared_ptr<Probe> &probe, const RunResult &result)
 {
     ProbeEnd end;
-    if (readable) {
+    if (result.success) {
         probe->item->sourcePath = probe->path;
         probe->item->outputPath.clear();
         end.item = std::move(probe->item);
     } else {
-        const RunReport &report = probe->report();
+        const RunReport &report = result.report;
         end.toolMissing = toolCouldNotStart(report);
-        if (probe->toolStopped && probe->toolStopped())
+        if (result.toolStopped)
             end.reason = "The converter stopped while reading this file.";
         else if (report.outcome == RunOutcome::Exited && report.errorLine.empty())
             end.reason = "No audio or video stream the converter can read.";
@@ -59,7 +57,7 @@ void finishProbe(const std::shared_ptr<Probe> &probe, bool readable)
 
 void probePlain(const std::shared_ptr<Probe> &probe)
 {
-    probe->attempt(false, *probe->item, [probe](int verdict) { finishProbe(probe, verdict != 0); });
+    probe->attempt(false, *probe->item, [probe](const RunResult &result) { finishProbe(probe, result); });
 }
 
 void runProbe(const std::shared_ptr<Probe> &probe)
@@ -68,12 +66,12 @@ void runProbe(const std::shared_ptr<Probe> &probe)
         probePlain(probe);
         return;
     }
-    probe->attempt(true, *probe->item, [probe](int verdict) {
-        if (verdict != 0) {
+    probe->attempt(true, *probe->item, [probe](const RunResult &result) {
+        if (result.success) {
             probe->item->dsInput = true;
-            finishProbe(probe, true);
-        } else if (toolCouldNotStart(probe->report())) {
-            finishProbe(probe, false);
+            finishProbe(probe, result);
+        } else if (toolCouldNotStart(result.report)) {
+            finishProbe(probe, result);
         } else {
             probePlain(probe);
         }
@@ -86,10 +84,12 @@ void startMediaProbe(ConverterRunner &runner, const std::string &toolPath, const
                      std::function<void(ProbeEnd)> done)
 {
     auto probe = std::make_shared<Probe>();
-    probe->attempt = [&runner, toolPath, path](bool dsInput, MediaItem &item, std::function<void(int)> then) {
-        runner.startProbe(probeCommand(toolPath, path, dsInput), item, std::move(then));
+    probe->attempt = [&runner, toolPath, path](bool dsInput, MediaItem &item,
+                                               std::function<void(const RunResult &)> then) {
+        // Taken once: the runner goes on to other runs after this one.
+        QObject::connect(&runner, &ConverterRunner::finished, &runner, std::move(then), Qt::SingleShotConnection);
+        runner.startProbe(probeCommand(toolPath, path, dsInput), item);
     };
-    probe->report = [&runner]() -> const RunReport & { return runner.lastRun(); };
     probe->path = path;
     probe->done = std::move(done);
     runProbe(probe);
@@ -98,11 +98,9 @@ void startMediaProbe(ConverterRunner &runner, const std::string &toolPath, const
 void startMediaProbe(ProbeService &service, const std::string &path, std::function<void(ProbeEnd)> done)
 {
     auto probe = std::make_shared<Probe>();
-    probe->attempt = [&service, path](bool dsInput, MediaItem &item, std::function<void(int)> then) {
+    probe->attempt = [&service, path](bool dsInput, MediaItem &item, std::function<void(const RunResult &)> then) {
         service.startProbe(dsInput ? "DS:\\\\" + path : path, item, std::move(then));
     };
-    probe->report = [&service]() -> const RunReport & { return service.lastRun(); };
-    probe->toolStopped = [&service] { return service.toolStoppedInLastProbe(); };
     probe->path = path;
     probe->done = std::move(done);
     runProbe(probe);

@@ -57,9 +57,9 @@ bool ProbeService::startTool()
     endTool();
     m_lines.clear();
     m_child = std::make_unique<platform::ChildProcess>();
+    m_startError.reset();
     if (!m_child->start({m_toolPath, "--probe-stdin"})) {
-        m_report.outcome = RunOutcome::FailedToStart;
-        m_report.startError = m_child->startError();
+        m_startError = m_child->startError();
         m_child.reset();
         return false;
     }
@@ -157,11 +157,11 @@ bool ProbeService::restartWithQueue()
 void ProbeService::failAll(bool toolStopped)
 {
     while (!m_queue.empty()) {
-        if (m_report.outcome == RunOutcome::FailedToStart) {
+        if (m_startError) {
             m_queue.front().report.outcome = RunOutcome::FailedToStart;
-            m_queue.front().report.startError = m_report.startError;
+            m_queue.front().report.startError = *m_startError;
         }
-        finishFront(0, toolStopped);
+        finishFront(false, toolStopped);
     }
 }
 
@@ -196,7 +196,7 @@ void ProbeService::onEnded()
         report.exitCode = exitCode;
     }
     const bool stopped = signalled || report.errorLine.empty();
-    finishFront(signalled ? 0 : m_queue.front().reader->verdict(), stopped);
+    finishFront(!signalled && m_queue.front().reader->verdict() != 0, stopped);
     if (!m_queue.empty())
         restartWithQueue();
 }
@@ -213,7 +213,7 @@ void ProbeService::takeLine(std::string_view line)
     Pending &front = m_queue.front();
     if (line.starts_with(kEndRecord)) {
         front.report.exitCode = statusOf(withoutLineBreaks(line.substr(kEndRecord.size())));
-        finishFront(front.reader->verdict(), false);
+        finishFront(front.reader->verdict() != 0, false);
         if (m_deadline) {
             m_deadline->stop();
             if (!m_queue.empty() && m_timeout.count() > 0)
@@ -227,18 +227,15 @@ void ProbeService::takeLine(std::string_view line)
     front.reader->takeLine(line);
 }
 
-void ProbeService::finishFront(int verdict, bool toolStopped)
+void ProbeService::finishFront(bool success, bool toolStopped)
 {
     Pending probe = std::move(m_queue.front());
     m_queue.pop_front();
-    // Always from the event loop: the caller may start the next probe from done, and
-    // reads lastRun() there.
+    // Always from the event loop: the caller may start the next probe from done.
     QMetaObject::invokeMethod(
         m_context.get(),
-        [this, done = std::move(probe.done), report = std::move(probe.report), verdict, toolStopped] {
-            m_report = report;
-            m_toolStopped = toolStopped;
-            done(verdict);
+        [done = std::move(probe.done), result = RunResult{std::move(probe.report), success, toolStopped}] {
+            done(result);
         },
         Qt::QueuedConnection);
 }

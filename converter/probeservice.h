@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QObject>
@@ -31,7 +32,7 @@ class ChildProcess;
 // late one is killed), that probe fails, and a new tool takes the probes after it.
 class ProbeService {
 public:
-    using Done = std::function<void(int verdict)>;
+    using Done = std::function<void(const RunResult &result)>;
 
     explicit ProbeService(std::string toolPath);
     // The tool is killed and reaped; a probe's `done` is not called.
@@ -40,18 +41,14 @@ public:
     ProbeService &operator=(const ProbeService &) = delete;
 
     // Probes `input` (a path, or the "DS:\\" form of one) into item, which must outlive
-    // the probe. done(1) when a Video or Audio stream line came, done(0) otherwise;
-    // always later, from the event loop.
+    // the probe. The result succeeds when a Video or Audio stream line came; its report
+    // is Exited with the file's status, or tells how the tool went (Signalled, TimedOut,
+    // FailedToStart), and toolStopped says the tool died or ended while reading it.
+    // Always later, from the event loop.
     void startProbe(const std::string &input, MediaItem &item, Done done);
     bool isProbing() const { return !m_queue.empty(); }
     // Whether a tool process is there now.
     bool hasTool() const;
-
-    // The report of the last probe answered, valid inside its done: Exited with the
-    // file's status, or how the tool went (Signalled, TimedOut, FailedToStart).
-    const RunReport &lastRun() const { return m_report; }
-    // True when the last probe failed because the tool died or ended while reading it.
-    bool toolStoppedInLastProbe() const { return m_toolStopped; }
 
     void setProbeTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
 
@@ -66,7 +63,7 @@ private:
     // Starts a new tool and hands it every queued probe; false (and the queue failed)
     // when no tool can be had.
     bool restartWithQueue();
-    void finishFront(int verdict, bool toolStopped);
+    void finishFront(bool success, bool toolStopped);
     void failAll(bool toolStopped);
     void endTool();
     void onOutput();
@@ -85,6 +82,5 @@ private:
     LineSplitter m_lines;
     std::string m_readBuffer;
     std::deque<Pending> m_queue;
-    RunReport m_report;
-    bool m_toolStopped = false;
+    std::optional<int> m_startError;  // errno of the last tool start, when it failed
 };

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// How the last run of the converter tool went, beyond its 1-or-0 verdict:
+// How a run of the converter tool went, beyond whether it did its job:
 // callers that must tell a cancel from a failure, and the tests, read it.
 enum class RunOutcome {
     FailedToStart,  // no process (missing tool, empty command line, no pipes)
@@ -20,4 +20,13 @@ struct RunReport {
     int reads = 0;          // reads that brought data
     // The tool's last "kescvt: error: ..." line, without that prefix.
     std::string errorLine;
+};
+
+// What a run hands back when it ends: how it went and whether it did its job
+// (a probe found a stream, a conversion got to its end, a measure exited cleanly).
+struct RunResult {
+    RunReport report;
+    bool success = false;
+    // A probe service's tool died or ended while it read this probe.
+    bool toolStopped = false;
 };

@@ -28,13 +28,16 @@ std::string reasonWithoutPath(const std::string &path, const std::string &reason
 FileAdder::FileAdder(AddingProgress &progress, int parallel, IsListed isListed, KeyOf keyOf,
                      StartProbe startProbe, AddItem addItem)
     : m_progress(progress)
-    , m_parallel(std::max(parallel, 1))
+    , m_pool(parallel)
     , m_isListed(std::move(isListed))
     , m_keyOf(std::move(keyOf))
     , m_startProbe(std::move(startProbe))
     , m_addItem(std::move(addItem))
-    , m_slotBusy(static_cast<std::size_t>(m_parallel), false)
 {
+    QObject::connect(&m_pool, &RunnerPool::drained, [this] {
+        commitReady();
+        finishIfDone();
+    });
 }
 
 void FileAdder::start(std::vector<std::string> pending, std::function<void()> finished, bool morePending)
@@ -47,17 +50,28 @@ void FileAdder::start(std::vector<std::string> pending, std::function<void()> fi
     m_morePending = morePending;
     if (!m_morePending)
         m_progress.startBar(static_cast<int>(m_pending.size()));
-    fill();
+    submitFrom(0);
+    commitReady();
     finishIfDone();
+}
+
+void FileAdder::submitFrom(std::size_t first)
+{
+    std::vector<RunnerPool::Task> tasks;
+    for (std::size_t index = first; index < m_pending.size(); ++index)
+        tasks.push_back([this, index](int slot) { return startProbe(index, slot); });
+    m_pool.submit(std::move(tasks));
 }
 
 void FileAdder::addPending(std::vector<std::string> paths)
 {
     if (!m_morePending || m_done)
         return;
+    const std::size_t first = m_pending.size();
     m_pending.insert(m_pending.end(), std::make_move_iterator(paths.begin()), std::make_move_iterator(paths.end()));
     m_results.resize(m_pending.size());
-    fill();
+    submitFrom(first);
+    commitReady();
 }
 
 void FileAdder::endPending()
@@ -67,11 +81,11 @@ void FileAdder::endPending()
     m_morePending = false;
     // The bar and the text take over from the search, counting the files started so far.
     m_progress.startBar(static_cast<int>(m_pending.size()));
-    for (std::size_t i = 0; i < m_next; ++i)
+    for (std::size_t i = 0; i < m_begun; ++i)
         m_progress.stepBar();
-    if (m_next > 0)
-        showStarted(m_next - 1);
-    fill();
+    if (m_begun > 0)
+        showStarted(m_begun - 1);
+    commitReady();
     finishIfDone();
 }
 
@@ -84,38 +98,33 @@ void FileAdder::showStarted(std::size_t index)
 
 void FileAdder::cancel()
 {
-    m_cancelled = true;
+    // Stops at the next file: the probes running finish.
+    m_pool.stop();
+    commitReady();
     finishIfDone();
 }
 
-void FileAdder::fill()
+bool FileAdder::startProbe(std::size_t index, int slot)
 {
-    while (m_running < m_parallel && m_next < m_pending.size() && !m_cancelled && m_toolFailure.empty()) {
-        const std::size_t index = m_next++;
-        if (!m_morePending) {
-            showStarted(index);
-            m_progress.stepBar();
-        }
-
-        const std::string &path = m_pending[index];
-        const std::string key = m_keyOf(path);
-        if (m_isListed(path) || std::find(m_inFlightKeys.begin(), m_inFlightKeys.end(), key) != m_inFlightKeys.end()) {
-            m_results[index].ready = true;
-            continue;
-        }
-        const int slot = static_cast<int>(std::find(m_slotBusy.begin(), m_slotBusy.end(), false) - m_slotBusy.begin());
-        m_slotBusy[static_cast<std::size_t>(slot)] = true;
-        m_inFlightKeys.push_back(key);
-        ++m_running;
-        m_startProbe(slot, path, [this, index, slot](ProbeEnd end) { takeEnd(index, slot, std::move(end)); });
+    m_begun = index + 1;
+    if (!m_morePending) {
+        showStarted(index);
+        m_progress.stepBar();
     }
-    commitReady();
+
+    const std::string &path = m_pending[index];
+    const std::string key = m_keyOf(path);
+    if (m_isListed(path) || std::find(m_inFlightKeys.begin(), m_inFlightKeys.end(), key) != m_inFlightKeys.end()) {
+        m_results[index].ready = true;
+        return false;
+    }
+    m_inFlightKeys.push_back(key);
+    m_startProbe(slot, path, [this, index, slot](ProbeEnd end) { takeEnd(index, slot, std::move(end)); });
+    return true;
 }
 
 void FileAdder::takeEnd(std::size_t index, int slot, ProbeEnd end)
 {
-    --m_running;
-    m_slotBusy[static_cast<std::size_t>(slot)] = false;
     const std::string key = m_keyOf(m_pending[index]);
     m_inFlightKeys.erase(std::find(m_inFlightKeys.begin(), m_inFlightKeys.end(), key));
     if (end.toolMissing && m_toolFailure.empty())
@@ -123,8 +132,10 @@ void FileAdder::takeEnd(std::size_t index, int slot, ProbeEnd end)
     Slot &result = m_results[index];
     result.ready = true;
     result.probed = true;
+    const bool toolMissing = end.toolMissing;
     result.end = std::move(end);
-    fill();
+    m_pool.finish(slot, toolMissing);
+    commitReady();
     finishIfDone();
 }
 
@@ -155,9 +166,9 @@ void FileAdder::commitReady()
 
 void FileAdder::finishIfDone()
 {
-    if (m_done || !m_started || m_running > 0)
+    if (m_done || !m_started || !m_pool.isIdle())
         return;
-    if ((m_morePending || m_next < m_pending.size()) && !m_cancelled && m_toolFailure.empty())
+    if (m_morePending && !m_pool.stopped() && !m_pool.toolMissing())
         return;
     m_done = true;
     if (m_finished)

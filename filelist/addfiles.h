@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "converter/mediaprobe.h"
+#include "converter/runnerpool.h"
 
 class AddingProgress;
 
-// Probes the pending paths of one add operation, up to `parallel` at a time,
-// and adds the readable ones to the list in the order of the pending list,
+// Probes the pending paths of one add operation, up to `parallel` at a time on
+// a pool of its own, and adds the readable ones to the list in the order of the pending list,
 // whichever probe ends first. The progress text and bar count the files
 // started ("Adding file %d of %d..."). A path already listed, or already being
 // probed, is passed over without a probe and without counting as a failure.
@@ -19,7 +20,7 @@ class AddingProgress;
 // and is reported once, not as one failure per file.
 class FileAdder {
 public:
-    // Starts the probe of path on runner slot `slot` (0..parallel-1, each slot
+    // Starts the probe of path on pool slot `slot` (0..parallel-1, each slot
     // runs one probe at a time); done is called once, later.
     using StartProbe = std::function<void(int slot, const std::string &path, std::function<void(ProbeEnd)> done)>;
     // Adds a probed item: the row, or -1 when the path is listed meanwhile.
@@ -39,7 +40,9 @@ public:
     void endPending();
     std::size_t pendingCount() const { return m_pending.size(); }
     void cancel();
-    bool isRunning() const { return m_running > 0 || (m_started && !m_done); }
+    bool isRunning() const { return m_pool.running() > 0 || (m_started && !m_done); }
+    // The slots the probes run on.
+    RunnerPool &pool() { return m_pool; }
 
     // The first ten failed paths with their reasons ("path: reason"), one per
     // line, then "<more files>...\n" once if more failed.
@@ -53,28 +56,26 @@ private:
         bool probed = false;
         ProbeEnd end;
     };
-    void fill();
+    void submitFrom(std::size_t first);
+    bool startProbe(std::size_t index, int slot);
     void showStarted(std::size_t index);
     void takeEnd(std::size_t index, int slot, ProbeEnd end);
     void commitReady();
     void finishIfDone();
 
     AddingProgress &m_progress;
-    int m_parallel;
+    RunnerPool m_pool;
     IsListed m_isListed;
     KeyOf m_keyOf;
     StartProbe m_startProbe;
     AddItem m_addItem;
     std::vector<std::string> m_pending;
     std::vector<Slot> m_results;
-    std::vector<bool> m_slotBusy;
     std::vector<std::string> m_inFlightKeys;
     std::function<void()> m_finished;
-    std::size_t m_next = 0;
+    std::size_t m_begun = 0;  // paths handed a slot so far
     std::size_t m_committed = 0;
-    int m_running = 0;
     int m_failureCount = 0;
-    bool m_cancelled = false;
     bool m_started = false;
     bool m_done = false;
     bool m_morePending = false;

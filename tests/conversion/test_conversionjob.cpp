@@ -91,7 +91,7 @@ TEST_F(ConversionJob, AnExistingTargetSurvivesFailureAndIsReplacedOnSuccess)
     for (const char *script : {"conv|fail\n", "conv|empty\n", "conv|hang\n"}) {
         MediaItem item = source("a.wav", script);
         std::string status;
-        ASSERT_TRUE(resolveOutputPath(item, overwrite, "mp3", {}, status)) << status;
+        ASSERT_EQ(resolveOutputPath(item, overwrite, "mp3", {}, status), TargetOutcome::Resolved) << status;
         EXPECT_EQ(convert(item, std::string(script) == "conv|hang\n"), 0) << script;
         EXPECT_EQ(readFile(dir / "a.mp3"), precious) << script;
         EXPECT_EQ(folderEntries(dir.path()), (std::set<std::string>{"a.wav", "a.mp3", "fake.log"})) << script;
@@ -99,7 +99,7 @@ TEST_F(ConversionJob, AnExistingTargetSurvivesFailureAndIsReplacedOnSuccess)
 
     MediaItem item = source("a.wav", "fresh\n");
     std::string status;
-    ASSERT_TRUE(resolveOutputPath(item, overwrite, "mp3", {}, status));
+    ASSERT_EQ(resolveOutputPath(item, overwrite, "mp3", {}, status), TargetOutcome::Resolved);
     EXPECT_EQ(convert(item), 1);
     EXPECT_EQ(readFile(dir / "a.mp3"), "converted:fresh\n");
     EXPECT_EQ(permissions(dir / "a.mp3"), 0640u);
@@ -147,7 +147,7 @@ TEST_F(ConversionJob, HostileFileNamesConvertEndToEnd)
     custom.DestSpecifiedFolder = dir / "out dir";
     custom.OutputFiles2MyDocuments = 0;
     std::string status;
-    ASSERT_TRUE(resolveOutputPath(item, custom, "mp3", {}, status)) << status;
+    ASSERT_EQ(resolveOutputPath(item, custom, "mp3", {}, status), TargetOutcome::Resolved) << status;
     const std::string target = dir / "out dir/-y \"quoted\" two  blanks\\\"\nline\xff.mp3";
     EXPECT_EQ(item.outputPath, target);
     EXPECT_EQ(convert(item), 1);

@@ -46,7 +46,7 @@ std::string resolve(const std::string &source, const ProgramSettings &settings,
 {
     MediaItem item = itemFor(source);
     std::string status;
-    if (resolveOutputPath(item, settings, "mp3", documents, status))
+    if (resolveOutputPath(item, settings, "mp3", documents, status) == TargetOutcome::Resolved)
         return item.outputPath;
     EXPECT_TRUE(item.outputPath.empty());
     return "!" + status;

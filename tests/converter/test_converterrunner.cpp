@@ -104,9 +104,10 @@ TEST(ConverterRunner, ToolEndingAtOnceWithoutOutput)
 {
     ConverterRunner runner;
     MediaItem item;
-    EXPECT_EQ(probeNow(runner, script({}), item), 0);
-    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Exited);
-    EXPECT_EQ(runner.lastRun().reads, 0);
+    const RunResult run = probeNow(runner, script({}), item);
+    EXPECT_FALSE(run.success);
+    EXPECT_EQ(run.report.outcome, RunOutcome::Exited);
+    EXPECT_EQ(run.report.reads, 0);
     EXPECT_FALSE(runner.isRunning());
 }
 
@@ -115,15 +116,15 @@ TEST(ConverterRunner, ProbeReadsBothStreamsUpToTheEnd)
     ConverterRunner runner;
     MediaItem item;
     // Written just before the tool ends; the duration comes on standard error.
-    EXPECT_EQ(probeNow(runner, script({"sleep:150", "err:  Duration: 00:03:25.12, start: 0.0\\r\\n",
-                                      streamLine}), item), 1);
+    EXPECT_TRUE(probeNow(runner, script({"sleep:150", "err:  Duration: 00:03:25.12, start: 0.0\\r\\n",
+                                      streamLine}), item).success);
     EXPECT_EQ(item.durationSeconds, 205);
     EXPECT_EQ(item.sampleRate, 8000);
     EXPECT_EQ(item.audioChannels, 1);
 
     // More than one read's worth still in the pipe when the tool has ended.
     MediaItem late;
-    EXPECT_EQ(probeNow(runner, script({"fill:300000", streamLine}), late), 1);
+    EXPECT_TRUE(probeNow(runner, script({"fill:300000", streamLine}), late).success);
     EXPECT_EQ(late.sampleRate, 8000);
 }
 
@@ -134,9 +135,8 @@ TEST(ConverterRunner, SlowWindowStillGetsTheLastLines)
     ConverterRunner runner;
     FakeDisplay display(200);
     display.pumpMs = 50;
-    EXPECT_EQ(conversionNow(runner, script({"fill:415000", "out:|Time>>> 100.0\\n"}), itemOf(100), display,
-                            [&] { return display.pass(); }),
-              1);
+    EXPECT_TRUE(conversionNow(runner, script({"fill:415000", "out:|Time>>> 100.0\\n"}), itemOf(100), display,
+                            [&] { return display.pass(); }).success);
     EXPECT_EQ(display.texts, std::vector<std::string>{"Converting Song.wav...100%"});
 }
 
@@ -144,14 +144,16 @@ TEST(ConverterRunner, LineCutBetweenWritesIsJoined)
 {
     ConverterRunner runner;
     MediaItem item;
-    EXPECT_EQ(probeNow(runner, script({"out:  Dura", "sleep:300", "out:tion: 00:01:00.00, start\\n", streamLine}), item), 1);
-    EXPECT_GE(runner.lastRun().reads, 2);
+    const RunResult run = probeNow(runner, script({"out:  Dura", "sleep:300", "out:tion: 00:01:00.00, start\\n", streamLine}), item);
+    EXPECT_TRUE(run.success);
+    EXPECT_GE(run.report.reads, 2);
     EXPECT_EQ(item.durationSeconds, 60);
 
     FakeDisplay display(200);
-    EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 5", "sleep:300", "out:0.0\\n", "out:|Time>>> 100.0\\n"}),
-                                   itemOf(100), display), 1);
-    EXPECT_GE(runner.lastRun().reads, 2);
+    const RunResult run2 = conversionNow(runner, script({"out:|Time>>> 5", "sleep:300", "out:0.0\\n", "out:|Time>>> 100.0\\n"}),
+                                   itemOf(100), display);
+    EXPECT_TRUE(run2.success);
+    EXPECT_GE(run2.report.reads, 2);
     EXPECT_EQ(display.texts, (std::vector<std::string>{"Converting Song.wav...50%", "Converting Song.wav...100%"}));
 }
 
@@ -159,7 +161,7 @@ TEST(ConverterRunner, StdinStaysOpenWhileTheToolRuns)
 {
     ConverterRunner runner;
     MediaItem item;
-    EXPECT_EQ(probeNow(runner, script({std::string("ifstdin:300:") + (streamLine + 4)}), item), 1);
+    EXPECT_TRUE(probeNow(runner, script({std::string("ifstdin:300:") + (streamLine + 4)}), item).success);
 }
 
 TEST(ConverterRunner, CancelKillsWaitsAndLeavesNothing)
@@ -168,18 +170,19 @@ TEST(ConverterRunner, CancelKillsWaitsAndLeavesNothing)
     ConverterRunner runner;
     FakeDisplay display(200);
     display.cancelAfterPumps = 4;
-    EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 1.0\\n", "hang"}), itemOf(100), display,
-                            [&] { return display.pass(); }),
-              0);
-    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Cancelled);
+    const RunResult run = conversionNow(runner, script({"out:|Time>>> 1.0\\n", "hang"}), itemOf(100), display,
+                            [&] { return display.pass(); });
+    EXPECT_FALSE(run.success);
+    EXPECT_EQ(run.report.outcome, RunOutcome::Cancelled);
     EXPECT_EQ(openDescriptors(), before);
     EXPECT_FALSE(anyChildLeft());
 
     // Cancel is seen while the tool stays silent.
     FakeDisplay quiet(200);
     quiet.cancelAfterPumps = 2;
-    EXPECT_EQ(conversionNow(runner, script({"hang"}), itemOf(0), quiet, [&] { return quiet.pass(); }), 0);
-    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Cancelled);
+    const RunResult run2 = conversionNow(runner, script({"hang"}), itemOf(0), quiet, [&] { return quiet.pass(); });
+    EXPECT_FALSE(run2.success);
+    EXPECT_EQ(run2.report.outcome, RunOutcome::Cancelled);
     EXPECT_EQ(openDescriptors(), before);
     EXPECT_FALSE(anyChildLeft());
 }
@@ -191,8 +194,9 @@ TEST(ConverterRunner, ProbeThatNeverEndsTimesOut)
     EXPECT_EQ(runner.probeTimeout(), 30000ms);
     runner.setProbeTimeout(300ms);
     MediaItem item;
-    EXPECT_EQ(probeNow(runner, script({streamLine, "hang"}), item), 0);
-    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::TimedOut);
+    const RunResult run = probeNow(runner, script({streamLine, "hang"}), item);
+    EXPECT_FALSE(run.success);
+    EXPECT_EQ(run.report.outcome, RunOutcome::TimedOut);
     EXPECT_EQ(openDescriptors(), before);
     EXPECT_FALSE(anyChildLeft());
 }
@@ -201,21 +205,23 @@ TEST(ConverterRunner, FailedToolFailsTheConversion)
 {
     ConverterRunner runner;
     FakeDisplay clean(200);
-    EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 100.0\\n"}), itemOf(100), clean), 1);
+    EXPECT_TRUE(conversionNow(runner, script({"out:|Time>>> 100.0\\n"}), itemOf(100), clean).success);
 
     FakeDisplay exited(200);
-    EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 100.0\\n", "exit:3"}), itemOf(100), exited), 0);
-    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Exited);
-    EXPECT_EQ(runner.lastRun().exitCode, 3);
+    const RunResult run = conversionNow(runner, script({"out:|Time>>> 100.0\\n", "exit:3"}), itemOf(100), exited);
+    EXPECT_FALSE(run.success);
+    EXPECT_EQ(run.report.outcome, RunOutcome::Exited);
+    EXPECT_EQ(run.report.exitCode, 3);
 
     FakeDisplay unknownLength(200);
-    EXPECT_EQ(conversionNow(runner, script({"out:size=10kB\\n", "signal:15"}), itemOf(0), unknownLength), 0);
-    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Signalled);
-    EXPECT_EQ(runner.lastRun().signal, 15);
+    const RunResult run2 = conversionNow(runner, script({"out:size=10kB\\n", "signal:15"}), itemOf(0), unknownLength);
+    EXPECT_FALSE(run2.success);
+    EXPECT_EQ(run2.report.outcome, RunOutcome::Signalled);
+    EXPECT_EQ(run2.report.signal, 15);
 
     // A clean exit without any progress line fails when the length is known.
     FakeDisplay silent(200);
-    EXPECT_EQ(conversionNow(runner, script({"out:size=10kB\\n"}), itemOf(100), silent), 0);
+    EXPECT_FALSE(conversionNow(runner, script({"out:size=10kB\\n"}), itemOf(100), silent).success);
 }
 
 TEST(ConverterRunner, ProbeStatusCountsOnlyForACrash)
@@ -223,8 +229,8 @@ TEST(ConverterRunner, ProbeStatusCountsOnlyForACrash)
     ConverterRunner runner;
     MediaItem item;
     // Probing without an output may well end with a non-zero status.
-    EXPECT_EQ(probeNow(runner, script({streamLine, "exit:1"}), item), 1);
-    EXPECT_EQ(probeNow(runner, script({streamLine, "signal:15"}), item), 0);
+    EXPECT_TRUE(probeNow(runner, script({streamLine, "exit:1"}), item).success);
+    EXPECT_FALSE(probeNow(runner, script({streamLine, "signal:15"}), item).success);
 }
 
 TEST(ConverterRunner, TwoRunsSideBySideKeepTheirOwnProgressAndReasons)
@@ -235,27 +241,29 @@ TEST(ConverterRunner, TwoRunsSideBySideKeepTheirOwnProgressAndReasons)
     FakeDisplay a(200), b(200);
     MediaItem itemA = itemOf(100), itemB = itemOf(100);
     itemB.sourcePath = "/music/Other.wav";
-    int verdictA = -1, verdictB = -1;
+    RunResult resultA, resultB;
+    int ended = 0;
     runUntilDone([&](std::function<void()> finish) {
         auto bothDone = [&, finish] {
-            if (verdictA >= 0 && verdictB >= 0)
+            if (++ended == 2)
                 finish();
         };
-        first.startConversion(script({"out:|Time>>> 25.0\\n", "sleep:400", "out:|Time>>> 100.0\\n"}), itemA, a,
-                              [&, bothDone](int v) { verdictA = v; bothDone(); });
+        takeResult(first, resultA, bothDone);
+        takeResult(second, resultB, bothDone);
+        first.startConversion(script({"out:|Time>>> 25.0\\n", "sleep:400", "out:|Time>>> 100.0\\n"}), itemA, a);
         second.startConversion(script({"sleep:200", "out:|Time>>> 50.0\\n", "sleep:400",
                                        "err:kescvt: error: No space left on device\\n", "exit:4"}),
-                               itemB, b, [&, bothDone](int v) { verdictB = v; bothDone(); });
+                               itemB, b);
     });
-    EXPECT_EQ(verdictA, 1);
+    EXPECT_TRUE(resultA.success);
     EXPECT_EQ(a.texts, (std::vector<std::string>{"Converting Song.wav...25%", "Converting Song.wav...100%"}));
     EXPECT_EQ(a.positions.back(), 200);
-    EXPECT_EQ(verdictB, 0);
+    EXPECT_FALSE(resultB.success);
     EXPECT_EQ(b.texts, std::vector<std::string>{"Converting Other.wav...50%"});
     EXPECT_EQ(b.positions.back(), 100);
-    EXPECT_EQ(second.lastRun().exitCode, 4);
-    EXPECT_EQ(second.lastRun().errorLine, "No space left on device");
-    EXPECT_EQ(runFailureReason(second.lastRun()), "No space left on device.");
+    EXPECT_EQ(resultB.report.exitCode, 4);
+    EXPECT_EQ(resultB.report.errorLine, "No space left on device");
+    EXPECT_EQ(runFailureReason(resultB.report), "No space left on device.");
     EXPECT_FALSE(anyChildLeft());
 }
 
@@ -264,13 +272,15 @@ TEST(ConverterRunner, MissingToolFailsBothModes)
     const int before = openDescriptors();
     ConverterRunner runner;
     MediaItem item;
-    EXPECT_EQ(probeNow(runner, "\"/nonexistent/kescvt\" -i \"/music/a.wav\"", item), 0);
-    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::FailedToStart);
-    EXPECT_EQ(probeNow(runner, "", item), 0);
+    const RunResult run = probeNow(runner, "\"/nonexistent/kescvt\" -i \"/music/a.wav\"", item);
+    EXPECT_FALSE(run.success);
+    EXPECT_EQ(run.report.outcome, RunOutcome::FailedToStart);
+    EXPECT_FALSE(probeNow(runner, "", item).success);
 
     FakeDisplay display(200);
-    EXPECT_EQ(conversionNow(runner, "\"/nonexistent/kescvt\" -@ -i \"/music/a.wav\"", itemOf(0), display), 0);
-    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::FailedToStart);
+    const RunResult run2 = conversionNow(runner, "\"/nonexistent/kescvt\" -@ -i \"/music/a.wav\"", itemOf(0), display);
+    EXPECT_FALSE(run2.success);
+    EXPECT_EQ(run2.report.outcome, RunOutcome::FailedToStart);
     EXPECT_EQ(display.rangeMax, -1);
     EXPECT_EQ(openDescriptors(), before);
 }

@@ -46,7 +46,7 @@ protected:
     {
         const Watchdog watchdog(120);
         return convertNow(runner, kTool, item, format, defaultEncodingParams(format), progress,
-                          [&progress] { return progress.pass(); });
+                          [&progress] { return progress.pass(); }, &lastEnd);
     }
 
     // Only the source and what the test put there itself: no temporary file,
@@ -61,6 +61,7 @@ protected:
 
     ScratchFolder dir;
     ConverterRunner runner;
+    ConversionEnd lastEnd;  // of the last convert()
 };
 
 // Kills the converter with SIGKILL once it has reported progress.
@@ -95,8 +96,8 @@ TEST_F(Faults, ToolKilledHalfWayIsAFailureAndLeavesTargetsAlone)
     killWhenProgressShows(progress, killed);
     EXPECT_EQ(convert(item, kMp3, progress), 0);
     ASSERT_TRUE(killed) << "the conversion ended before it could be killed";
-    EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Signalled);
-    EXPECT_EQ(runner.lastRun().signal, SIGKILL);
+    EXPECT_EQ(lastEnd.report.outcome, RunOutcome::Signalled);
+    EXPECT_EQ(lastEnd.report.signal, SIGKILL);
     expectFolderHolds({"long.wav"});
 
     // Over an existing target (the overwrite policy): the old file stays whole.
@@ -144,11 +145,11 @@ TEST_F(Faults, FullDiskIsAFailureAndAnExistingTargetSurvives)
 
             EXPECT_EQ(result, 0);
             if (ignoreSignal) {
-                EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Exited);
-                EXPECT_NE(runner.lastRun().exitCode, 0);
+                EXPECT_EQ(lastEnd.report.outcome, RunOutcome::Exited);
+                EXPECT_NE(lastEnd.report.exitCode, 0);
             } else {
-                EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Signalled);
-                EXPECT_EQ(runner.lastRun().signal, SIGXFSZ);
+                EXPECT_EQ(lastEnd.report.outcome, RunOutcome::Signalled);
+                EXPECT_EQ(lastEnd.report.signal, SIGXFSZ);
             }
             EXPECT_EQ(readFile(target), "an earlier conversion");
             EXPECT_EQ(readFile(item.sourcePath), sourceBytes);
@@ -196,7 +197,7 @@ TEST_F(Faults, CancelAtAnyMomentLeavesNothingBehind)
         }
         if (result == 0) {
             ++cancelled;
-            EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Cancelled);
+            EXPECT_EQ(lastEnd.report.outcome, RunOutcome::Cancelled);
             if (existing) {
                 EXPECT_EQ(readFile(target), "an earlier conversion");
             } else {
@@ -205,7 +206,7 @@ TEST_F(Faults, CancelAtAnyMomentLeavesNothingBehind)
         } else {
             ++finished;
             MediaItem back;
-            EXPECT_EQ(probeNow(runner, probeCommand(kTool, target, false), back), 1);
+            EXPECT_TRUE(probeNow(runner, probeCommand(kTool, target, false), back).success);
             EXPECT_EQ(back.durationSeconds, 2);
         }
         expectFolderHolds(existing || result == 1 ? std::set<std::string>{"song.wav", "song.mp3"}

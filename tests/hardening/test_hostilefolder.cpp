@@ -280,7 +280,7 @@ TEST_F(HostileFolder, EveryFileIsConvertedOrReportedAndNothingElseChanges)
         EXPECT_EQ(status, pathparts::fileNamePart(item.outputPath));
         EXPECT_EQ(item.outputPath.rfind(out + "/", 0), 0u) << item.outputPath;
         MediaItem back;
-        EXPECT_EQ(probeNow(runner, probeCommand(kTool, item.outputPath, false), back), 1) << item.outputPath;
+        EXPECT_TRUE(probeNow(runner, probeCommand(kTool, item.outputPath, false), back).success) << item.outputPath;
         EXPECT_GT(back.sampleRate, 0) << item.outputPath;
         if (expected.added.count(item.sourcePath)) {
             EXPECT_EQ(back.durationSeconds, 1) << item.outputPath;

@@ -60,7 +60,7 @@ TEST(WithRunner, ProbesFillTheMediaItem)
         writeSineWav(path, 48000, c.channels, 3.0);
         ConverterRunner runner;
         MediaItem item;
-        ASSERT_EQ(probeNow(runner, probeCommand(path), item), 1) << path;
+        ASSERT_TRUE(probeNow(runner, probeCommand(path), item).success) << path;
         EXPECT_EQ(item.sampleRate, 48000);
         EXPECT_EQ(item.audioChannels, c.expected);
         EXPECT_EQ(item.durationSeconds, 3);
@@ -70,7 +70,7 @@ TEST(WithRunner, ProbesFillTheMediaItem)
     writeY4m(dir.file("v.y4m"), 320, 240, 50, 25);
     ConverterRunner runner;
     MediaItem video;
-    ASSERT_EQ(probeNow(runner, probeCommand(dir.file("v.y4m")), video), 1);
+    ASSERT_TRUE(probeNow(runner, probeCommand(dir.file("v.y4m")), video).success);
     EXPECT_EQ(video.videoWidth, 320);
     EXPECT_EQ(video.videoHeight, 240);
     EXPECT_DOUBLE_EQ(video.frameRate, 25.0);
@@ -78,12 +78,12 @@ TEST(WithRunner, ProbesFillTheMediaItem)
     EXPECT_EQ(video.sampleRate, 0);
 
     MediaItem prefixed;
-    EXPECT_EQ(probeNow(runner, probeCommand(dir.file("c2.wav"), true), prefixed), 1);
+    EXPECT_TRUE(probeNow(runner, probeCommand(dir.file("c2.wav"), true), prefixed).success);
     EXPECT_EQ(prefixed.durationSeconds, 3);
 
     writeBytes(dir.file("text.wav"), "not a sound at all\n");
     MediaItem refused;
-    EXPECT_EQ(probeNow(runner, probeCommand(dir.file("text.wav")), refused), 0);
+    EXPECT_FALSE(probeNow(runner, probeCommand(dir.file("text.wav")), refused).success);
 }
 
 // Tag text comes from the file: it must never make a line the reader takes.
@@ -94,7 +94,7 @@ TEST(WithRunner, TagsCannotForgeProbeLines)
                        "a\rDuration: 09:09:09.00,\n  Duration: 08:00:00.00,");
     ConverterRunner runner;
     MediaItem item;
-    ASSERT_EQ(probeNow(runner, probeCommand(dir.file("t.wav")), item), 1);
+    ASSERT_TRUE(probeNow(runner, probeCommand(dir.file("t.wav")), item).success);
     EXPECT_EQ(item.videoWidth, 0);
     EXPECT_EQ(item.frameRate, 0.0);
     EXPECT_EQ(item.durationSeconds, 1);
@@ -108,7 +108,7 @@ TEST(WithRunner, EveryCatalogueFormatConvertsToAHundredPercent)
     writeSineWav(dir.file("song.wav"), 44100, 2, 3.0);
     ConverterRunner runner;
     MediaItem source;
-    ASSERT_EQ(probeNow(runner, probeCommand(dir.file("song.wav")), source), 1);
+    ASSERT_TRUE(probeNow(runner, probeCommand(dir.file("song.wav")), source).success);
     source.sourcePath = dir.file("song.wav");
 
     for (int index = 0; index < kFormatCount; ++index) {
@@ -116,14 +116,15 @@ TEST(WithRunner, EveryCatalogueFormatConvertsToAHundredPercent)
         MediaItem item = source;
         item.outputPath = dir.file("out" + std::to_string(index) + "." + format.extension);
         MemoryDisplay display;
-        ASSERT_EQ(convertNow(runner, KESCVT_PATH, item, index, defaultEncodingParams(index), display), 1)
-            << format.displayName << ": exit " << runner.lastRun().exitCode;
+        ConversionEnd end;
+        ASSERT_EQ(convertNow(runner, KESCVT_PATH, item, index, defaultEncodingParams(index), display, {}, &end), 1)
+            << format.displayName << ": exit " << end.report.exitCode;
         ASSERT_FALSE(display.texts.empty()) << format.displayName;
         EXPECT_EQ(display.texts.back(), "Converting song.wav...100%") << format.displayName;
         EXPECT_EQ(display.lastPosition, display.rangeMax) << format.displayName;
 
         MediaItem back;
-        ASSERT_EQ(probeNow(runner, probeCommand(item.outputPath), back), 1) << format.displayName;
+        ASSERT_TRUE(probeNow(runner, probeCommand(item.outputPath), back).success) << format.displayName;
         EXPECT_NEAR(back.durationSeconds, 3, 1) << format.displayName;
         const int rate = index == 12 ? 8000 : index == 13 ? 16000 : index == 15 ? 48000 : 44100;
         EXPECT_EQ(back.sampleRate, rate) << format.displayName;
@@ -217,16 +218,13 @@ TEST(WithRunner, AlbumLoudnessPoolsTheMeasuredTracks)
         item.sourcePath = dir.file(name);
         ConverterRunner runner;
         LoudnessMeasureReader reader;
-        int verdict = -1;
+        RunResult result;
         runUntilDone([&](std::function<void()> finish) {
+            takeResult(runner, result, finish);
             runner.startMeasure(buildMeasureCommand(KESCVT_PATH, item),
-                                [&](std::string_view line) { reader.takeLine(line); },
-                                [&, finish](int result) {
-                                    verdict = result;
-                                    finish();
-                                });
+                                [&](std::string_view line) { reader.takeLine(line); });
         });
-        ASSERT_EQ(verdict, 1) << name;
+        ASSERT_TRUE(result.success) << name;
         ASSERT_TRUE(reader.result().complete) << name;
         measures.push_back(reader.result());
     }

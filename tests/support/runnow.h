@@ -57,31 +57,39 @@ inline void runUntilDone(const std::function<void(std::function<void()> finish)>
         loop.exec();
 }
 
-inline int probeNow(ConverterRunner &runner, const std::string &commandLine, MediaItem &item)
+// Takes the next result of the runner into result and calls finish.
+inline void takeResult(ConverterRunner &runner, RunResult &result, std::function<void()> finish)
 {
-    int verdict = 0;
-    runUntilDone([&](std::function<void()> finish) {
-        runner.startProbe(commandLine, item, [&verdict, finish](int v) {
-            verdict = v;
+    QObject::connect(
+        &runner, &ConverterRunner::finished, &runner,
+        [&result, finish](const RunResult &r) {
+            result = r;
             finish();
-        });
-    });
-    return verdict;
+        },
+        Qt::SingleShotConnection);
 }
 
-inline int conversionNow(ConverterRunner &runner, const std::string &commandLine, const MediaItem &item,
-                         ProgressDisplay &display, const std::function<bool()> &pass = {})
+inline RunResult probeNow(ConverterRunner &runner, const std::string &commandLine, MediaItem &item)
 {
-    int verdict = 0;
+    RunResult result;
+    runUntilDone([&](std::function<void()> finish) {
+        takeResult(runner, result, finish);
+        runner.startProbe(commandLine, item);
+    });
+    return result;
+}
+
+inline RunResult conversionNow(ConverterRunner &runner, const std::string &commandLine, const MediaItem &item,
+                               ProgressDisplay &display, const std::function<bool()> &pass = {})
+{
+    RunResult result;
     runUntilDone(
         [&](std::function<void()> finish) {
-            runner.startConversion(commandLine, item, display, [&verdict, finish](int v) {
-                verdict = v;
-                finish();
-            });
+            takeResult(runner, result, finish);
+            runner.startConversion(commandLine, item, display);
         },
         pass, [&runner] { runner.cancel(); });
-    return verdict;
+    return result;
 }
 
 // One conversion job, as the batch runs it; 1 converted, 0 not.
