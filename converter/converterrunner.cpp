@@ -190,7 +190,7 @@ void ConverterRunner::startProbe(const std::string &commandLine, MediaItem &item
         [this, reader] {
             // The exit status says nothing here (a probe has no output file to
             // write, and the tool may say so in its status), but a crash is no answer.
-            return m_report.outcome != RunOutcome::Signalled && reader->verdict() != 0;
+            return m_report.outcome != RunOutcome::Signalled && reader->verdict();
         },
         m_probeTimeout);
 }

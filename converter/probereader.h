@@ -16,9 +16,9 @@ public:
 
     void takeLine(std::string_view line);
 
-    // 1 when a video or an audio stream line was found, else 0; a duration
-    // alone does not make a file readable.
-    int verdict() const { return (m_videoTaken || m_audioTaken) ? 1 : 0; }
+    // Whether a video or an audio stream line was found; a duration alone
+    // does not make a file readable.
+    bool verdict() const { return m_videoTaken || m_audioTaken; }
 
 private:
     MediaItem &m_item;

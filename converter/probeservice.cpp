@@ -196,7 +196,7 @@ void ProbeService::onEnded()
         report.exitCode = exitCode;
     }
     const bool stopped = signalled || report.errorLine.empty();
-    finishFront(!signalled && m_queue.front().reader->verdict() != 0, stopped);
+    finishFront(!signalled && m_queue.front().reader->verdict(), stopped);
     if (!m_queue.empty())
         restartWithQueue();
 }
@@ -213,7 +213,7 @@ void ProbeService::takeLine(std::string_view line)
     Pending &front = m_queue.front();
     if (line.starts_with(kEndRecord)) {
         front.report.exitCode = statusOf(withoutLineBreaks(line.substr(kEndRecord.size())));
-        finishFront(front.reader->verdict() != 0, false);
+        finishFront(front.reader->verdict(), false);
         if (m_deadline) {
             m_deadline->stop();
             if (!m_queue.empty() && m_timeout.count() > 0)
