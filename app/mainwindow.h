@@ -11,14 +11,14 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/addingrun.h"
-#include "app/batchrun.h"
 #include "filelist/mediaitemmap.h"
 #include "filelist/medialistmodel.h"
 #include "formats/encodingparams.h"
 #include "formats/programsettings.h"
 
 class AddingProgressWindow;
+class AddingRun;
+class BatchRun;
 class MainCommands;
 class BatchProgressWindow;
 class ImageButton;

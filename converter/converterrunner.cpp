@@ -69,8 +69,8 @@ bool ConverterRunner::start(const std::string &commandLine, std::function<void(s
 {
     if (m_run) {
         // One run at a time per runner; a second start is a caller's mistake
-        // and fails without disturbing the run in progress.
-        QMetaObject::invokeMethod(this, [this] { emit finished(RunResult{}); }, Qt::QueuedConnection);
+        // and is refused without disturbing the run in progress, whose end
+        // stays the one `finished` reports.
         return false;
     }
     m_report = RunReport{};

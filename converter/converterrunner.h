@@ -65,7 +65,8 @@ public:
     std::chrono::milliseconds probeTimeout() const { return m_probeTimeout; }
 
 signals:
-    // Once per start, always later from the event loop, never from inside a call here.
+    // Once per run started (a start while a run goes on is refused), always
+    // later from the event loop, never from inside a call here.
     void finished(const RunResult &result);
 
 private:
