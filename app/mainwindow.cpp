@@ -63,13 +63,8 @@ MainWindow::MainWindow(MainWindowSetup setup)
     : FramelessWindow(QSize(kWidth, kHeight)), m_setup(std::move(setup))
 {
     // Construction: defaults first, nothing read yet.
-    completeSetup(m_setup, this);
-    if (m_setup.store) {
-        m_store = m_setup.store;
-    } else {
-        m_ownStore = std::make_unique<SettingsStore>();
-        m_store = m_ownStore.get();
-    }
+    m_ownStore = completeSetup(m_setup, this);
+    m_store = m_setup.store;
 
     m_state = AppState(m_setup.documentsFolder().value_or(std::string()));
     m_converterPath = m_setup.converterPath;
@@ -80,7 +75,9 @@ MainWindow::MainWindow(MainWindowSetup setup)
     m_controls = std::make_unique<MainWindowControls>(*this, m_files.rows());
     m_list = m_controls->list;
     bindCommands();
-    fillFormatSelector();
+    m_currentFormat = m_controls->fillFormatSelector(m_currentFormat);
+    connect(m_controls->formatSelector, &QComboBox::currentIndexChanged, this,
+            [this] { m_currentFormat = m_controls->selectedFormat(); });
     setAcceptDrops(true);
     m_arriving = new ArrivingFiles(
         [this] { return !isBusy() && !QApplication::activeModalWidget() && !QApplication::activePopupWidget(); },
@@ -131,26 +128,9 @@ void MainWindow::paintEvent(QPaintEvent *)
     m_controls->paintBackground(painter);
 }
 
-void MainWindow::fillFormatSelector()
-{
-    QComboBox *selector = m_controls->formatSelector;
-    for (int n = 0; n < kFormatCount; ++n)
-        selector->addItem(QStringLiteral(" to ") + QString::fromUtf8(formatEntry(n).displayName), n);
-    selector->view()->setMinimumWidth(160);
-    const int row = selector->findData(m_currentFormat);
-    selector->setCurrentIndex(row >= 0 ? row : 0);
-    if (row < 0)
-        m_currentFormat = selector->itemData(0).toInt();
-    connect(selector, &QComboBox::currentIndexChanged, this, [this, selector](int index) {
-        m_currentFormat = index >= 0 ? selector->itemData(index).toInt() : 0;
-    });
-}
-
 void MainWindow::selectFormat(int index)
 {
-    const int row = m_controls->formatSelector->findData(index);
-    if (row >= 0)
-        m_controls->formatSelector->setCurrentIndex(row);
+    m_controls->selectFormat(index);
 }
 
 void MainWindow::showOptions()

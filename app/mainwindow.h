@@ -94,7 +94,6 @@ private:
     // Adds dropped names, or names from a command line (named: files are not
     // filtered); says so when the filter leaves nothing of them.
     void addArrived(const std::vector<std::string> &names, bool named);
-    void fillFormatSelector();
     void searchFolderWithProgress(const std::string &folder);
     void addWithProgress(const std::vector<std::string> &pending,
                          std::unique_ptr<AddingProgressWindow> window, bool morePending = false);

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPainter>
 
@@ -57,6 +58,29 @@ MainWindowControls::MainWindowControls(QWidget &window, MediaListModel *rows) : 
                         helpButton,    minimizeButton, closeButton};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+int MainWindowControls::fillFormatSelector(int current)
+{
+    for (int n = 0; n < kFormatCount; ++n)
+        formatSelector->addItem(QStringLiteral(" to ") + QString::fromUtf8(formatEntry(n).displayName), n);
+    formatSelector->view()->setMinimumWidth(160);
+    const int row = formatSelector->findData(current);
+    formatSelector->setCurrentIndex(row >= 0 ? row : 0);
+    return selectedFormat();
+}
+
+int MainWindowControls::selectedFormat() const
+{
+    const int row = formatSelector->currentIndex();
+    return row >= 0 ? formatSelector->itemData(row).toInt() : 0;
+}
+
+void MainWindowControls::selectFormat(int format)
+{
+    const int row = formatSelector->findData(format);
+    if (row >= 0)
+        formatSelector->setCurrentIndex(row);
 }
 
 void MainWindowControls::dress()

@@ -25,6 +25,12 @@ public:
     // Builds the controls as children of window; the list shows rows.
     MainWindowControls(QWidget &window, MediaListModel *rows);
 
+    // Lists the output formats in the selector with current selected (the
+    // first when it is none of them); returns the selected one.
+    int fillFormatSelector(int current);
+    // The format the selector shows, and moving it to format.
+    int selectedFormat() const;
+    void selectFormat(int format);
     // Places the controls for the window's size.
     void layout();
     // Paints the skin stretched to the window's size.

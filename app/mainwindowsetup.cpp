@@ -8,8 +8,9 @@
 #include "platform/bytetext.h"
 #include "platform/documentsfolder.h"
 #include "platform/programfolder.h"
+#include "platform/settingsstore.h"
 
-void completeSetup(MainWindowSetup &setup, QObject *context)
+std::unique_ptr<SettingsStore> completeSetup(MainWindowSetup &setup, QObject *context)
 {
     if (!setup.documentsFolder)
         setup.documentsFolder = [] { return documentsFolder(); };
@@ -34,4 +35,10 @@ void completeSetup(MainWindowSetup &setup, QObject *context)
         setup.notify = [](const QString &summary, const QString &body) { sendDesktopNotification(summary, body); };
     if (setup.converterPath.empty())
         setup.converterPath = converterPath();
+    std::unique_ptr<SettingsStore> own;
+    if (!setup.store) {
+        own = std::make_unique<SettingsStore>();
+        setup.store = own.get();
+    }
+    return own;
 }

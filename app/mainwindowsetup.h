@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,7 @@ struct MainWindowSetup {
     std::function<void(const QString &summary, const QString &body)> notify;
 };
 
-// Gives every unset field of setup but the store its working default; the help
-// opened at a first start comes up from context's event loop.
-void completeSetup(MainWindowSetup &setup, QObject *context);
+// Gives every unset field of setup its working default; the help opened at a
+// first start comes up from context's event loop. Returns the user's own store
+// when setup named none (setup.store then points to it), else nullptr.
+std::unique_ptr<SettingsStore> completeSetup(MainWindowSetup &setup, QObject *context);
