@@ -4,9 +4,6 @@
 #include <string>
 #include <vector>
 
-#include <QPointer>
-#include <QTimer>
-
 #include "app/commandtarget.h"
 #include "app/framelesswindow.h"
 #include "app/mainwindowcontrols.h"
@@ -52,7 +49,6 @@ public:
     QComboBox *formatSelector() const { return m_controls->formatSelector; }
     int currentFormat() const { return m_state.currentFormat; }
     void selectFormat(int index);
-    const AppState &state() const { return m_state; }
     const MediaItemMap &itemMap() const { return m_files.itemMap(); }
     // Adding or converting is under way.
     bool isBusy() const override { return m_adder != nullptr || m_batch != nullptr; }
