@@ -1,24 +1,22 @@
 #include "app/commandenabling.h"
 
-#include "app/commandids.h"
 
-bool isCommandEnabled(int command, const ListSelectionState &state)
+bool isCommandEnabled(Command command, const ListSelectionState &state)
 {
-    using namespace commandid;
     switch (command) {
-    case kRemoveAll:
-    case kConvertAll:
+    case Command::RemoveAll:
+    case Command::ConvertAll:
         return state.rowCount > 0;
-    case kUndoRemove:
+    case Command::UndoRemove:
         return state.canUndoRemove;
-    case kRemove:
-    case kConvertSelected:
+    case Command::Remove:
+    case Command::ConvertSelected:
         return state.selectedCount > 0;
-    case kPlaySource:
-    case kBrowseSourceFolder:
+    case Command::PlaySource:
+    case Command::BrowseSourceFolder:
         return state.selectedCount == 1;
-    case kPlayDestination:
-    case kBrowseDestinationFolder:
+    case Command::PlayDestination:
+    case Command::BrowseDestinationFolder:
         return state.selectedCount == 1 && !state.firstSelectedOutput.empty();
     default:
         return true;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/commandids.h"
+
 // What the enabling rules look at: the file list's rows and selection, and the
 // output of the top-most selected row (empty when none is selected or the row
 // has no successful conversion yet).
@@ -16,4 +18,4 @@ struct ListSelectionState {
 // Whether the menu item of a command is enabled. Commands without a rule are
 // always enabled. Only menu items follow this; buttons stay enabled and their
 // commands answer an empty list or selection with a message.
-bool isCommandEnabled(int command, const ListSelectionState &state);
+bool isCommandEnabled(Command command, const ListSelectionState &state);

@@ -8,17 +8,15 @@
 
 #include "app/aboutbox.h"
 #include "app/commandids.h"
+#include "app/commandtarget.h"
 #include "app/helpviewer.h"
 #include "app/mainmenus.h"
-#include "app/mainwindow.h"
 #include "app/shellactions.h"
 #include "app/siteaddresses.h"
 #include "filelist/widgets/medialistview.h"
 #include "ui/bcmenu.h"
 #include "ui/userprompts.h"
 #include "ui/waitcursor.h"
-
-using namespace commandid;
 
 namespace {
 
@@ -31,20 +29,22 @@ const MediaItem *firstSelectedItem(const MediaListView &list)
 
 } // namespace
 
-MainCommands::MainCommands(MainWindow &window, const QString &helpFile)
-    : QObject(&window),
-      m_window(window),
+MainCommands::MainCommands(CommandTarget &target, const QString &helpFile)
+    : QObject(target.commandWindow()),
+      m_target(target),
+      m_window(*target.commandWindow()),
       m_helpFile(helpFile),
-      m_contextMenu(mainmenus::createMenu(mainmenus::contextMenuItems(), &window)),
-      m_helpMenu(mainmenus::createMenu(mainmenus::helpMenuItems(), &window))
+      m_contextMenu(mainmenus::createMenu(mainmenus::contextMenuItems(), &m_window)),
+      m_helpMenu(mainmenus::createMenu(mainmenus::helpMenuItems(), &m_window))
 {
     for (BCMenu *menu : {m_contextMenu, m_helpMenu}) {
         // The rules are applied each time the menu opens, so they always see the
         // list as it is now.
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { applyEnabling(menu); });
-        connect(menu, &QMenu::triggered, this, [this](QAction *action) { run(BCMenu::commandOf(action)); });
+        connect(menu, &QMenu::triggered, this,
+                [this](QAction *action) { run(commandOfMenuId(BCMenu::commandOf(action))); });
     }
-    MediaListView *list = m_window.fileList();
+    MediaListView *list = m_target.fileList();
     m_list = list;
     m_rows = list->viewport();
     list->installEventFilter(this);
@@ -56,12 +56,12 @@ void MainCommands::createShortcuts()
 {
     // Window-wide, so the keys work wherever the focus is in the main window.
     // Ctrl+A is taken too: it would otherwise select every row of the list.
-    const std::pair<QKeySequence, int> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_O), kAddFiles},
-        {QKeySequence(Qt::Key_Delete), kRemove},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), kUndoRemove},
-        {QKeySequence(Qt::CTRL | Qt::Key_A), kNoAction},
-        {QKeySequence(Qt::Key_F1), kHelpTopics},
+    const std::pair<QKeySequence, Command> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_O), Command::AddFiles},
+        {QKeySequence(Qt::Key_Delete), Command::Remove},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), Command::UndoRemove},
+        {QKeySequence(Qt::CTRL | Qt::Key_A), Command::NoAction},
+        {QKeySequence(Qt::Key_F1), Command::HelpTopics},
     };
     for (const auto &[sequence, command] : keys) {
         auto *shortcut = new QShortcut(sequence, &m_window);
@@ -70,83 +70,83 @@ void MainCommands::createShortcuts()
     }
 }
 
-void MainCommands::bindButton(QAbstractButton *button, int command)
+void MainCommands::bindButton(QAbstractButton *button, Command command)
 {
-    if (command == kShowHelpMenu)
+    if (command == Command::ShowHelpMenu)
         m_helpButton = button;
     connect(button, &QAbstractButton::clicked, this, [this, command] { run(command); });
 }
 
-void MainCommands::run(int command)
+void MainCommands::run(Command command)
 {
     // While files are added or converted only the frame's own buttons act.
-    if (m_window.isBusy() && command != kMinimize && command != kClose)
+    if (m_target.isBusy() && command != Command::Minimize && command != Command::Close)
         return;
     switch (command) {
-    case kAddFiles:
-        m_window.addFiles();
+    case Command::AddFiles:
+        m_target.addFiles();
         break;
-    case kAddFolder:
-        m_window.addFolder();
+    case Command::AddFolder:
+        m_target.addFolder();
         break;
-    case kRemove:
-        m_window.removeSelected();
+    case Command::Remove:
+        m_target.removeSelected();
         break;
-    case kRemoveAll:
-        m_window.removeAll();
+    case Command::RemoveAll:
+        m_target.removeAll();
         break;
-    case kUndoRemove:
-        m_window.undoRemove();
+    case Command::UndoRemove:
+        m_target.undoRemove();
         break;
-    case kConvertSelected:
-        m_window.convertSelected();
+    case Command::ConvertSelected:
+        m_target.convertSelected();
         break;
-    case kConvertAll:
-        m_window.convertAll();
+    case Command::ConvertAll:
+        m_target.convertAll();
         break;
-    case kPlaySource:
+    case Command::PlaySource:
         playSource();
         break;
-    case kPlayDestination:
+    case Command::PlayDestination:
         playDestination();
         break;
-    case kBrowseSourceFolder:
+    case Command::BrowseSourceFolder:
         browseSourceFolder();
         break;
-    case kBrowseDestinationFolder:
+    case Command::BrowseDestinationFolder:
         browseDestinationFolder();
         break;
-    case kOptions:
-        m_window.showOptions();
+    case Command::Options:
+        m_target.showOptions();
         break;
-    case kHelpTopics:
+    case Command::HelpTopics:
         helpTopics();
         break;
-    case kTellAFriend:
+    case Command::TellAFriend:
         openSiteLink(siteaddresses::tellAFriendLink());
         break;
-    case kFeedbackAndSupport:
+    case Command::FeedbackAndSupport:
         openSiteLink(siteaddresses::feedbackLink());
         break;
-    case kHomepage:
+    case Command::Homepage:
         openSiteLink(QLatin1String(siteaddresses::kHomePage));
         break;
-    case kCheckLatestVersion:
+    case Command::CheckLatestVersion:
         openSiteLink(siteaddresses::checkForUpdatesLink());
         break;
-    case kAbout:
+    case Command::About:
         showAboutBox(&m_window);
         break;
-    case kShowHelpMenu:
+    case Command::ShowHelpMenu:
         showHelpMenu();
         break;
-    case kMinimize:
+    case Command::Minimize:
         m_window.showMinimized();
         break;
-    case kClose:
+    case Command::Close:
         m_window.close();
         break;
-    case kNoAction:
+    case Command::NoAction:
     default:
         break;
     }
@@ -157,7 +157,7 @@ void MainCommands::run(int command)
 void MainCommands::playSource()
 {
     WaitCursor wait;
-    if (const MediaItem *item = firstSelectedItem(*m_window.fileList()))
+    if (const MediaItem *item = firstSelectedItem(*m_target.fileList()))
         openFile(item->sourcePath);
 }
 
@@ -166,14 +166,14 @@ void MainCommands::playDestination()
     WaitCursor wait;
     // A row never converted has no output; opening an empty path would open
     // the current folder instead.
-    const MediaItem *item = firstSelectedItem(*m_window.fileList());
+    const MediaItem *item = firstSelectedItem(*m_target.fileList());
     if (item && !item->outputPath.empty())
         openFile(item->outputPath);
 }
 
 void MainCommands::browseSourceFolder()
 {
-    const MediaItem *item = firstSelectedItem(*m_window.fileList());
+    const MediaItem *item = firstSelectedItem(*m_target.fileList());
     if (!item)
         return;
     WaitCursor wait;
@@ -182,7 +182,7 @@ void MainCommands::browseSourceFolder()
 
 void MainCommands::browseDestinationFolder()
 {
-    const MediaItem *item = firstSelectedItem(*m_window.fileList());
+    const MediaItem *item = firstSelectedItem(*m_target.fileList());
     if (!item)
         return;
     WaitCursor wait;
@@ -205,13 +205,13 @@ void MainCommands::helpTopics()
 
 void MainCommands::openSiteLink(const QString &link)
 {
-    const int result = [&link] {
+    const LinkResult result = [&link] {
         WaitCursor wait;
         return openLink(link, true);
     }();
     // A link that nothing on the desktop takes is reported as the About box's
     // links report it, rather than leaving no sign at all.
-    if (result <= 32)
+    if (result != LinkResult::Opened)
         userPrompts().message(&m_window, linkFailureMessage(result), UserPrompts::Icon::Warning);
 }
 
@@ -219,11 +219,11 @@ void MainCommands::openSiteLink(const QString &link)
 
 ListSelectionState MainCommands::selectionState() const
 {
-    const MediaListView &list = *m_window.fileList();
+    const MediaListView &list = *m_target.fileList();
     ListSelectionState state;
     state.rowCount = list.rowCount();
     state.selectedCount = list.selectedCount();
-    state.canUndoRemove = m_window.canUndoRemove();
+    state.canUndoRemove = m_target.canUndoRemove();
     if (const MediaItem *item = firstSelectedItem(list))
         state.firstSelectedOutput = item->outputPath;
     return state;
@@ -242,7 +242,7 @@ void MainCommands::applyEnabling(QMenu *menu) const
                 continue;
             judged = subActions.front();
         }
-        action->setEnabled(isCommandEnabled(BCMenu::commandOf(judged), state));
+        action->setEnabled(isCommandEnabled(commandOfMenuId(BCMenu::commandOf(judged)), state));
     }
 }
 
@@ -255,7 +255,7 @@ QPoint MainCommands::keyboardMenuPoint(const QRect &globalRect)
 
 QPoint MainCommands::fileListCentre() const
 {
-    const MediaListView *list = m_window.fileList();
+    const MediaListView *list = m_target.fileList();
     return keyboardMenuPoint(QRect(list->mapToGlobal(QPoint(0, 0)), list->size()));
 }
 
@@ -309,7 +309,7 @@ bool MainCommands::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonDblClick:
         // The first click has already selected the row under the mouse.
         if (onRows && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            run(kPlaySource);
+            run(Command::PlaySource);
         break;
     default:
         break;

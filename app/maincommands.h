@@ -8,7 +8,7 @@
 #include "app/commandenabling.h"
 
 class BCMenu;
-class MainWindow;
+class CommandTarget;
 class QAbstractButton;
 class QMenu;
 
@@ -19,12 +19,12 @@ class MainCommands : public QObject {
     Q_OBJECT
 public:
     // helpFile is the help page Help Topics shows; empty: none.
-    MainCommands(MainWindow &window, const QString &helpFile);
+    MainCommands(CommandTarget &target, const QString &helpFile);
 
-    void run(int command);
+    void run(Command command);
     // Makes the button run the command when clicked. The button bound to the help
     // menu command is where that menu opens.
-    void bindButton(QAbstractButton *button, int command);
+    void bindButton(QAbstractButton *button, Command command);
 
     BCMenu *contextMenu() const { return m_contextMenu; }
     BCMenu *helpMenu() const { return m_helpMenu; }
@@ -55,7 +55,8 @@ private:
     void openSiteLink(const QString &link);
     QPoint fileListCentre() const;
 
-    MainWindow &m_window;
+    CommandTarget &m_target;
+    QWidget &m_window;
     QString m_helpFile;
     BCMenu *m_contextMenu;
     BCMenu *m_helpMenu;

@@ -4,7 +4,6 @@
 
 namespace mainmenus {
 
-using namespace commandid;
 
 namespace {
 
@@ -15,41 +14,45 @@ const BCMenuItem kSeparator{0, QString()};
 QList<BCMenuItem> contextMenuItems()
 {
     return {
-        {kPlaySource, QStringLiteral("&Play Source")},
-        {kPlayDestination, QStringLiteral("Play &Destination")},
+        {menuId(Command::PlaySource), QStringLiteral("&Play Source")},
+        {menuId(Command::PlayDestination), QStringLiteral("Play &Destination")},
         kSeparator,
-        {kConvertSelected, QStringLiteral("&Convert Selected")},
-        {kConvertAll, QStringLiteral("Convert All")},
+        {menuId(Command::ConvertSelected), QStringLiteral("&Convert Selected")},
+        {menuId(Command::ConvertAll), QStringLiteral("Convert All")},
         kSeparator,
-        {kBrowseSourceFolder, QStringLiteral("Browse &Source Folder")},
-        {kBrowseDestinationFolder, QStringLiteral("Browse Destination &Folder")},
+        {menuId(Command::BrowseSourceFolder), QStringLiteral("Browse &Source Folder")},
+        {menuId(Command::BrowseDestinationFolder), QStringLiteral("Browse Destination &Folder")},
         kSeparator,
-        {kAddFiles, QStringLiteral("&Add Files...\tCtrl+O")},
-        {kAddFolder, QStringLiteral("Add F&older")},
-        {kRemove, QStringLiteral("&Remove\tDel")},
-        {kRemoveAll, QStringLiteral("Remove Al&l")},
-        {kUndoRemove, QStringLiteral("&Undo Remove\tCtrl+Z")},
+        {menuId(Command::AddFiles), QStringLiteral("&Add Files...\tCtrl+O")},
+        {menuId(Command::AddFolder), QStringLiteral("Add F&older")},
+        {menuId(Command::Remove), QStringLiteral("&Remove\tDel")},
+        {menuId(Command::RemoveAll), QStringLiteral("Remove Al&l")},
+        {menuId(Command::UndoRemove), QStringLiteral("&Undo Remove\tCtrl+Z")},
     };
 }
 
 QList<BCMenuItem> helpMenuItems()
 {
     return {
-        {kHelpTopics, QStringLiteral("&Help Topics\tF1")},
+        {menuId(Command::HelpTopics), QStringLiteral("&Help Topics\tF1")},
         kSeparator,
-        {kTellAFriend, QStringLiteral("&Tell A Friend")},
-        {kFeedbackAndSupport, QStringLiteral("&Feedback and Support")},
-        {kHomepage, QStringLiteral("Home&page")},
-        {kCheckLatestVersion, QStringLiteral("&Check Latest Version")},
+        {menuId(Command::TellAFriend), QStringLiteral("&Tell A Friend")},
+        {menuId(Command::FeedbackAndSupport), QStringLiteral("&Feedback and Support")},
+        {menuId(Command::Homepage), QStringLiteral("Home&page")},
+        {menuId(Command::CheckLatestVersion), QStringLiteral("&Check Latest Version")},
         kSeparator,
-        {kAbout, QStringLiteral("&About...")},
+        {menuId(Command::About), QStringLiteral("&About...")},
     };
 }
 
 QList<int> pictureCommands()
 {
-    return {kAddFiles, kRemove, kPlaySource, kPlayDestination, kHelpTopics,
-            kHomepage, kTellAFriend, kFeedbackAndSupport, kCheckLatestVersion, kAbout};
+    QList<int> ids;
+    for (Command command : {Command::AddFiles, Command::Remove, Command::PlaySource, Command::PlayDestination,
+                            Command::HelpTopics, Command::Homepage, Command::TellAFriend, Command::FeedbackAndSupport,
+                            Command::CheckLatestVersion, Command::About})
+        ids << menuId(command);
+    return ids;
 }
 
 BCMenu *createMenu(const QList<BCMenuItem> &items, QWidget *parent)

@@ -10,8 +10,8 @@ class ImageButton;
 class QWidget;
 
 // How the main window is dressed: its skin, the looks of its buttons, its icon
-// and the quicker tooltips of its controls. The window keeps its own layout and
-// wiring; these only give the controls their appearance.
+// and the quicker tooltips of its controls. MainWindowControls places the
+// controls; these only give them their appearance.
 namespace mainwindowlook {
 
 inline constexpr const char *kSkin = ":/res/skin.png";

@@ -40,13 +40,13 @@ void openOrTell(const QUrl &url)
     });
 }
 
-int openLinkWithFallback(const QString &link)
+LinkResult openLinkWithFallback(const QString &link)
 {
     return startBrowserEntry(link, platform::defaultWebBrowserId(), platform::xdgDataDirs(),
                              [](const QString &program, const QStringList &arguments) {
                                  return QProcess::startDetached(program, arguments);
                              },
-                             ShellActions::kNoAssociation);
+                             LinkResult::NoAssociation);
 }
 
 class DesktopShellActions final : public ShellActions {
@@ -79,7 +79,7 @@ public:
                          });
     }
 
-    int openLink(const QString &link, bool /*showNormal*/) override
+    LinkResult openLink(const QString &link, bool /*showNormal*/) override
     {
         // When the desktop's opener is missing or refuses the link, the default
         // browser's own command is started; its answer comes late, so a late
@@ -87,14 +87,14 @@ public:
         if (QStandardPaths::findExecutable(kOpener).isEmpty())
             return openLinkWithFallback(link);
         startOpener(QUrl(link), [link] {
-            const int result = openLinkWithFallback(link);
-            if (result > 32)
+            const LinkResult result = openLinkWithFallback(link);
+            if (result == LinkResult::Opened)
                 return;
             QApplication::beep();
             userPrompts().message(QApplication::activeWindow(), linkFailureMessage(result),
                                   UserPrompts::Icon::Warning, applicationTitle());
         });
-        return kOpened;
+        return LinkResult::Opened;
     }
 };
 
@@ -123,7 +123,7 @@ void showInFolder(const std::string &path)
     shellActions().showInFolder(path);
 }
 
-int openLink(const QString &link, bool showNormal)
+LinkResult openLink(const QString &link, bool showNormal)
 {
     return shellActions().openLink(link, showNormal);
 }
@@ -160,8 +160,8 @@ void startOpener(const QUrl &url, std::function<void()> failed)
     process->start(kOpener, {QString::fromLatin1(url.toEncoded())});
 }
 
-int startBrowserEntry(const QString &link, const QString &desktopId, const QStringList &dataDirs,
-                      const ProgramStarter &start, int openerResult)
+LinkResult startBrowserEntry(const QString &link, const QString &desktopId, const QStringList &dataDirs,
+                             const ProgramStarter &start, LinkResult openerResult)
 {
     const QString desktopFile = platform::findDesktopFile(desktopId, dataDirs);
     if (desktopFile.isEmpty())
@@ -173,40 +173,29 @@ int startBrowserEntry(const QString &link, const QString &desktopId, const QStri
     if (argv.isEmpty())
         return openerResult;
     const QString program = argv.takeFirst();
-    return start(program, argv) ? ShellActions::kOpened : ShellActions::kNotFound;
+    return start(program, argv) ? LinkResult::Opened : LinkResult::BrowserNotStarted;
 }
 
-QString linkFailureReason(int code)
+QString linkFailureReason(LinkResult result)
 {
-    switch (code) {
-    case 0: return QStringLiteral("The operating system is out\nof memory or resources.");
-    case 2: return QStringLiteral("The specified file was not found.");
-    case 3: return QStringLiteral("The specified path was not found.");
-    case 5: return QStringLiteral("The operating system denied\naccess to the specified file.");
-    case 8: return QStringLiteral("There was not enough memory to complete the operation.");
-    case 11: return QStringLiteral("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
-    case 26: return QStringLiteral("A sharing violation occurred. ");
-    case 27: return QStringLiteral("The filename association is\nincomplete or invalid.");
-    case 28: return QStringLiteral("The DDE transaction could not\nbe completed because the request timed out.");
-    case 29: return QStringLiteral("The DDE transaction failed.");
-    case 30:
-        return QStringLiteral("The DDE transaction could not\nbe completed because other DDE transactions\n"
-                              "were being processed.");
-    case 31: return QStringLiteral("There is no application associated\nwith the given filename extension.");
-    case 32: return QStringLiteral("The specified dynamic-link library was not found.");
-    default: return QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+    switch (result) {
+    case LinkResult::Opened: return {};
+    case LinkResult::BrowserNotStarted: return QStringLiteral("The specified file was not found.");
+    case LinkResult::NoAssociation:
+        return QStringLiteral("There is no application associated\nwith the given filename extension.");
     }
+    return {};
 }
 
-QString linkFailureMessage(int code)
+QString linkFailureMessage(LinkResult result)
 {
-    return QStringLiteral("Unable to open hyperlink:\n\n") + linkFailureReason(code);
+    return QStringLiteral("Unable to open hyperlink:\n\n") + linkFailureReason(result);
 }
 
 bool openLinkFromLabel(QWidget *label, const QString &link)
 {
-    const int result = openLink(link, false);
-    if (result > 32)
+    const LinkResult result = openLink(link, false);
+    if (result == LinkResult::Opened)
         return true;
     QApplication::beep();
     userPrompts().message(label->window(), linkFailureMessage(result), UserPrompts::Icon::Warning,

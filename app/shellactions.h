@@ -9,16 +9,19 @@
 
 class QWidget;
 
+// What opening a link came to.
+enum class LinkResult {
+    Opened,
+    // The default web browser's own command would not start.
+    BrowserNotStarted,
+    // Nothing on the desktop takes the link.
+    NoAssociation,
+};
+
 // Handing files, folders and links to other programs. Every caller goes through
 // shellActions(), so tests can record the calls instead of starting programs.
 class ShellActions {
 public:
-    // Result codes of openLink(), kept in the ranges of the launch results they
-    // stand for: anything above 32 is success.
-    static constexpr int kOpened = 42;
-    static constexpr int kNotFound = 2;       // the fallback browser would not start
-    static constexpr int kNoAssociation = 31; // nothing on the desktop takes the link
-
     virtual ~ShellActions() = default;
 
     // Opens the file with the program the desktop associates with it. When the
@@ -29,10 +32,10 @@ public:
     // as openFile when that fails.
     virtual void showInFolder(const std::string &path) = 0;
     // Opens a web or mailto link; falls back to the default web browser's own
-    // command. Returns a result code, above 32 on success. showNormal tells a menu
+    // command. showNormal tells a menu
     // command (true) from a hyperlink label (false); the desktop opener has no
     // window mode to pass it to.
-    virtual int openLink(const QString &link, bool showNormal) = 0;
+    virtual LinkResult openLink(const QString &link, bool showNormal) = 0;
 };
 
 // The actions in use: the desktop's unless a test installed its own.
@@ -43,7 +46,7 @@ void setShellActions(ShellActions *actions);
 // Shorthands for shellActions().openFile() and so on.
 void openFile(const std::string &path);
 void showInFolder(const std::string &path);
-int openLink(const QString &link, bool showNormal);
+LinkResult openLink(const QString &link, bool showNormal);
 
 // Runs the desktop's opener (xdg-open, looked up in PATH) on url without
 // waiting for it. failed is called later, from the event loop, when the opener
@@ -54,16 +57,16 @@ void startOpener(const QUrl &url, std::function<void()> failed);
 using ProgramStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
 
 // The open-link fallback: the desktop entry desktopId, looked up in dataDirs, is
-// started through start with the link in its Exec line. Returns
-// ShellActions::kOpened when it started, kNotFound when it would not start, and
-// openerResult when there is no usable entry.
-int startBrowserEntry(const QString &link, const QString &desktopId, const QStringList &dataDirs,
-                      const ProgramStarter &start, int openerResult);
+// started through start with the link in its Exec line. Returns Opened when it
+// started, BrowserNotStarted when it would not start, and openerResult when there
+// is no usable entry.
+LinkResult startBrowserEntry(const QString &link, const QString &desktopId, const QStringList &dataDirs,
+                             const ProgramStarter &start, LinkResult openerResult);
 
 // The reason for a failed openLink() result, and the whole message a hyperlink
 // label shows: "Unable to open hyperlink:\n\n" followed by the reason.
-QString linkFailureReason(int code);
-QString linkFailureMessage(int code);
+QString linkFailureReason(LinkResult result);
+QString linkFailureMessage(LinkResult result);
 
 // The link opener of the program's hyperlink labels: a link that fails to open
 // beeps and is reported with linkFailureMessage() over the label's window.

@@ -39,14 +39,6 @@ void MediaItemMap::enter(const std::string &key, MediaItem *item)
     m_keys[item] = key;
 }
 
-void MediaItemMap::removeKey(const std::string &key)
-{
-    if (const auto it = m_items.find(key); it != m_items.end()) {
-        m_keys.erase(it->second);
-        m_items.erase(it);
-    }
-}
-
 void MediaItemMap::removeItem(const MediaItem *item)
 {
     if (const auto it = m_keys.find(item); it != m_keys.end()) {

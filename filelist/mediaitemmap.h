@@ -20,7 +20,6 @@ public:
     MediaItem *find(const std::string &path) const;
     // Enters item under key, replacing any item entered under it before.
     void enter(const std::string &key, MediaItem *item);
-    void removeKey(const std::string &key);
     // Removes the entry of item, whatever its file has become since.
     void removeItem(const MediaItem *item);
     void clear();

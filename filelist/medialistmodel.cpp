@@ -5,20 +5,15 @@
 
 #include <QCollator>
 #include <QCollatorSortKey>
-#include <QFile>
 
 #include "common/durationtext.h"
 #include "common/pathparts.h"
 #include "filelist/celltexts.h"
+#include "platform/bytetext.h"
 
 namespace {
 
 constexpr int kMaxSortColumns = 100;
-
-QString display(const std::string &bytes)
-{
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
 
 } // namespace
 
@@ -47,11 +42,11 @@ QString MediaListModel::cellText(int row, int column) const
     const Row &r = m_rows[static_cast<size_t>(row)];
     switch (column) {
     case FileColumn:
-        return display(pathparts::fileNamePart(r.item->sourcePath));
+        return displayText(pathparts::fileNamePart(r.item->sourcePath));
     case DurationColumn:
         return QString::fromStdString(durationText(r.item->durationSeconds));
     case StatusColumn:
-        return display(r.status);
+        return displayText(r.status);
     default:
         return {};
     }
@@ -67,12 +62,12 @@ QVariant MediaListModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole: {
         const Row &r = m_rows[static_cast<size_t>(index.row())];
         if (index.column() == FileColumn)
-            return display(r.item->sourcePath);
+            return displayText(r.item->sourcePath);
         // A long status is cut off in its cell: the tooltip shows it whole,
         // with where the output went or why there is none.
         if (index.column() != StatusColumn || r.status.empty())
             return {};
-        return r.detail.empty() ? display(r.status) : display(r.status + "\n" + r.detail);
+        return r.detail.empty() ? displayText(r.status) : displayText(r.status + "\n" + r.detail);
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter

@@ -1,5 +1,7 @@
 #include "platform/bytetext.h"
 
+#include <QFile>
+
 namespace {
 
 constexpr char32_t kEscapeBase = 0xDC00;
@@ -99,4 +101,9 @@ std::string bytesFromText(const QString &text)
         }
     }
     return bytes;
+}
+
+QString displayText(const std::string &bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
 }

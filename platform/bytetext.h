@@ -10,3 +10,7 @@
 // survives an edit box unchanged.
 QString textFromBytes(const std::string &bytes);
 std::string bytesFromText(const QString &text);
+
+// Bytes (a path, a message with paths in it) as the user's locale shows them,
+// for display only: what is not UTF-8 shows as replacement characters.
+QString displayText(const std::string &bytes);

@@ -163,11 +163,6 @@ bool BCMenu::flatStyle()
     return isXpLook() ? g_xpFlat : g_otherFlat;
 }
 
-bool BCMenu::isClassicTheme()
-{
-    return false;
-}
-
 bool BCMenu::isXpLook()
 {
     return false;

@@ -49,8 +49,6 @@ public:
     static void setDrawModes(bool xpFlat, bool otherFlat);
     // Whether the menus are drawn flat now.
     static bool flatStyle();
-    // The desktop's classic theme. Linux desktops have none, so always false.
-    static bool isClassicTheme();
     // The XP look (that system with a non-classic theme): never on Linux.
     static bool isXpLook();
     // Whether a menu is one of these.

@@ -2,12 +2,13 @@
 
 #include <utility>
 
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QWindow>
+
+#include "platform/bytetext.h"
 
 namespace {
 constexpr int kUpperStep = 10;
@@ -40,11 +41,6 @@ std::pair<std::string, std::string> splitPercent(const std::string &text)
         return {text, {}};
     return {text.substr(0, digits), text.substr(digits)};
 }
-
-QString display(const std::string &text)
-{
-    return QFile::decodeName(QByteArray::fromStdString(text));
-}
 } // namespace
 
 // One progress line: its text and its bar, as the progress reader drives them.
@@ -68,13 +64,13 @@ public:
 
     void setUpperText(const std::string &text) override
     {
-        m_full = display(text);
+        m_full = displayText(text);
         if (m_window->lineCount() > 1) {
             // The name and its percentage in two columns; a line without a
             // conversion shows nothing rather than an empty bar.
             const auto [name, percent] = splitPercent(text);
-            m_text->setText(display(name));
-            m_percent->setText(display(percent));
+            m_text->setText(displayText(name));
+            m_percent->setText(displayText(percent));
             m_bar->setVisible(!text.empty());
         } else {
             m_text->setText(m_full);
@@ -175,7 +171,7 @@ QProgressBar *BatchProgressWindow::lineBar(int index) const
 
 void BatchProgressWindow::setLowerText(const std::string &text)
 {
-    m_lowerText->setText(display(text));
+    m_lowerText->setText(displayText(text));
 }
 
 void BatchProgressWindow::startLowerBar(int maximum)
@@ -191,7 +187,7 @@ void BatchProgressWindow::stepLower()
 
 void BatchProgressWindow::setTimes(const std::string &text)
 {
-    m_times->setText(display(text));
+    m_times->setText(displayText(text));
 }
 
 QString BatchProgressWindow::lowerText() const

@@ -27,8 +27,10 @@ namespace {
 constexpr int kAddBatchMs = 40;
 }
 
-MediaListView::MediaListView(QWidget *parent)
-    : QTreeView(parent), m_model(new MediaListModel(this)), m_addTimer(new QTimer(this))
+MediaListView::MediaListView(QWidget *parent) : MediaListView(nullptr, parent) {}
+
+MediaListView::MediaListView(MediaListModel *rows, QWidget *parent)
+    : QTreeView(parent), m_model(rows ? rows : new MediaListModel(this)), m_addTimer(new QTimer(this))
 {
     auto *roomy = new CellRoomStyle;
     roomy->setParent(this);

@@ -19,6 +19,8 @@ class MediaListView : public QTreeView, public MediaListSink, public BatchStatus
     Q_OBJECT
 public:
     explicit MediaListView(QWidget *parent = nullptr);
+    // Shows rows owned elsewhere; they must outlive the view.
+    MediaListView(MediaListModel *rows, QWidget *parent);
 
     MediaListModel *listModel() const { return m_model; }
 
@@ -37,8 +39,6 @@ public:
     // The selected rows, top to bottom in display order.
     std::vector<int> selectedRows() const;
     void ensureRowVisible(int row) override;
-    std::unique_ptr<MediaItem> takeRow(int row) { return m_model->takeRow(row); }
-    std::vector<std::unique_ptr<MediaItem>> takeAll() { return m_model->takeAll(); }
 
 private:
     struct Batching : MediaListSink {

@@ -3,20 +3,20 @@
 
 #include <QTest>
 
-using namespace commandid;
 
 namespace {
 
 // The context menu's commands, in menu order.
-const int kContextCommands[] = {kPlaySource,         kPlayDestination,         kConvertSelected,
-                                kConvertAll,         kBrowseSourceFolder,      kBrowseDestinationFolder,
-                                kAddFiles,           kAddFolder,               kRemove,
-                                kRemoveAll};
+const Command kContextCommands[] = {Command::PlaySource,      Command::PlayDestination,
+                                    Command::ConvertSelected, Command::ConvertAll,
+                                    Command::BrowseSourceFolder, Command::BrowseDestinationFolder,
+                                    Command::AddFiles,        Command::AddFolder,
+                                    Command::Remove,          Command::RemoveAll};
 
-QList<int> enabledOf(const ListSelectionState &state)
+QList<Command> enabledOf(const ListSelectionState &state)
 {
-    QList<int> enabled;
-    for (int command : kContextCommands)
+    QList<Command> enabled;
+    for (Command command : kContextCommands)
         if (isCommandEnabled(command, state))
             enabled << command;
     return enabled;
@@ -29,37 +29,40 @@ class TestCommandEnabling : public QObject {
 private slots:
     void emptyListLeavesOnlyAdding()
     {
-        QCOMPARE(enabledOf({0, 0, {}}), (QList<int>{kAddFiles, kAddFolder}));
+        QCOMPARE(enabledOf({0, 0, {}}), (QList<Command>{Command::AddFiles, Command::AddFolder}));
     }
 
     void rowsWithoutSelection()
     {
-        QCOMPARE(enabledOf({3, 0, {}}), (QList<int>{kConvertAll, kAddFiles, kAddFolder, kRemoveAll}));
+        QCOMPARE(enabledOf({3, 0, {}}), (QList<Command>{Command::ConvertAll, Command::AddFiles, Command::AddFolder,
+                                                        Command::RemoveAll}));
     }
 
     void twoSelectedRowsDisableTheSingleRowCommands()
     {
         // Even when the top-most one has an output, two rows are one too many.
         QCOMPARE(enabledOf({4, 2, "/out/a.mp3"}),
-                 (QList<int>{kConvertSelected, kConvertAll, kAddFiles, kAddFolder, kRemove, kRemoveAll}));
+                 (QList<Command>{Command::ConvertSelected, Command::ConvertAll, Command::AddFiles, Command::AddFolder,
+                                 Command::Remove, Command::RemoveAll}));
     }
 
     void destinationCommandsWaitForAConversion()
     {
         ListSelectionState state{1, 1, {}};
-        QVERIFY(isCommandEnabled(kPlaySource, state));
-        QVERIFY(isCommandEnabled(kBrowseSourceFolder, state));
-        QVERIFY(!isCommandEnabled(kPlayDestination, state));
-        QVERIFY(!isCommandEnabled(kBrowseDestinationFolder, state));
+        QVERIFY(isCommandEnabled(Command::PlaySource, state));
+        QVERIFY(isCommandEnabled(Command::BrowseSourceFolder, state));
+        QVERIFY(!isCommandEnabled(Command::PlayDestination, state));
+        QVERIFY(!isCommandEnabled(Command::BrowseDestinationFolder, state));
 
         state.firstSelectedOutput = "/home/ann/Music/song.mp3";
-        QCOMPARE(enabledOf(state), QList<int>(std::begin(kContextCommands), std::end(kContextCommands)));
+        QCOMPARE(enabledOf(state), QList<Command>(std::begin(kContextCommands), std::end(kContextCommands)));
     }
 
     void helpMenuAndOtherCommandsAreAlwaysEnabled()
     {
-        for (int command : {kHelpTopics, kTellAFriend, kFeedbackAndSupport, kHomepage, kCheckLatestVersion,
-                            kAbout, kOptions, kNoAction})
+        for (Command command : {Command::HelpTopics, Command::TellAFriend, Command::FeedbackAndSupport,
+                                Command::Homepage, Command::CheckLatestVersion, Command::About, Command::Options,
+                                Command::NoAction})
             QVERIFY(isCommandEnabled(command, {0, 0, {}}));
     }
 };

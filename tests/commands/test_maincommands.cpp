@@ -18,7 +18,6 @@
 #include "ui/bcmenu.h"
 #include "ui/userprompts.h"
 
-using namespace commandid;
 
 namespace {
 
@@ -26,13 +25,13 @@ class RecordingActions final : public ShellActions {
 public:
     void openFile(const std::string &path) override { calls << "open " + QString::fromStdString(path); }
     void showInFolder(const std::string &path) override { calls << "show " + QString::fromStdString(path); }
-    int openLink(const QString &link, bool showNormal) override
+    LinkResult openLink(const QString &link, bool showNormal) override
     {
         calls << (showNormal ? "link " : "link(show) ") + link;
         return result;
     }
     QStringList calls;
-    int result = kOpened;
+    LinkResult result = LinkResult::Opened;
 };
 
 class CountingPrompts final : public UserPrompts {
@@ -63,12 +62,12 @@ void flushDeletes()
 }
 
 // The commands of the menu's enabled items, in menu order.
-QList<int> enabledCommands(const QMenu *menu)
+QList<Command> enabledCommands(const QMenu *menu)
 {
-    QList<int> enabled;
+    QList<Command> enabled;
     for (const QAction *action : menu->actions())
         if (!action->isSeparator() && action->isEnabled())
-            enabled << BCMenu::commandOf(action);
+            enabled << commandOfMenuId(BCMenu::commandOf(action));
     return enabled;
 }
 
@@ -166,7 +165,7 @@ private slots:
         QContextMenuEvent click(QContextMenuEvent::Mouse, at, rows->mapToGlobal(at));
         QApplication::sendEvent(rows, &click);
         QVERIFY(menu->isVisible());
-        QCOMPARE(enabledCommands(menu), (QList<int>{kAddFiles, kAddFolder}));
+        QCOMPARE(enabledCommands(menu), (QList<Command>{Command::AddFiles, Command::AddFolder}));
         menu->hide();
 
         // Two rows, the second selected: its output is the one that counts.
@@ -181,7 +180,8 @@ private slots:
         select(*w, {0, 1});
         QApplication::sendEvent(rows, &click);
         QCOMPARE(enabledCommands(menu),
-                 (QList<int>{kConvertSelected, kConvertAll, kAddFiles, kAddFolder, kRemove, kRemoveAll}));
+                 (QList<Command>{Command::ConvertSelected, Command::ConvertAll, Command::AddFiles, Command::AddFolder,
+                                 Command::Remove, Command::RemoveAll}));
         menu->hide();
     }
 
@@ -217,8 +217,8 @@ private slots:
         QWidget *rows = w->fileList()->viewport();
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(40, 30), rows->mapToGlobal(QPoint(40, 30)));
         QApplication::sendEvent(rows, &click);
-        QCOMPARE(enabledCommands(menu), (QList<int>{kAddFiles, kAddFolder, kUndoRemove}));
-        menu->findCommand(kUndoRemove)->trigger();
+        QCOMPARE(enabledCommands(menu), (QList<Command>{Command::AddFiles, Command::AddFolder, Command::UndoRemove}));
+        menu->findCommand(menuId(Command::UndoRemove))->trigger();
         menu->hide();
         QCOMPARE(files(), all);
         QCOMPARE(w->itemMap().size(), size_t(4));
@@ -301,7 +301,7 @@ private slots:
         QVERIFY(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
 
         viewer->showMinimized();
-        w->commands()->run(kHelpTopics);
+        w->commands()->run(Command::HelpTopics);
         QCOMPARE(HelpViewer::find(), viewer.data());
         QCOMPARE(viewerCount(), 1);
         QVERIFY(!viewer->isMinimized());
@@ -326,7 +326,7 @@ private slots:
         QVERIFY(viewer->isMaximized());
         QVERIFY(QTest::qWaitForWindowActive(viewer));
         viewer->showMinimized();
-        w->commands()->run(kHelpTopics);
+        w->commands()->run(Command::HelpTopics);
         QVERIFY(!viewer->isMinimized());
         QVERIFY(viewer->isMaximized());
 
@@ -349,8 +349,9 @@ private slots:
         auto w = makeWindow();
         showActive(*w);
         BCMenu *help = w->commands()->helpMenu();
-        for (int command : {kTellAFriend, kFeedbackAndSupport, kHomepage, kCheckLatestVersion})
-            help->findCommand(command)->trigger();
+        for (Command command :
+             {Command::TellAFriend, Command::FeedbackAndSupport, Command::Homepage, Command::CheckLatestVersion})
+            help->findCommand(menuId(command))->trigger();
         QAbstractButton *link = buttonWithTip(*w, QStringLiteral("Visit Sonavert Homepage"));
         QVERIFY(link);
         QCOMPARE(link->text(), QStringLiteral("www.kestrune.com"));
@@ -366,10 +367,10 @@ private slots:
                  }));
         QVERIFY(m_prompts.messages.isEmpty());
         // A link that nothing takes is reported.
-        m_shell.result = ShellActions::kNoAssociation;
-        help->findCommand(kCheckLatestVersion)->trigger();
-        m_shell.result = ShellActions::kOpened;
-        QCOMPARE(m_prompts.messages, QStringList{linkFailureMessage(ShellActions::kNoAssociation)});
+        m_shell.result = LinkResult::NoAssociation;
+        help->findCommand(menuId(Command::CheckLatestVersion))->trigger();
+        m_shell.result = LinkResult::Opened;
+        QCOMPARE(m_prompts.messages, QStringList{linkFailureMessage(LinkResult::NoAssociation)});
     }
 
     void helpButtonOpensItsMenuBelowIt()
@@ -406,20 +407,22 @@ private slots:
 
         m_shell.calls.clear();
         select(*w, {2, 1});
-        for (int command : {kPlaySource, kBrowseSourceFolder, kPlayDestination, kBrowseDestinationFolder})
+        for (Command command : {Command::PlaySource, Command::BrowseSourceFolder, Command::PlayDestination,
+                                Command::BrowseDestinationFolder})
             commands->run(command);
         // Without an output, the destination commands do nothing.
         QCOMPARE(m_shell.calls, (QStringList{"open /music/b.wav", "show /music/b.wav"}));
 
         m_shell.calls.clear();
         list->itemOfRow(1)->outputPath = "/out/b.mp3";
-        commands->run(kPlayDestination);
-        commands->run(kBrowseDestinationFolder);
+        commands->run(Command::PlayDestination);
+        commands->run(Command::BrowseDestinationFolder);
         QCOMPARE(m_shell.calls, (QStringList{"open /out/b.mp3", "show /out/b.mp3"}));
 
         m_shell.calls.clear();
         list->clearSelection();
-        for (int command : {kPlaySource, kBrowseSourceFolder, kPlayDestination, kBrowseDestinationFolder})
+        for (Command command : {Command::PlaySource, Command::BrowseSourceFolder, Command::PlayDestination,
+                                Command::BrowseDestinationFolder})
             commands->run(command);
         QVERIFY(m_shell.calls.isEmpty());
         QVERIFY(m_prompts.messages.isEmpty());

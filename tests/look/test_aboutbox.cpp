@@ -14,11 +14,11 @@ class FakeOpener final : public ShellActions {
 public:
     void openFile(const std::string &) override {}
     void showInFolder(const std::string &) override {}
-    int openLink(const QString &link, bool showNormal) override
+    LinkResult openLink(const QString &link, bool showNormal) override
     {
         links << link;
         showNormals << showNormal;
-        return kOpened;
+        return LinkResult::Opened;
     }
     QStringList links;
     QList<bool> showNormals;

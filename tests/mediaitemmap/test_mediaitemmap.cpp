@@ -1,4 +1,5 @@
 #include "filelist/mediaitemmap.h"
+#include "filelist/medialist.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ TEST(MediaItemMap, FindEnterRemoveWithoutOwning)
     EXPECT_EQ(map.find("/music/\xc9.mp3"), nullptr);
 
     // Once removed, the path can be entered again.
-    map.removeKey(MediaItemMap::keyOfPath(first.sourcePath));
+    map.removeItem(&first);
     EXPECT_EQ(map.find(first.sourcePath), nullptr);
     EXPECT_EQ(map.size(), 1u);
     map.enter(MediaItemMap::keyOfPath(first.sourcePath), &first);
@@ -65,4 +66,48 @@ TEST(MediaItemMap, FindEnterRemoveWithoutOwning)
     EXPECT_EQ(map.size(), 0u);
     EXPECT_EQ(map.find(second.sourcePath), nullptr);
     EXPECT_EQ(second.sourcePath, "/music/\xe9.mp3");   // the items are untouched
+}
+
+// Rows taken from the list leave the map with them and come back into both,
+// each at its place, with its status.
+TEST(MediaList, TakingAndRestoringRowsKeepsTheMapInStep)
+{
+    MediaList list;
+    for (const char *name : {"/m/a.wav", "/m/b.wav", "/m/c.wav", "/m/d.wav"}) {
+        auto item = std::make_unique<MediaItem>();
+        item->sourcePath = name;
+        list.itemMap().enter(MediaItemMap::keyOfPath(name), item.get());
+        list.rows()->appendItem(std::move(item));
+    }
+    list.rows()->setStatus(3, "Done");
+    const auto names = [&list] {
+        std::string all;
+        for (int row = 0; row < list.rows()->rowCount(); ++row)
+            all += list.rows()->itemAt(row)->sourcePath.substr(3, 1);
+        return all;
+    };
+
+    std::vector<MediaList::TakenRow> taken = list.takeRows({1, 3});
+    ASSERT_EQ(taken.size(), 2u);
+    EXPECT_EQ(taken[0].item->sourcePath, "/m/b.wav");
+    EXPECT_EQ(taken[1].status, "Done");
+    EXPECT_EQ(names(), "ac");
+    EXPECT_EQ(list.itemMap().size(), 2u);
+    EXPECT_EQ(list.itemMap().find("/m/b.wav"), nullptr);
+
+    list.restoreRows(std::move(taken));
+    EXPECT_EQ(names(), "abcd");
+    EXPECT_EQ(list.rows()->statusAt(3), "Done");
+    EXPECT_EQ(list.itemMap().find("/m/d.wav"), list.rows()->itemAt(3));
+
+    taken = list.takeAllRows();
+    EXPECT_EQ(list.rows()->rowCount(), 0);
+    EXPECT_EQ(list.itemMap().size(), 0u);
+    list.restoreRows(std::move(taken));
+    EXPECT_EQ(names(), "abcd");
+    EXPECT_EQ(list.itemMap().size(), 4u);
+
+    list.clear();
+    EXPECT_EQ(list.rows()->rowCount(), 0);
+    EXPECT_EQ(list.itemMap().size(), 0u);
 }

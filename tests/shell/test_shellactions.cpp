@@ -14,10 +14,10 @@ class RecordingActions final : public ShellActions {
 public:
     void openFile(const std::string &path) override { calls << "open " + QByteArray::fromStdString(path); }
     void showInFolder(const std::string &path) override { calls << "show " + QByteArray::fromStdString(path); }
-    int openLink(const QString &link, bool showNormal) override
+    LinkResult openLink(const QString &link, bool showNormal) override
     {
         calls << "link " + link.toUtf8() + (showNormal ? " normal" : " show");
-        return 5;
+        return LinkResult::BrowserNotStarted;
     }
     QList<QByteArray> calls;
 };
@@ -29,11 +29,10 @@ class TestShellActions : public QObject {
 private slots:
     void failureMessages()
     {
-        QCOMPARE(linkFailureMessage(26), QStringLiteral("Unable to open hyperlink:\n\nA sharing violation occurred. "));
-        QCOMPARE(linkFailureMessage(4), QStringLiteral("Unable to open hyperlink:\n\nUnknown Error (4) occurred."));
-        QCOMPARE(linkFailureReason(31),
+        QCOMPARE(linkFailureMessage(LinkResult::BrowserNotStarted),
+                 QStringLiteral("Unable to open hyperlink:\n\nThe specified file was not found."));
+        QCOMPARE(linkFailureReason(LinkResult::NoAssociation),
                  QStringLiteral("There is no application associated\nwith the given filename extension."));
-        QCOMPARE(linkFailureReason(33), QStringLiteral("Unknown Error (33) occurred."));
         QCOMPARE(applicationTitle(), QStringLiteral("test_shellactions"));
     }
 
@@ -43,7 +42,7 @@ private slots:
         setShellActions(&recorder);
         openFile("/music/a.mp3");
         showInFolder("/music/b.wav");
-        QCOMPARE(openLink(QStringLiteral("https://sonavert.example/"), true), 5);
+        QCOMPARE(openLink(QStringLiteral("https://sonavert.example/"), true), LinkResult::BrowserNotStarted);
         setShellActions(nullptr);
         QCOMPARE(recorder.calls, (QList<QByteArray>{"open /music/a.mp3", "show /music/b.wav",
                                                     "link https://sonavert.example/ normal"}));
@@ -144,23 +143,24 @@ private slots:
         QString program;
         QStringList arguments;
         bool starts = true;
+        constexpr LinkResult kNone = LinkResult::NoAssociation;
         const ProgramStarter start = [&](const QString &p, const QStringList &a) {
             program = p;
             arguments = a;
             return starts;
         };
-        QCOMPARE(startBrowserEntry(link, QStringLiteral("web.desktop"), {data.path()}, start, 31),
-                 ShellActions::kOpened);
+        QCOMPARE(startBrowserEntry(link, QStringLiteral("web.desktop"), {data.path()}, start, kNone),
+                 LinkResult::Opened);
         QCOMPARE(program, QStringLiteral("/opt/My Browser/web"));
         QCOMPARE(arguments, (QStringList{QStringLiteral("--new"), link}));
 
         starts = false;
-        QCOMPARE(startBrowserEntry(link, QStringLiteral("web.desktop"), {data.path()}, start, 31),
-                 ShellActions::kNotFound);
+        QCOMPARE(startBrowserEntry(link, QStringLiteral("web.desktop"), {data.path()}, start, kNone),
+                 LinkResult::BrowserNotStarted);
         // No entry: the opener's own result stands.
         program.clear();
-        QCOMPARE(startBrowserEntry(link, QStringLiteral("none.desktop"), {data.path()}, start, 31), 31);
-        QCOMPARE(startBrowserEntry(link, QString(), {data.path()}, start, 31), 31);
+        QCOMPARE(startBrowserEntry(link, QStringLiteral("none.desktop"), {data.path()}, start, kNone), kNone);
+        QCOMPARE(startBrowserEntry(link, QString(), {data.path()}, start, kNone), kNone);
         QVERIFY(program.isEmpty());
     }
 };

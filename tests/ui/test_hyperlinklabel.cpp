@@ -12,13 +12,13 @@ class FakeOpener final : public ShellActions {
 public:
     void openFile(const std::string &) override {}
     void showInFolder(const std::string &) override {}
-    int openLink(const QString &link, bool showNormal) override
+    LinkResult openLink(const QString &link, bool showNormal) override
     {
         links << link;
         lastShowNormal = showNormal;
         return result;
     }
-    int result = kOpened;
+    LinkResult result = LinkResult::Opened;
     QStringList links;
     bool lastShowNormal = true;
 };
@@ -144,12 +144,13 @@ private slots:
         label.setLinkOpener(openLinkFromLabel);
         label.followLink();
         QVERIFY(label.isVisited());
-        m_opener.result = 26;
+        m_opener.result = LinkResult::NoAssociation;
         label.followLink();
         QVERIFY(!label.isVisited());
         QCOMPARE(label.textColour(), QColor(0x00, 0x00, 0xEE));
         QCOMPARE(m_prompts.texts,
-                 QStringList{QStringLiteral("Unable to open hyperlink:\n\nA sharing violation occurred. ")});
+                 QStringList{QStringLiteral("Unable to open hyperlink:\n\nThere is no application associated\n"
+                                            "with the given filename extension.")});
         QCOMPARE(m_prompts.lastIcon, UserPrompts::Icon::Warning);
         QCOMPARE(m_prompts.lastCaption, QStringLiteral("test_hyperlinklabel"));
     }
