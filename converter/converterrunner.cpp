@@ -65,7 +65,7 @@ ConverterRunner::~ConverterRunner()
         delete spent.data();
 }
 
-bool ConverterRunner::start(const std::string &commandLine, std::function<void(std::string_view)> takeData,
+bool ConverterRunner::start(const std::vector<std::string> &argv, std::function<void(std::string_view)> takeData,
                             std::function<int()> judge, std::chrono::milliseconds timeout, Done done)
 {
     if (m_run) {
@@ -83,7 +83,7 @@ bool ConverterRunner::start(const std::string &commandLine, std::function<void(s
     m_run->judge = std::move(judge);
     m_run->done = std::move(done);
     platform::ChildProcess &child = *m_run->child;
-    if (!child.startCommandLine(commandLine)) {
+    if (!child.start(argv)) {
         m_lastRun.outcome = RunOutcome::FailedToStart;
         m_lastRun.startError = child.startError();
         finish(0, true);
@@ -187,11 +187,11 @@ void ConverterRunner::cancel()
     finish(0, true);
 }
 
-void ConverterRunner::startProbe(const std::string &commandLine, MediaItem &item, Done done)
+void ConverterRunner::startProbe(const std::vector<std::string> &argv, MediaItem &item, Done done)
 {
     auto reader = std::make_shared<ProbeReader>(item);
     start(
-        commandLine,
+        argv,
         [this, reader](std::string_view data) {
             m_lines.split(data, [&](std::string_view line) { reader->takeLine(line); });
         },
@@ -203,22 +203,22 @@ void ConverterRunner::startProbe(const std::string &commandLine, MediaItem &item
         m_probeTimeout, std::move(done));
 }
 
-void ConverterRunner::startMeasure(const std::string &commandLine, std::function<void(std::string_view line)> takeLine,
+void ConverterRunner::startMeasure(const std::vector<std::string> &argv, std::function<void(std::string_view line)> takeLine,
                                    Done done)
 {
     start(
-        commandLine,
+        argv,
         [this, takeLine = std::move(takeLine)](std::string_view data) { m_lines.split(data, takeLine); },
         [this] { return m_lastRun.outcome == RunOutcome::Exited && m_lastRun.exitCode == 0 ? 1 : 0; },
         std::chrono::milliseconds(0), std::move(done));
 }
 
-void ConverterRunner::startConversion(const std::string &commandLine, const MediaItem &current,
+void ConverterRunner::startConversion(const std::vector<std::string> &argv, const MediaItem &current,
                                       ProgressDisplay &display, Done done)
 {
     auto reader = std::make_shared<ProgressReader>(display, current.durationSeconds, current.sourcePath);
     const bool started = start(
-        commandLine, [this, reader](std::string_view data) { reader->takeRead(data, m_lines); },
+        argv, [this, reader](std::string_view data) { reader->takeRead(data, m_lines); },
         [this, reader] {
             // A tool that stops half-way (disk full, encoder error) may well have
             // printed progress up to the end; its output is not to be trusted.

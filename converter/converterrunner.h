@@ -44,22 +44,24 @@ public:
     ConverterRunner(const ConverterRunner &) = delete;
     ConverterRunner &operator=(const ConverterRunner &) = delete;
 
+    // Each mode starts the tool argv[0] with the arguments that follow, as they are.
+
     // Probe mode: fills durationSeconds, videoWidth, videoHeight, frameRate,
     // sampleRate and audioChannels of item, which must outlive the run. 1 when
     // a Video or Audio stream line was found; 0 also when the tool cannot be
     // started, dies of a signal or has not ended within the probe time-out (it
     // is then killed). A non-zero exit status alone does not fail a probe.
-    void startProbe(const std::string &commandLine, MediaItem &item, Done done);
+    void startProbe(const std::vector<std::string> &argv, MediaItem &item, Done done);
 
     // Conversion mode: follows "|Time>>>" lines against current.durationSeconds
     // and the file-name part of current.sourcePath on the display. A tool that
     // exits with a non-zero status or dies of a signal has failed, however far
     // its progress went.
-    void startConversion(const std::string &commandLine, const MediaItem &current, ProgressDisplay &display,
+    void startConversion(const std::vector<std::string> &argv, const MediaItem &current, ProgressDisplay &display,
                          Done done);
 
     // Measure mode: every line of the tool goes to takeLine; success is an exit status of 0.
-    void startMeasure(const std::string &commandLine, std::function<void(std::string_view line)> takeLine,
+    void startMeasure(const std::vector<std::string> &argv, std::function<void(std::string_view line)> takeLine,
                       Done done);
 
     // Ends the run at once: the tool (and its process group) is killed and
@@ -80,7 +82,7 @@ public:
 
 private:
     class Run;
-    bool start(const std::string &commandLine, std::function<void(std::string_view)> takeData,
+    bool start(const std::vector<std::string> &argv, std::function<void(std::string_view)> takeData,
                std::function<int()> judge, std::chrono::milliseconds timeout, Done done);
     void takeData(std::string_view data);
     void onOutput();

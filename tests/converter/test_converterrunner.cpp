@@ -3,7 +3,6 @@
 #include "fakedisplay.h"
 #include "filelist/mediaitem.h"
 #include "platform/childprocess.h"
-#include "platform/commandline.h"
 #include "runnow.h"
 
 #include <gtest/gtest.h>
@@ -18,13 +17,12 @@ namespace {
 
 const char *const streamLine = "out:    Stream #0.0: Audio: pcm_s16le, 8000 Hz, mono\\n";
 
-// The command line of the scripted tool doing `actions` in order.
-std::string script(const std::vector<std::string> &actions)
+// The arguments of the scripted tool doing `actions` in order.
+std::vector<std::string> script(const std::vector<std::string> &actions)
 {
-    std::string line = platform::quoteArgument(SCRIPT_TOOL);
-    for (const std::string &action : actions)
-        line += " " + platform::quoteArgument(action);
-    return line;
+    std::vector<std::string> argv{SCRIPT_TOOL};
+    argv.insert(argv.end(), actions.begin(), actions.end());
+    return argv;
 }
 
 int openDescriptors()
@@ -264,12 +262,12 @@ TEST(ConverterRunner, MissingToolFailsBothModes)
     const int before = openDescriptors();
     ConverterRunner runner;
     MediaItem item;
-    EXPECT_EQ(probeNow(runner, "\"/nonexistent/kescvt\" -i \"/music/a.wav\"", item), 0);
+    EXPECT_EQ(probeNow(runner, {"/nonexistent/kescvt", "-i", "/music/a.wav"}, item), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::FailedToStart);
-    EXPECT_EQ(probeNow(runner, "", item), 0);
+    EXPECT_EQ(probeNow(runner, {}, item), 0);
 
     FakeDisplay display(200);
-    EXPECT_EQ(conversionNow(runner, "\"/nonexistent/kescvt\" -@ -i \"/music/a.wav\"", itemOf(0), display), 0);
+    EXPECT_EQ(conversionNow(runner, {"/nonexistent/kescvt", "-@", "-i", "/music/a.wav"}, itemOf(0), display), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::FailedToStart);
     EXPECT_EQ(display.rangeMax, -1);
     EXPECT_EQ(openDescriptors(), before);

@@ -43,9 +43,9 @@ public:
     int steps = 0;
 };
 
-std::string probeCommand(const std::string &source, bool prefixed = false)
+std::vector<std::string> probeCommand(const std::string &source, bool prefixed = false)
 {
-    return std::string("\"") + KESCVT_PATH + "\" -i \"" + (prefixed ? "DS:\\\\" : "") + source + "\"";
+    return {KESCVT_PATH, "-i", (prefixed ? "DS:\\\\" : "") + source};
 }
 
 TEST(WithRunner, ProbesFillTheMediaItem)

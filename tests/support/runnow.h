@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -57,11 +58,11 @@ inline void runUntilDone(const std::function<void(std::function<void()> finish)>
         loop.exec();
 }
 
-inline int probeNow(ConverterRunner &runner, const std::string &commandLine, MediaItem &item)
+inline int probeNow(ConverterRunner &runner, const std::vector<std::string> &argv, MediaItem &item)
 {
     int verdict = 0;
     runUntilDone([&](std::function<void()> finish) {
-        runner.startProbe(commandLine, item, [&verdict, finish](int v) {
+        runner.startProbe(argv, item, [&verdict, finish](int v) {
             verdict = v;
             finish();
         });
@@ -69,13 +70,13 @@ inline int probeNow(ConverterRunner &runner, const std::string &commandLine, Med
     return verdict;
 }
 
-inline int conversionNow(ConverterRunner &runner, const std::string &commandLine, const MediaItem &item,
+inline int conversionNow(ConverterRunner &runner, const std::vector<std::string> &argv, const MediaItem &item,
                          ProgressDisplay &display, const std::function<bool()> &pass = {})
 {
     int verdict = 0;
     runUntilDone(
         [&](std::function<void()> finish) {
-            runner.startConversion(commandLine, item, display, [&verdict, finish](int v) {
+            runner.startConversion(argv, item, display, [&verdict, finish](int v) {
                 verdict = v;
                 finish();
             });
