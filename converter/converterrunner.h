@@ -29,7 +29,8 @@ class ProgressDisplay;
 // run is gone by the time `done` is called.
 class ConverterRunner {
 public:
-    static constexpr std::size_t readBufferSize = 51196;
+    // A Linux pipe holds 64 KiB unless resized: one read takes all it can hold.
+    static constexpr std::size_t readBufferSize = 64 * 1024;
     // How often a run looks for the tool's end where the system gives no
     // descriptor for it.
     static constexpr std::chrono::milliseconds passTime{100};
