@@ -130,7 +130,7 @@ TEST(ConverterRunner, SlowWindowStillGetsTheLastLines)
     // While the window repaints the tool fills the pipe and ends: the pass
     // after its end must take more than one read's worth.
     ConverterRunner runner;
-    FakeDisplay display(200);
+    FakeDisplay display;
     display.pumpMs = 50;
     EXPECT_EQ(conversionNow(runner, script({"fill:415000", "out:|Time>>> 100.0\\n"}), itemOf(100), display,
                             [&] { return display.pass(); }),
@@ -146,7 +146,7 @@ TEST(ConverterRunner, LineCutBetweenWritesIsJoined)
     EXPECT_GE(runner.lastRun().reads, 2);
     EXPECT_EQ(item.durationSeconds, 60);
 
-    FakeDisplay display(200);
+    FakeDisplay display;
     EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 5", "sleep:300", "out:0.0\\n", "out:|Time>>> 100.0\\n"}),
                                    itemOf(100), display), 1);
     EXPECT_GE(runner.lastRun().reads, 2);
@@ -164,7 +164,7 @@ TEST(ConverterRunner, CancelKillsWaitsAndLeavesNothing)
 {
     const int before = openDescriptors();
     ConverterRunner runner;
-    FakeDisplay display(200);
+    FakeDisplay display;
     display.cancelAfterPumps = 4;
     EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 1.0\\n", "hang"}), itemOf(100), display,
                             [&] { return display.pass(); }),
@@ -174,7 +174,7 @@ TEST(ConverterRunner, CancelKillsWaitsAndLeavesNothing)
     EXPECT_FALSE(anyChildLeft());
 
     // Cancel is seen while the tool stays silent.
-    FakeDisplay quiet(200);
+    FakeDisplay quiet;
     quiet.cancelAfterPumps = 2;
     EXPECT_EQ(conversionNow(runner, script({"hang"}), itemOf(0), quiet, [&] { return quiet.pass(); }), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Cancelled);
@@ -198,21 +198,21 @@ TEST(ConverterRunner, ProbeThatNeverEndsTimesOut)
 TEST(ConverterRunner, FailedToolFailsTheConversion)
 {
     ConverterRunner runner;
-    FakeDisplay clean(200);
+    FakeDisplay clean;
     EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 100.0\\n"}), itemOf(100), clean), 1);
 
-    FakeDisplay exited(200);
+    FakeDisplay exited;
     EXPECT_EQ(conversionNow(runner, script({"out:|Time>>> 100.0\\n", "exit:3"}), itemOf(100), exited), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Exited);
     EXPECT_EQ(runner.lastRun().exitCode, 3);
 
-    FakeDisplay unknownLength(200);
+    FakeDisplay unknownLength;
     EXPECT_EQ(conversionNow(runner, script({"out:size=10kB\\n", "signal:15"}), itemOf(0), unknownLength), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::Signalled);
     EXPECT_EQ(runner.lastRun().signal, 15);
 
     // A clean exit without any progress line fails when the length is known.
-    FakeDisplay silent(200);
+    FakeDisplay silent;
     EXPECT_EQ(conversionNow(runner, script({"out:size=10kB\\n"}), itemOf(100), silent), 0);
 }
 
@@ -230,7 +230,7 @@ TEST(ConverterRunner, TwoRunsSideBySideKeepTheirOwnProgressAndReasons)
     // Each tool waits for the other's progress, so their lines interleave:
     // a at 25 %, b at 50 %, a at 100 %, b fails with an error line.
     ConverterRunner first, second;
-    FakeDisplay a(200), b(200);
+    FakeDisplay a, b;
     MediaItem itemA = itemOf(100), itemB = itemOf(100);
     itemB.sourcePath = "/music/Other.wav";
     int verdictA = -1, verdictB = -1;
@@ -247,10 +247,10 @@ TEST(ConverterRunner, TwoRunsSideBySideKeepTheirOwnProgressAndReasons)
     });
     EXPECT_EQ(verdictA, 1);
     EXPECT_EQ(a.texts, (std::vector<std::string>{"Converting Song.wav...25%", "Converting Song.wav...100%"}));
-    EXPECT_EQ(a.positions.back(), 200);
+    EXPECT_EQ(a.permilles.back(), 1000);
     EXPECT_EQ(verdictB, 0);
     EXPECT_EQ(b.texts, std::vector<std::string>{"Converting Other.wav...50%"});
-    EXPECT_EQ(b.positions.back(), 100);
+    EXPECT_EQ(b.permilles.back(), 500);
     EXPECT_EQ(second.lastRun().exitCode, 4);
     EXPECT_EQ(second.lastRun().errorLine, "No space left on device");
     EXPECT_EQ(runFailureReason(second.lastRun()), "No space left on device.");
@@ -266,9 +266,9 @@ TEST(ConverterRunner, MissingToolFailsBothModes)
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::FailedToStart);
     EXPECT_EQ(probeNow(runner, {}, item), 0);
 
-    FakeDisplay display(200);
+    FakeDisplay display;
     EXPECT_EQ(conversionNow(runner, {"/nonexistent/kescvt", "-@", "-i", "/music/a.wav"}, itemOf(0), display), 0);
     EXPECT_EQ(runner.lastRun().outcome, RunOutcome::FailedToStart);
-    EXPECT_EQ(display.rangeMax, -1);
+    EXPECT_TRUE(display.permilles.empty());
     EXPECT_EQ(openDescriptors(), before);
 }

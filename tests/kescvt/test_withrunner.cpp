@@ -32,14 +32,11 @@ namespace {
 class MemoryDisplay : public ProgressDisplay {
 public:
     void setUpperText(const std::string &text) override { texts.push_back(text); }
-    void setUpperRange(int, int maximum) override { rangeMax = maximum; }
-    void setUpperPosition(int position) override { lastPosition = position; }
-    void stepUpper() override { ++steps; }
-    int upperBarWidth() const override { return 200; }
+    void setUpperPermille(int permille) override { lastPermille = permille; }
+    void stepUpper(long count) override { steps += static_cast<int>(count); }
 
     std::vector<std::string> texts;
-    int rangeMax = -1;
-    int lastPosition = 0;
+    int lastPermille = 0;
     int steps = 0;
 };
 
@@ -120,7 +117,7 @@ TEST(WithRunner, EveryCatalogueFormatConvertsToAHundredPercent)
             << format.displayName << ": exit " << runner.lastRun().exitCode;
         ASSERT_FALSE(display.texts.empty()) << format.displayName;
         EXPECT_EQ(display.texts.back(), "Converting song.wav...100%") << format.displayName;
-        EXPECT_EQ(display.lastPosition, display.rangeMax) << format.displayName;
+        EXPECT_EQ(display.lastPermille, 1000) << format.displayName;
 
         MediaItem back;
         ASSERT_EQ(probeNow(runner, probeCommand(item.outputPath), back), 1) << format.displayName;
