@@ -32,7 +32,7 @@ bool AlbumPass::startMeasure(std::size_t index, int slot)
                            std::to_string(m_batch.size()) + "...");
     ProgressDisplay &line = m_display.line(slot);
     line.setUpperText("Measuring " + pathparts::fileNamePart(m_batch[index].item->sourcePath) + "...");
-    line.setUpperPosition(0);
+    line.setUpperPermille(0);
     m_measure(slot, *m_batch[index].item,
               [this, index, slot](const LoudnessMeasure &measure) { take(index, slot, measure); });
     return true;

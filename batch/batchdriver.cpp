@@ -122,7 +122,7 @@ bool BatchDriver::startEntry(std::size_t index, int slot)
         m_display.stepLower();
     ProgressDisplay &line = m_lines->start(slot);
     line.setUpperText("Converting " + pathparts::fileNamePart(item.sourcePath) + "...");
-    line.setUpperPosition(0);
+    line.setUpperPermille(0);
 
     std::string status;
     std::string note;

@@ -4,10 +4,6 @@
 
 #include "batch/batchprogressdisplay.h"
 
-namespace {
-constexpr int kUpperStep = 10;
-}
-
 // What a conversion last wrote, so it can be drawn again on another line.
 class LineStack::Slot : public ProgressDisplay {
 public:
@@ -19,26 +15,19 @@ public:
         if (m_line >= 0)
             m_display.line(m_line).setUpperText(text);
     }
-    void setUpperRange(int minimum, int maximum) override
+    void setUpperPermille(int permille) override
     {
-        m_minimum = minimum;
-        m_maximum = maximum;
+        m_permille = permille;
+        m_steps = 0;
         if (m_line >= 0)
-            m_display.line(m_line).setUpperRange(minimum, maximum);
+            m_display.line(m_line).setUpperPermille(permille);
     }
-    void setUpperPosition(int position) override
+    void stepUpper(long steps) override
     {
-        m_position = position;
+        m_steps += steps;
         if (m_line >= 0)
-            m_display.line(m_line).setUpperPosition(position);
+            m_display.line(m_line).stepUpper(steps);
     }
-    void stepUpper() override
-    {
-        m_position = m_position + kUpperStep > m_maximum ? m_minimum : m_position + kUpperStep;
-        if (m_line >= 0)
-            m_display.line(m_line).stepUpper();
-    }
-    int upperBarWidth() const override { return m_display.line(std::max(m_line, 0)).upperBarWidth(); }
 
     void moveTo(int line)
     {
@@ -47,25 +36,26 @@ public:
             return;
         ProgressDisplay &shown = m_display.line(line);
         shown.setUpperText(m_text);
-        shown.setUpperRange(m_minimum, m_maximum);
-        shown.setUpperPosition(m_position);
+        // The steps are the line's own (they go round its bar), so they are
+        // taken again rather than copied.
+        shown.setUpperPermille(m_permille);
+        if (m_steps > 0)
+            shown.stepUpper(m_steps);
     }
     // A new conversion on a line already cleared: nothing to draw yet.
     void startOn(int line)
     {
         m_line = line;
         m_text.clear();
-        m_minimum = 0;
-        m_maximum = 100;
-        m_position = 0;
+        m_permille = 0;
+        m_steps = 0;
     }
 
 private:
     BatchProgressDisplay &m_display;
     std::string m_text;
-    int m_minimum = 0;
-    int m_maximum = 100;
-    int m_position = 0;
+    int m_permille = 0;
+    long m_steps = 0;  // since the last permille
     int m_line = -1;
 };
 
@@ -98,5 +88,5 @@ void LineStack::end(int slot)
         m_slots[static_cast<std::size_t>(m_order[static_cast<std::size_t>(line)])]->moveTo(line);
     ProgressDisplay &freed = m_display.line(static_cast<int>(m_order.size()));
     freed.setUpperText("");
-    freed.setUpperPosition(0);
+    freed.setUpperPermille(0);
 }

@@ -1,7 +1,5 @@
 #include "converter/conversioncommand.h"
 
-#include "platform/commandline.h"
-
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -10,25 +8,6 @@
 #include <stdlib.h>
 
 namespace {
-
-// A value that the command-line splitter reads back unchanged as one argument
-// without quotes.
-bool isPlainToken(const std::string &value)
-{
-    if (value.empty())
-        return false;
-    for (char c : value) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u <= 0x20 || u >= 0x7f || c == '"')
-            return false;
-    }
-    return true;
-}
-
-std::string argument(const std::string &value)
-{
-    return isPlainToken(value) ? value : platform::quoteArgument(value);
-}
 
 // atof's reading of a number (leading blanks, a sign, the longest number that
 // fits, 0 when there is none) in the C locale, whatever the user's locale says
@@ -69,50 +48,55 @@ int volumeScale(const std::string &volume)
     return static_cast<int>(scaled);
 }
 
-std::string buildConversionCommand(const std::string &toolPath, const MediaItem &item, const std::string &outputPath,
-                                   const FormatEntry &format, const EncodingParams &params,
-                                   const LoudnessRequest &loudness, int threads)
+std::vector<std::string> buildConversionCommand(const std::string &toolPath, const MediaItem &item,
+                                                const std::string &outputPath, const FormatEntry &format,
+                                                const EncodingParams &params, const LoudnessRequest &loudness,
+                                                int threads)
 {
-    const std::string input = item.dsInput ? "DS:\\\\" + item.sourcePath : item.sourcePath;
-    std::string command = platform::quoteArgument(toolPath) + " -@ -i " + platform::quoteArgument(input) + " -y ";
+    std::vector<std::string> args{toolPath, "-@", "-i", item.dsInput ? "DS:\\\\" + item.sourcePath : item.sourcePath,
+                                  "-y"};
+    auto add = [&args](std::string option, std::string value) {
+        args.push_back(std::move(option));
+        args.push_back(std::move(value));
+    };
 
     if (format.container)
-        command += "-f " + argument(format.container) + " ";
-    command += "-vn ";
+        add("-f", format.container);
+    args.push_back("-vn");
     if (!params.AudioCodec.empty())
-        command += "-acodec " + argument(params.AudioCodec) + " ";
+        add("-acodec", params.AudioCodec);
 
     bool haveBase = false;
     int base = 0;
     if (!params.AudioSampleRate.empty()) {
-        command += "-ar " + argument(params.AudioSampleRate) + " ";
+        add("-ar", params.AudioSampleRate);
     } else {
         const AutoRate rate = automaticRate(item.sampleRate);
-        command += "-ar " + std::to_string(rate.sampleRate) + " ";
+        add("-ar", std::to_string(rate.sampleRate));
         haveBase = true;
         base = rate.bitRateBase;
     }
 
     if (!params.AudioBitRate.empty()) {
-        command += "-ab " + argument(params.AudioBitRate + "k") + " ";
+        add("-ab", params.AudioBitRate + "k");
     } else if (haveBase) {
         const int kbps = item.audioChannels > 0 ? base * item.audioChannels : base;
-        command += "-ab " + std::to_string(kbps) + "k ";
+        add("-ab", std::to_string(kbps) + "k");
     }
 
-    if (!params.AudioChannels.empty()) {
-        command += "-ac " + (params.AudioChannels == "5.1" ? std::string("6") : argument(params.AudioChannels)) + " ";
-    } else if (item.audioChannels > 0) {
-        command += "-ac " + std::to_string(item.audioChannels) + " ";
-    }
+    if (!params.AudioChannels.empty())
+        add("-ac", params.AudioChannels == "5.1" ? std::string("6") : params.AudioChannels);
+    else if (item.audioChannels > 0)
+        add("-ac", std::to_string(item.audioChannels));
 
     if (!params.AudioVolume.empty() && params.AudioVolume != "100")
-        command += "-vol " + std::to_string(volumeScale(params.AudioVolume)) + " ";
+        add("-vol", std::to_string(volumeScale(params.AudioVolume)));
 
     if (threads > 1)
-        command += "-threads " + std::to_string(threads) + " ";
+        add("-threads", std::to_string(threads));
 
-    command += loudnessArguments(loudness);
-    command += platform::quoteArgument(outputPath);
-    return command;
+    for (std::string &arg : loudnessArguments(loudness))
+        args.push_back(std::move(arg));
+    args.push_back(outputPath);
+    return args;
 }

@@ -74,8 +74,8 @@ void startConversionJob(ConverterRunner &runner, const std::string &toolPath, Me
     if (!temporary)
         return failLater("The output folder does not take a new file.");
 
-    const std::string command = buildConversionCommand(toolPath, item, *temporary, formatEntry(formatIndex), params,
-                                                       loudness, threads);
+    const std::vector<std::string> command = buildConversionCommand(toolPath, item, *temporary,
+                                                                    formatEntry(formatIndex), params, loudness, threads);
     auto leftover = std::make_shared<TemporaryLeftover>(*temporary);
     // Taken once: the runner goes on to other runs after this one.
     QObject::connect(

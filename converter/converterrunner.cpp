@@ -64,7 +64,7 @@ ConverterRunner::~ConverterRunner()
     delete m_run;
 }
 
-bool ConverterRunner::start(const std::string &commandLine, std::function<void(std::string_view)> takeData,
+bool ConverterRunner::start(const std::vector<std::string> &argv, std::function<void(std::string_view)> takeData,
                             std::function<bool()> judge, std::chrono::milliseconds timeout)
 {
     if (m_run) {
@@ -82,7 +82,7 @@ bool ConverterRunner::start(const std::string &commandLine, std::function<void(s
     m_run->takeData = std::move(takeData);
     m_run->judge = std::move(judge);
     platform::ChildProcess &child = *m_run->child;
-    if (!child.startCommandLine(commandLine)) {
+    if (!child.start(argv)) {
         m_report.outcome = RunOutcome::FailedToStart;
         m_report.startError = child.startError();
         finish(false, true);
@@ -179,11 +179,11 @@ void ConverterRunner::cancel()
     finish(false, true);
 }
 
-void ConverterRunner::startProbe(const std::string &commandLine, MediaItem &item)
+void ConverterRunner::startProbe(const std::vector<std::string> &argv, MediaItem &item)
 {
     auto reader = std::make_shared<ProbeReader>(item);
     start(
-        commandLine,
+        argv,
         [this, reader](std::string_view data) {
             m_lines.split(data, [&](std::string_view line) { reader->takeLine(line); });
         },
@@ -195,21 +195,21 @@ void ConverterRunner::startProbe(const std::string &commandLine, MediaItem &item
         m_probeTimeout);
 }
 
-void ConverterRunner::startMeasure(const std::string &commandLine, std::function<void(std::string_view line)> takeLine)
+void ConverterRunner::startMeasure(const std::vector<std::string> &argv, std::function<void(std::string_view line)> takeLine)
 {
     start(
-        commandLine,
+        argv,
         [this, takeLine = std::move(takeLine)](std::string_view data) { m_lines.split(data, takeLine); },
         [this] { return m_report.outcome == RunOutcome::Exited && m_report.exitCode == 0; },
         std::chrono::milliseconds(0));
 }
 
-void ConverterRunner::startConversion(const std::string &commandLine, const MediaItem &current,
+void ConverterRunner::startConversion(const std::vector<std::string> &argv, const MediaItem &current,
                                       ProgressDisplay &display)
 {
     auto reader = std::make_shared<ProgressReader>(display, current.durationSeconds, current.sourcePath);
     const bool started = start(
-        commandLine, [this, reader](std::string_view data) { reader->takeRead(data, m_lines); },
+        argv, [this, reader](std::string_view data) { reader->takeRead(data, m_lines); },
         [this, reader] {
             // A tool that stops half-way (disk full, encoder error) may well have
             // printed progress up to the end; its output is not to be trusted.

@@ -29,7 +29,8 @@ class ProgressDisplay;
 class ConverterRunner : public QObject {
     Q_OBJECT
 public:
-    static constexpr std::size_t readBufferSize = 51196;
+    // A Linux pipe holds 64 KiB unless resized: one read takes all it can hold.
+    static constexpr std::size_t readBufferSize = 64 * 1024;
     // How often a run looks for the tool's end where the system gives no
     // descriptor for it.
     static constexpr std::chrono::milliseconds passTime{100};
@@ -38,22 +39,24 @@ public:
     // A run still going is killed and reaped; `finished` is not emitted for it.
     ~ConverterRunner() override;
 
+    // Each mode starts the tool argv[0] with the arguments that follow, as they are.
+
     // Probe mode: fills durationSeconds, videoWidth, videoHeight, frameRate,
     // sampleRate and audioChannels of item, which must outlive the run.
     // Succeeds when a Video or Audio stream line was found; fails also when
     // the tool cannot be started, dies of a signal or has not ended within the
     // probe time-out (it is then killed). A non-zero exit status alone does
     // not fail a probe.
-    void startProbe(const std::string &commandLine, MediaItem &item);
+    void startProbe(const std::vector<std::string> &argv, MediaItem &item);
 
     // Conversion mode: follows "|Time>>>" lines against current.durationSeconds
     // and the file-name part of current.sourcePath on the display. A tool that
     // exits with a non-zero status or dies of a signal has failed, however far
     // its progress went.
-    void startConversion(const std::string &commandLine, const MediaItem &current, ProgressDisplay &display);
+    void startConversion(const std::vector<std::string> &argv, const MediaItem &current, ProgressDisplay &display);
 
     // Measure mode: every line of the tool goes to takeLine; success is an exit status of 0.
-    void startMeasure(const std::string &commandLine, std::function<void(std::string_view line)> takeLine);
+    void startMeasure(const std::vector<std::string> &argv, std::function<void(std::string_view line)> takeLine);
 
     // Ends the run at once: the tool (and its process group) is killed and
     // reaped before this returns; a failed `finished` with outcome Cancelled follows.
@@ -71,7 +74,7 @@ signals:
 
 private:
     class Run;
-    bool start(const std::string &commandLine, std::function<void(std::string_view)> takeData,
+    bool start(const std::vector<std::string> &argv, std::function<void(std::string_view)> takeData,
                std::function<bool()> judge, std::chrono::milliseconds timeout);
     void takeData(std::string_view data);
     void onOutput();

@@ -1,7 +1,6 @@
 #include "converter/loudnessmeasure.h"
 
 #include "filelist/mediaitem.h"
-#include "platform/commandline.h"
 
 #include <charconv>
 
@@ -89,22 +88,27 @@ void LoudnessMeasureReader::takeLine(std::string_view line)
     }
 }
 
-std::string buildMeasureCommand(const std::string &toolPath, const MediaItem &item)
+std::vector<std::string> buildMeasureCommand(const std::string &toolPath, const MediaItem &item)
 {
-    const std::string input = item.dsInput ? "DS:\\\\" + item.sourcePath : item.sourcePath;
-    return platform::quoteArgument(toolPath) + " -measure -i " + platform::quoteArgument(input);
+    return {toolPath, "-measure", "-i", item.dsInput ? "DS:\\\\" + item.sourcePath : item.sourcePath};
 }
 
-std::string loudnessArguments(const LoudnessRequest &request)
+std::vector<std::string> loudnessArguments(const LoudnessRequest &request)
 {
     if (request.mode != 1 && request.mode != 2)
         return {};
-    std::string args = "-loudness " + std::to_string(request.mode) + " ";
-    if (request.mode == 2)
-        args += "-target " + std::to_string(request.target) + " ";
-    if (request.track)
-        args += "-track-loudness " + figuresText(*request.track) + " ";
-    if (request.album)
-        args += "-album-loudness " + figuresText(*request.album) + " ";
+    std::vector<std::string> args{"-loudness", std::to_string(request.mode)};
+    if (request.mode == 2) {
+        args.push_back("-target");
+        args.push_back(std::to_string(request.target));
+    }
+    if (request.track) {
+        args.push_back("-track-loudness");
+        args.push_back(figuresText(*request.track));
+    }
+    if (request.album) {
+        args.push_back("-album-loudness");
+        args.push_back(figuresText(*request.album));
+    }
     return args;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct MediaItem;
 
@@ -34,7 +35,7 @@ private:
 };
 
 // "<tool>" -measure -i "<source>" (the source prefixed "DS:\\" as it was probed).
-std::string buildMeasureCommand(const std::string &toolPath, const MediaItem &item);
+std::vector<std::string> buildMeasureCommand(const std::string &toolPath, const MediaItem &item);
 
 // What a conversion is asked to do about loudness, and the figures known before it.
 struct LoudnessRequest {
@@ -44,6 +45,6 @@ struct LoudnessRequest {
     std::optional<LoudnessFigures> album;
 };
 
-// The converter's options for the request: empty for mode 0, so that the command stays
-// what it always was; else "-loudness M [-target T] [-track-loudness L,P] [-album-loudness L,P] ".
-std::string loudnessArguments(const LoudnessRequest &request);
+// The converter's options for the request: none for mode 0, so that the command stays
+// what it always was; else -loudness M [-target T] [-track-loudness L,P] [-album-loudness L,P].
+std::vector<std::string> loudnessArguments(const LoudnessRequest &request);

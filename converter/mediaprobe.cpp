@@ -6,12 +6,10 @@
 #include "filelist/medialistsink.h"
 #include "common/pathparts.h"
 #include "filelist/mediaitemmap.h"
-#include "platform/commandline.h"
 
-std::string probeCommand(const std::string &toolPath, const std::string &path, bool dsInput)
+std::vector<std::string> probeCommand(const std::string &toolPath, const std::string &path, bool dsInput)
 {
-    const std::string input = dsInput ? "DS:\\\\" + path : path;
-    return platform::quoteArgument(toolPath) + " -i " + platform::quoteArgument(input);
+    return {toolPath, "-i", dsInput ? "DS:\\\\" + path : path};
 }
 
 bool hasRealMediaExtension(const std::string &path)

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "filelist/mediaitem.h"
 
@@ -38,9 +39,9 @@ void startMediaProbe(ProbeService &service, const std::string &path, std::functi
 int addProbedItem(const std::string &path, std::unique_ptr<MediaItem> item, MediaItemMap &map,
                   MediaListSink &sink);
 
-// The probe command lines: "<tool>" -i "<path>" and "<tool>" -i "DS:\\<path>",
-// each path quoted so that it stays one argument.
-std::string probeCommand(const std::string &toolPath, const std::string &path, bool dsInput);
+// The probe commands, "<tool>" -i "<path>" and "<tool>" -i "DS:\\<path>" as
+// commandText() shows them.
+std::vector<std::string> probeCommand(const std::string &toolPath, const std::string &path, bool dsInput);
 
 // True for the RealMedia extensions, compared without regard to letter case.
 bool hasRealMediaExtension(const std::string &path);

@@ -10,11 +10,10 @@ public:
     virtual ~ProgressDisplay() = default;
 
     virtual void setUpperText(const std::string &text) = 0;
-    virtual void setUpperRange(int minimum, int maximum) = 0;
-    virtual void setUpperPosition(int position) = 0;
-    // Advances the upper bar by its step (10 by default); past the end of the
-    // range the bar starts again from its beginning.
-    virtual void stepUpper() = 0;
-    // Width in pixels of the upper bar.
-    virtual int upperBarWidth() const = 0;
+    // How much of the conversion is done, in thousandths (0 to 1000); the bar
+    // shows that share of its length.
+    virtual void setUpperPermille(int permille) = 0;
+    // Advances the upper bar `steps` times by its step, for a conversion of
+    // unknown length; past its end the bar starts again from its beginning.
+    virtual void stepUpper(long steps) = 0;
 };

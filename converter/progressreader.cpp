@@ -48,14 +48,7 @@ std::string ProgressReader::percentText(std::string_view name, int percent)
 
 void ProgressReader::begin()
 {
-    m_width = m_display.upperBarWidth();
-    m_display.setUpperRange(0, m_width);
-    m_display.setUpperPosition(0);
-    if (m_duration > 0) {
-        // A bar without width (never shown) must not divide by zero.
-        const std::uint64_t width = static_cast<std::uint64_t>(std::max(m_width, 1));
-        m_step = std::max<std::uint64_t>(2000 * m_duration / width, 1);
-    }
+    m_display.setUpperPermille(0);
 }
 
 void ProgressReader::takeRead(std::string_view data, LineSplitter &lines)
@@ -63,7 +56,7 @@ void ProgressReader::takeRead(std::string_view data, LineSplitter &lines)
     if (data.empty())
         return;
     if (m_duration == 0) {
-        m_display.stepUpper();
+        m_display.stepUpper(1);
         return;
     }
     lines.split(data, [this](std::string_view line) { takeLine(line); });
@@ -84,11 +77,11 @@ void ProgressReader::takeLine(std::string_view line)
         m_display.setUpperText(percentText(m_name, percent));
         m_lastPercent = percent;
     }
-    // Held at the bar's end: a time past the duration must not leave the range.
-    const int position = static_cast<int>(std::min<std::uint64_t>(time / m_step, static_cast<std::uint64_t>(std::max(m_width, 0))));
-    if (position > m_lastPosition) {
-        m_display.setUpperPosition(position);
-        m_lastPosition = position;
+    // Held at the end: a time past the duration must not leave the range.
+    const int permille = static_cast<int>(std::min<std::uint64_t>(time / (2 * m_duration), 1000));
+    if (permille > m_lastPermille) {
+        m_display.setUpperPermille(permille);
+        m_lastPermille = permille;
     }
 }
 
@@ -102,10 +95,9 @@ int ProgressReader::finish()
         m_display.setUpperText(percentText(m_name, 100));
         m_lastPercent = 100;
     }
-    // The bar may have reached its end a little before 100 %: the step is cut.
-    if (m_lastPosition < m_width) {
-        m_display.setUpperPosition(m_width);
-        m_lastPosition = m_width;
+    if (m_lastPermille < 1000) {
+        m_display.setUpperPermille(1000);
+        m_lastPermille = 1000;
     }
     return 1;
 }

@@ -10,14 +10,14 @@ class ProgressDisplay;
 // Follows the progress lines of a conversion run on the progress display:
 //   |Time>>> 25.50
 // With the source's duration D known, the upper text shows the percentage of D
-// reached ("Converting name...25%") and the upper bar the same fraction of its
-// width; both only ever move forward. With D unknown (0), the bar steps once
-// per read and the text is left alone.
+// reached ("Converting name...25%") and the upper bar the thousandths; both only
+// ever move forward. With D unknown (0), the bar steps once per read and the
+// text is left alone.
 class ProgressReader {
 public:
     ProgressReader(ProgressDisplay &display, int durationSeconds, std::string_view sourcePath);
 
-    // Sets the upper bar to 0..width at 0.
+    // Sets the upper bar to its beginning.
     void begin();
     // One read's data: its lines go through `lines` (which carries a cut line
     // to the next read) when D is known; otherwise the bar steps.
@@ -31,17 +31,12 @@ public:
     // Text shown for a percentage, e.g. "Converting song.mp3...25%".
     static std::string percentText(std::string_view name, int percent);
 
-    std::uint64_t lastTime() const { return m_lastTime; }
-    int lastPercent() const { return m_lastPercent; }
-    int lastPosition() const { return m_lastPosition; }
 
 private:
     ProgressDisplay &m_display;
     std::uint64_t m_duration;   // D, 0 when unknown
     std::string m_name;         // file-name part of the source path
-    int m_width = 0;            // W, the upper bar's width in pixels
-    std::uint64_t m_step = 1;   // S: T units per pixel
     std::uint64_t m_lastTime = 0;  // T = 2000 x seconds of the last progress line
     int m_lastPercent = 0;
-    int m_lastPosition = 0;
+    int m_lastPermille = 0;
 };

@@ -1,12 +1,12 @@
 #include "ffmpegencoder.h"
 
 #include "console.h"
+#include "namematch.h"
 #include "toolerror.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 namespace kescvt {
@@ -18,16 +18,10 @@ namespace {
 constexpr int fallbackKbps[] = {8,   16,  24,  32,  40,  48,  56,  64,  80,  96,  112, 128,
                                 144, 160, 192, 224, 256, 320, 384, 448, 512, 576, 640};
 
-bool isNamed(const AVCodec *codec, const char *name)
-{
-    return std::strcmp(codec->name, name) == 0;
-}
-
 // Limits that some encoders check only when they are opened.
 int maxChannelsWithoutList(const AVCodec *codec)
 {
-    if (isNamed(codec, "wmav1") || isNamed(codec, "wmav2") || isNamed(codec, "adpcm_ms") ||
-        isNamed(codec, "adpcm_ima_wav"))
+    if (isNamed(codec->name, {"wmav1", "wmav2", "adpcm_ms", "adpcm_ima_wav"}))
         return 2;
     return 8;
 }
@@ -45,7 +39,7 @@ bool hasFreeBitRate(const AVCodec *codec)
 int FfmpegEncoder::fitSampleRate(const AVCodec *codec, int wanted)
 {
     if (!codec->supported_samplerates) {
-        if ((isNamed(codec, "wmav1") || isNamed(codec, "wmav2")) && wanted > 48000)
+        if (isNamed(codec->name, {"wmav1", "wmav2"}) && wanted > 48000)
             return 48000;
         return wanted;
     }

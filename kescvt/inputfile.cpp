@@ -1,23 +1,19 @@
 #include "inputfile.h"
 
+#include "amrframes.h"
 #include "codectable.h"
 #include "console.h"
 #include "interruption.h"
+#include "namematch.h"
+#include "tagbounds.h"
 #include "toolerror.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <new>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <vector>
 
 namespace kescvt {
 
 namespace {
-
-constexpr int ioBufferBytes = 64 * 1024;
 
 [[noreturn]] void inputError(const std::string &text)
 {
@@ -29,67 +25,20 @@ int refuseNestedOpen(AVFormatContext *, AVIOContext **, const char *, int, AVDic
     return AVERROR(EPERM);
 }
 
-bool isNamed(const AVInputFormat *format, std::initializer_list<const char *> names)
-{
-    for (const char *name : names)
-        if (std::strcmp(format->name, name) == 0)
-            return true;
-    return false;
-}
-
 // Formats that name other files or network sources instead of holding media.
 bool refersToOtherFiles(const AVInputFormat *format)
 {
     return (format->flags & AVFMT_NOFILE) ||
-           isNamed(format, {"concat", "hls", "applehttp", "dash", "sdp", "rtp", "rtsp", "imf", "webm_dash_manifest",
-                            "avisynth", "vapoursynth", "ffmetadata", "image2", "lavfi"});
+           isNamed(format->name, {"concat", "hls", "applehttp", "dash", "sdp", "rtp", "rtsp", "imf",
+                                  "webm_dash_manifest", "avisynth", "vapoursynth", "ffmetadata", "image2", "lavfi"});
 }
 
 // Bare elementary streams: their duration is guessed from the file size, and a file cut
 // short in a preallocated or unfinished download ends in zeros that are no audio.
 bool isRawStream(const AVInputFormat *format)
 {
-    return isNamed(format, {"mp3", "ac3", "eac3", "dts", "dtshd", "aac", "amr", "amrnb", "amrwb", "truehd", "mlp",
-                            "loas"});
-}
-
-bool allZero(const uint8_t *bytes, size_t count)
-{
-    return count == 0 || (bytes[0] == 0 && std::memcmp(bytes, bytes + 1, count - 1) == 0);
-}
-
-// Cuts at a UTF-8 character boundary so that a truncated tag stays valid text.
-void truncateUtf8(std::string &text, size_t bytes)
-{
-    if (text.size() <= bytes)
-        return;
-    size_t end = bytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80)
-        --end;
-    text.resize(end);
-}
-
-void boundDictionary(AVDictionary **dict)
-{
-    if (!*dict)
-        return;
-    AVDictionary *bounded = nullptr;
-    const AVDictionaryEntry *entry = nullptr;
-    int kept = 0;
-    while (kept < InputFile::maxTags && (entry = av_dict_get(*dict, "", entry, AV_DICT_IGNORE_SUFFIX))) {
-        std::string key = entry->key;
-        std::string value = entry->value;
-        truncateUtf8(key, InputFile::maxTagKeyBytes);
-        truncateUtf8(value, InputFile::maxTagValueBytes);
-        if (key.empty())
-            continue;
-        // MULTIKEY keeps repeated keys and skips the search for an existing one.
-        if (av_dict_set(&bounded, key.c_str(), value.c_str(), AV_DICT_MULTIKEY) < 0)
-            throw std::bad_alloc();
-        ++kept;
-    }
-    av_dict_free(dict);
-    *dict = bounded;
+    return isNamed(format->name, {"mp3", "ac3", "eac3", "dts", "dtshd", "aac", "amr", "amrnb", "amrwb", "truehd",
+                                  "mlp", "loas"});
 }
 
 } // namespace
@@ -113,171 +62,10 @@ std::string fileUrl(const std::string &path)
 
 InputFile::InputFile(const std::string &path)
     : m_path(path)
+    , m_reader(path)
 {
-    openFile();
-    findDataEnd();
-    boundTagParsing();
-    openIo();
     openDemuxer(detectFormat());
     readStreamInfo();
-}
-
-InputFile::Descriptor::~Descriptor()
-{
-    if (fd >= 0)
-        ::close(fd);
-}
-
-// The reader's buffer may have been replaced by FFmpeg meanwhile; the context knows the
-// current one.
-void InputFile::IoDeleter::operator()(AVIOContext *io) const
-{
-    av_freep(&io->buffer);
-    avio_context_free(&io);
-}
-
-// Checked on the opened file: opening a FIFO would block (hence O_NONBLOCK, dropped once it
-// is known to be a regular file), and a device may never end.
-void InputFile::openFile()
-{
-    m_file.fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (m_file.fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            inputError("file not found: " + printable(m_path));
-        inputError("cannot read " + printable(m_path) + ": " + std::strerror(errno));
-    }
-    struct stat info {};
-    if (::fstat(m_file.fd, &info) != 0)
-        inputError("cannot read " + printable(m_path) + ": " + std::strerror(errno));
-    if (S_ISDIR(info.st_mode))
-        inputError(printable(m_path) + " is a directory, not a media file");
-    if (!S_ISREG(info.st_mode))
-        inputError(printable(m_path) + " is not a regular file (FIFO, socket or device)");
-    if (info.st_size == 0)
-        inputError(printable(m_path) + " is empty");
-    ::fcntl(m_file.fd, F_SETFL, ::fcntl(m_file.fd, F_GETFL) & ~O_NONBLOCK);
-    m_size = info.st_size;
-    m_dataEnd = m_readEnd = m_size;
-}
-
-// Finds where the file's data really ends: holes of a sparse file are skipped without
-// reading, and a bounded stretch before the last data is read backwards for zeros.
-void InputFile::findDataEnd()
-{
-    int64_t lastData = 0;
-    bool mapped = false;
-    for (int regions = 0; regions < 4096; ++regions) {
-        const off_t data = ::lseek(m_file.fd, lastData, SEEK_DATA);
-        if (data < 0) {
-            mapped = errno == ENXIO;
-            break;
-        }
-        const off_t hole = ::lseek(m_file.fd, data, SEEK_HOLE);
-        if (hole <= data)
-            break;
-        lastData = hole;
-    }
-    constexpr int64_t block = 1 << 20;
-    constexpr int64_t maxScan = 64LL << 20;
-    std::vector<uint8_t> buffer(block);
-    const int64_t scanFrom = mapped ? std::min(lastData, m_size) : m_size;
-    int64_t end = scanFrom;
-    while (end > 0 && scanFrom - end < maxScan) {
-        const int64_t start = std::max<int64_t>(0, end - block);
-        const ssize_t got = ::pread(m_file.fd, buffer.data(), static_cast<size_t>(end - start), start);
-        if (got != end - start)
-            return;
-        if (!allZero(buffer.data(), static_cast<size_t>(got))) {
-            int64_t last = got - 1;
-            while (buffer[static_cast<size_t>(last)] == 0)
-                --last;
-            end = start + last + 1;
-            break;
-        }
-        end = start;
-    }
-    if (end == 0)
-        inputError(printable(m_path) + " holds nothing but zero bytes (an unfinished or preallocated file)");
-    // A few kilobytes of zeros can end a real frame; only a long run is cut, with a margin.
-    constexpr int64_t longRun = 64 * 1024;
-    if (m_size - end >= longRun)
-        m_dataEnd = std::min(m_size, end + 4096);
-}
-
-// Tag parsing in the demuxers costs the square of the number of tags; the reader shows
-// every tag block thinned to the first few hundred entries.
-void InputFile::boundTagParsing()
-{
-    m_tags.scan(m_file.fd, m_size);
-}
-
-void InputFile::openIo()
-{
-    auto *buffer = static_cast<uint8_t *>(av_malloc(ioBufferBytes));
-    if (!buffer)
-        throw std::bad_alloc();
-    m_io.reset(avio_alloc_context(buffer, ioBufferBytes, 0, this, readThunk, nullptr, seekThunk));
-    if (!m_io) {
-        av_free(buffer);
-        throw std::bad_alloc();
-    }
-}
-
-int InputFile::readThunk(void *opaque, uint8_t *buffer, int size)
-{
-    return static_cast<InputFile *>(opaque)->read(buffer, size);
-}
-
-int64_t InputFile::seekThunk(void *opaque, int64_t offset, int whence)
-{
-    return static_cast<InputFile *>(opaque)->seek(offset, whence);
-}
-
-int InputFile::read(uint8_t *buffer, int size)
-{
-    if (interruptionRequested())
-        return AVERROR_EXIT;
-    if (m_sincePacket > maxBytesBetweenPackets)
-        return AVERROR_INVALIDDATA;
-    const int64_t wanted = std::min<int64_t>(size, m_readEnd - m_position);
-    if (wanted <= 0)
-        return AVERROR_EOF;
-    m_tags.beforeRead(m_position, wanted);
-    ssize_t got;
-    do
-        got = ::pread(m_file.fd, buffer, static_cast<size_t>(wanted), m_position);
-    while (got < 0 && errno == EINTR && !interruptionRequested());
-    if (got < 0)
-        return AVERROR(errno);
-    if (got == 0)
-        return AVERROR_EOF;
-    m_tags.apply(m_position, buffer, got);
-    // A leading tag of any size is header, not a search for frames.
-    m_sincePacket += got - std::clamp<int64_t>(m_tags.leadingTagEnd() - m_position, 0, got);
-    m_position += got;
-    return static_cast<int>(got);
-}
-
-int64_t InputFile::seek(int64_t offset, int whence)
-{
-    switch (whence & ~AVSEEK_FORCE) {
-    case AVSEEK_SIZE:
-        return m_readEnd;
-    case SEEK_SET:
-        break;
-    case SEEK_CUR:
-        offset += m_position;
-        break;
-    case SEEK_END:
-        offset += m_readEnd;
-        break;
-    default:
-        return AVERROR(EINVAL);
-    }
-    if (offset < 0)
-        return AVERROR(EINVAL);
-    m_position = offset;
-    return offset;
 }
 
 void InputFile::failOpen(const std::string &text, int ret) const
@@ -296,7 +84,7 @@ void InputFile::failOpen(const std::string &text, int ret) const
 const AVInputFormat *InputFile::detectFormat()
 {
     const AVInputFormat *format = nullptr;
-    const int score = av_probe_input_buffer2(m_io.get(), &format, m_path.c_str(), nullptr, 0, probeSizeBytes);
+    const int score = av_probe_input_buffer2(m_reader.io(), &format, m_path.c_str(), nullptr, 0, probeSizeBytes);
     if (score < 0 || !format)
         failOpen(printable(m_path) + " is not a media file the tool can read", 0);
     if (score <= AVPROBE_SCORE_RETRY) {
@@ -308,7 +96,7 @@ const AVInputFormat *InputFile::detectFormat()
     if (refersToOtherFiles(format))
         inputError(printable(m_path) + " refers to other files (" + format->name + "); only media files are read");
     if (isRawStream(format))
-        m_readEnd = m_dataEnd;
+        m_reader.stopAtDataEnd();
     return format;
 }
 
@@ -317,7 +105,7 @@ void InputFile::openDemuxer(const AVInputFormat *format)
     AVFormatContext *ctx = avformat_alloc_context();
     if (!ctx)
         throw std::bad_alloc();
-    ctx->pb = m_io.get();
+    ctx->pb = m_reader.io();
     ctx->flags |= AVFMT_FLAG_CUSTOM_IO;
     ctx->probesize = probeSizeBytes;
     ctx->max_analyze_duration = analyzeMicroseconds;
@@ -333,7 +121,7 @@ void InputFile::openDemuxer(const AVInputFormat *format)
         failOpen("cannot read " + printable(m_path), ret);
     m_context.reset(ctx);
     // Headers (covers, attachments) may be large; the bound is for searching frames.
-    m_sincePacket = 0;
+    m_reader.packetRead();
 }
 
 void InputFile::readStreamInfo()
@@ -343,9 +131,9 @@ void InputFile::readStreamInfo()
         failOpen("cannot read the streams of " + printable(m_path), ret);
     if (interruptionRequested())
         throw ToolError(ExitInterrupted, "interrupted");
-    m_sincePacket = 0;
-    boundTags();
-    countAmrFrames();
+    m_reader.packetRead();
+    boundTags(m_context.get());
+    setAmrDuration(m_context.get(), m_reader.fd(), m_reader.readEnd());
     checkDecodable();
     if (interruptionRequested())
         throw ToolError(ExitInterrupted, "interrupted");
@@ -359,66 +147,6 @@ void InputFile::readStreamInfo()
         m_audioIndex = best;
         m_audioDecoder = avcodec_find_decoder(m_context->streams[best]->codecpar->codec_id);
     }
-}
-
-void InputFile::boundTags()
-{
-    boundDictionary(&m_context->metadata);
-    for (unsigned i = 0; i < m_context->nb_streams; ++i)
-        boundDictionary(&m_context->streams[i]->metadata);
-}
-
-// The AMR demuxer guesses the length from the bit rate, which is wrong whenever the mode
-// changes or frames carry no speech. Frames are counted instead: each is 20 ms, and its
-// size follows from its first byte.
-void InputFile::countAmrFrames()
-{
-    static constexpr uint8_t narrowSizes[16] = {13, 14, 16, 18, 20, 21, 27, 32, 6, 1, 1, 1, 1, 1, 1, 1};
-    static constexpr uint8_t wideSizes[16] = {18, 24, 33, 37, 41, 47, 51, 59, 61, 6, 1, 1, 1, 1, 1, 1};
-    AVFormatContext *ctx = m_context.get();
-    if (ctx->nb_streams != 1 || !isNamed(ctx->iformat, {"amr", "amrnb", "amrwb"}))
-        return;
-    AVStream *stream = ctx->streams[0];
-    uint8_t head[9];
-    if (::pread(m_file.fd, head, sizeof head, 0) != static_cast<ssize_t>(sizeof head))
-        return;
-    int64_t position;
-    const uint8_t *sizes;
-    if (std::memcmp(head, "#!AMR-WB\n", 9) == 0) {
-        position = 9;
-        sizes = wideSizes;
-    } else if (std::memcmp(head, "#!AMR\n", 6) == 0) {
-        position = 6;
-        sizes = narrowSizes;
-    } else {
-        return;
-    }
-    constexpr int64_t maxScan = 256LL << 20;
-    if (m_readEnd > maxScan)
-        return;
-    std::vector<uint8_t> buffer(1 << 16);
-    int64_t frames = 0;
-    int64_t bufferStart = 0;
-    int64_t bufferEnd = 0;
-    while (position < m_readEnd) {
-        if (position >= bufferEnd) {
-            const ssize_t got = ::pread(m_file.fd, buffer.data(), buffer.size(), position);
-            if (got <= 0)
-                break;
-            bufferStart = position;
-            bufferEnd = position + got;
-        }
-        const int64_t next = position + sizes[(buffer[static_cast<size_t>(position - bufferStart)] >> 3) & 0x0f];
-        if (next > m_readEnd)
-            break;
-        ++frames;
-        position = next;
-    }
-    if (frames == 0 || stream->codecpar->sample_rate <= 0)
-        return;
-    const int64_t samples = frames * (stream->codecpar->sample_rate / 50);
-    stream->duration = av_rescale_q(samples, AVRational{1, stream->codecpar->sample_rate}, stream->time_base);
-    ctx->duration = av_rescale(frames, AV_TIME_BASE, 50);
 }
 
 // A header can describe audio that nothing decodes: random bytes behind an AMR header, a
@@ -481,7 +209,7 @@ void InputFile::checkDecodable()
             ended = true;
             break;
         }
-        m_sincePacket = 0;
+        m_reader.packetRead();
         const auto index = static_cast<size_t>(packet->stream_index);
         if (index < trials.size() && trials[index].decoder)
             decode(trials[index], packet.get());
@@ -506,7 +234,7 @@ bool InputFile::readPacket(AVPacket *packet)
     }
     if (av_read_frame(m_context.get(), packet) < 0)
         return false;
-    m_sincePacket = 0;
+    m_reader.packetRead();
     return true;
 }
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "avhandles.h"
-#include "tagthinner.h"
+#include "boundedreader.h"
 
 #include <deque>
 #include <string>
@@ -37,13 +37,6 @@ public:
     // Limits on what finding the format and the stream parameters may read.
     static constexpr int64_t probeSizeBytes = 5'000'000;
     static constexpr int64_t analyzeMicroseconds = 5'000'000;
-    // A demuxer that reads this much past the header without giving a packet is searching
-    // garbage (a file of zeros, a damaged stream) and may be holding all of it in memory.
-    static constexpr int64_t maxBytesBetweenPackets = 16LL << 20;
-    // Tags kept per container or stream, and the longest key and value kept (in bytes).
-    static constexpr int maxTags = 256;
-    static constexpr size_t maxTagKeyBytes = 256;
-    static constexpr size_t maxTagValueBytes = 16384;
     // Reading for a first decoded frame of each stream stops after this much, or after
     // this many decoding errors (a stream that yields nothing but errors is not audio).
     static constexpr int64_t maxQueuedBytes = 8LL << 20;
@@ -51,42 +44,15 @@ public:
     static constexpr int maxDecodeFailures = 100;
 
 private:
-    void openFile();
-    void findDataEnd();
-    void boundTagParsing();
-    void openIo();
     const AVInputFormat *detectFormat();
     void openDemuxer(const AVInputFormat *format);
     void readStreamInfo();
-    void boundTags();
-    void countAmrFrames();
     void checkDecodable();
-    int read(uint8_t *buffer, int size);
-    int64_t seek(int64_t offset, int whence);
     [[noreturn]] void failOpen(const std::string &text, int ret) const;
 
-    static int readThunk(void *opaque, uint8_t *buffer, int size);
-    static int64_t seekThunk(void *opaque, int64_t offset, int whence);
-
-    // Members own what they hold, so that a constructor that throws half way frees it.
-    struct Descriptor {
-        int fd = -1;
-        ~Descriptor();
-    };
-    struct IoDeleter {
-        void operator()(AVIOContext *io) const;
-    };
-
     std::string m_path;
-    Descriptor m_file;
-    int64_t m_size = 0;
-    int64_t m_dataEnd = 0;  // the size less a long run of trailing zeros
-    int64_t m_readEnd = 0;  // where reading stops: m_dataEnd for raw streams, else m_size
-    int64_t m_position = 0;
-    int64_t m_sincePacket = 0;
-    TagThinner m_tags;
     // Declared before the demuxer so that it is freed after it.
-    std::unique_ptr<AVIOContext, IoDeleter> m_io;
+    BoundedReader m_reader;
     InputContextPtr m_context;
     std::deque<PacketPtr> m_queue; // read while checking the streams, not yet handed out
     int m_audioIndex = -1;

@@ -5,6 +5,7 @@
 #include "id3tag.h"
 #include "inputfile.h"
 #include "interruption.h"
+#include "namematch.h"
 #include "toolerror.h"
 
 #include <cerrno>
@@ -18,15 +19,10 @@ namespace {
 
 constexpr const char *copiedTags[] = {"title", "artist", "album", "track", "date", "genre", "comment"};
 
-bool isNamed(const AVFormatContext *context, const char *name)
-{
-    return std::strcmp(context->oformat->name, name) == 0;
-}
-
 // The Ogg muxers write their comment header from the stream's tags.
 bool isOgg(const AVFormatContext *context)
 {
-    return isNamed(context, "ogg") || isNamed(context, "oga") || isNamed(context, "opus") || isNamed(context, "spx");
+    return isNamed(context->oformat->name, {"ogg", "oga", "opus", "spx"});
 }
 
 // MPEG audio files and ADTS get an ID3v2 tag written by the tool in front of the audio:
@@ -34,21 +30,21 @@ bool isOgg(const AVFormatContext *context)
 // comment in a user-defined frame (TXXX) that players do not show instead of COMM.
 bool takesOwnId3Tag(const AVFormatContext *context)
 {
-    return isNamed(context, "mp3") || isNamed(context, "mp2") || isNamed(context, "adts");
+    return isNamed(context->oformat->name, {"mp3", "mp2", "adts"});
 }
 
 // Muxers that take a picture as a stream with the attached-picture mark: MP4 covr, FLAC
 // PICTURE, the ID3 chunk of AIFF. MP4 knows only JPEG, PNG and BMP covers.
 bool takesPictureStream(const AVFormatContext *context, AVCodecID codecId)
 {
-    if (isNamed(context, "mp4") || isNamed(context, "ipod") || isNamed(context, "mov"))
+    if (isNamed(context->oformat->name, {"mp4", "ipod", "mov"}))
         return codecId == AV_CODEC_ID_MJPEG || codecId == AV_CODEC_ID_PNG || codecId == AV_CODEC_ID_BMP;
-    return isNamed(context, "flac") || isNamed(context, "aiff");
+    return isNamed(context->oformat->name, {"flac", "aiff"});
 }
 
 } // namespace
 
-AVDictionary *collectTags(const AVFormatContext *input, const AVStream *audio)
+DictionaryPtr collectTags(const AVFormatContext *input, const AVStream *audio)
 {
     AVDictionary *tags = nullptr;
     for (const char *key : copiedTags) {
@@ -61,7 +57,7 @@ AVDictionary *collectTags(const AVFormatContext *input, const AVStream *audio)
         if (entry && *entry->value)
             av_dict_set(&tags, key, entry->value, 0);
     }
-    return tags;
+    return DictionaryPtr(tags);
 }
 
 OutputFile::OutputFile(const AVOutputFormat *format, const std::string &path)
@@ -131,11 +127,11 @@ void OutputFile::open(const AudioEncoder &encoder, const AVDictionary *tags, con
     if (takesOwnId3Tag(m_context.get()) && m_context->pb) {
         const std::string tag = id3v2Tag(tags, cover);
         avio_write(m_context->pb, reinterpret_cast<const unsigned char *>(tag.data()), static_cast<int>(tag.size()));
-        if (isNamed(m_context.get(), "mp3"))
+        if (isNamed(m_context->oformat->name, {"mp3"}))
             av_dict_set(&options, "id3v2_version", "0", 0);
     }
     // AIFF keeps the full set of tags, and the picture, only in its ID3 chunk.
-    if (isNamed(m_context.get(), "aiff"))
+    if (isNamed(m_context->oformat->name, {"aiff"}))
         av_dict_set(&options, "write_id3v2", "1", 0);
     const int ret = avformat_write_header(m_context.get(), &options);
     av_dict_free(&options);
@@ -153,12 +149,12 @@ void OutputFile::open(const AudioEncoder &encoder, const AVDictionary *tags, con
 void OutputFile::addTags(const AVDictionary *tags, const CoverArt *cover)
 {
     av_dict_copy(&m_context->metadata, tags, 0);
-    if (isNamed(m_context.get(), "mp4") || isNamed(m_context.get(), "ipod")) {
+    if (isNamed(m_context->oformat->name, {"mp4", "ipod"})) {
         const AVDictionaryEntry *entry = nullptr;
         while ((entry = av_dict_get(tags, "replaygain_", entry, AV_DICT_IGNORE_SUFFIX)))
             m_freeformItems.emplace_back(entry->key, entry->value);
     }
-    if (isNamed(m_context.get(), "rm"))
+    if (isNamed(m_context->oformat->name, {"rm"}))
         if (const AVDictionaryEntry *artist = av_dict_get(tags, "artist", nullptr, 0))
             av_dict_set(&m_context->metadata, "author", artist->value, 0);
     if (isOgg(m_context.get())) {

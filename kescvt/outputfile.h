@@ -49,6 +49,6 @@ private:
 
 // Copies title, artist, album, track, date, genre and comment, taking the container's
 // tags first and the audio stream's (where Ogg and some others keep them) for the rest.
-AVDictionary *collectTags(const AVFormatContext *input, const AVStream *audio);
+DictionaryPtr collectTags(const AVFormatContext *input, const AVStream *audio);
 
 } // namespace kescvt

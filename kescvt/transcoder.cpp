@@ -72,11 +72,6 @@ bool saneFrame(const AVFrame *frame)
            frame->ch_layout.nb_channels > 0 && frame->ch_layout.nb_channels <= maxChannels;
 }
 
-struct DictionaryHolder {
-    AVDictionary *dict = nullptr;
-    ~DictionaryHolder() { av_dict_free(&dict); }
-};
-
 } // namespace
 
 Transcoder::Transcoder(const ToolOptions &options)
@@ -215,19 +210,21 @@ void Transcoder::setUpOutput(const AVFrame *first)
     target.gain = m_options.volume / 256.0 * std::pow(10.0, m_loudnessGainDb / 20.0);
     m_converter = std::make_unique<AudioConverter>(target);
 
-    DictionaryHolder tags;
-    tags.dict = collectTags(m_input.context(), m_input.context()->streams[m_streamIndex]);
+    DictionaryPtr tags = collectTags(m_input.context(), m_input.context()->streams[m_streamIndex]);
     // The tags describe the audio written: normalised, and after the volume.
     if (m_options.loudness > 0 && m_options.volume > 0) {
         const double written = m_loudnessGainDb + 20.0 * std::log10(m_options.volume / 256.0);
-        addLoudnessTags(&tags.dict, loudnessTagPlace(m_container, m_encoderChoice.codecId), m_trackLoudness,
+        // Setting a tag may move the dictionary.
+        AVDictionary *dict = tags.release();
+        addLoudnessTags(&dict, loudnessTagPlace(m_container, m_encoderChoice.codecId), m_trackLoudness,
                         m_options.album ? &*m_options.album : nullptr, written);
+        tags.reset(dict);
     }
     const std::optional<CoverArt> cover = findCoverArt(m_input.context());
     // From here on the file is ours to remove: a stop goes through the loop.
     endThroughLoopOnStop();
     auto output = std::make_unique<OutputFile>(m_container, m_options.output);
-    output->open(*m_encoder, tags.dict, cover ? &*cover : nullptr);
+    output->open(*m_encoder, tags.get(), cover ? &*cover : nullptr);
     m_output = std::move(output);
     startSegments();
 }

@@ -1,7 +1,5 @@
 #include "platform/childprocess.h"
 
-#include "platform/commandline.h"
-
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -130,11 +128,6 @@ ChildProcess::~ChildProcess()
     if (m_outcome == ChildOutcome::Running)
         kill();
     closeAll();
-}
-
-bool ChildProcess::startCommandLine(const std::string &commandLine)
-{
-    return start(splitCommandLine(commandLine));
 }
 
 bool ChildProcess::start(const std::vector<std::string> &argv)

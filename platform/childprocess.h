@@ -39,8 +39,6 @@ public:
     // in PATH. No shell is involved. False (outcome FailedToStart) when the
     // pipes cannot be made or the program cannot be executed.
     bool start(const std::vector<std::string> &argv);
-    // The same for a command-line text, split by platform::splitCommandLine.
-    bool startCommandLine(const std::string &commandLine);
 
     // Waits at most `timeout` until output (or end of output) can be read or
     // the child has ended. True when something is ready.

@@ -1,5 +1,6 @@
 #include "batch/widgets/batchprogresswindow.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QLabel>
@@ -88,16 +89,21 @@ public:
         m_percent->setGeometry(textRect.adjusted(textRect.width() - kPercentWidth, 0, 0, 0));
         m_percent->setVisible(several);
     }
-    void setUpperRange(int minimum, int maximum) override { m_bar->setRange(minimum, maximum); }
-    void setUpperPosition(int position) override { m_bar->setValue(position); }
-    void stepUpper() override
+    // The bar counts in pixels, so that a step is as long on every bar.
+    void setUpperPermille(int permille) override
     {
-        int next = m_bar->value() + kUpperStep;
-        if (next > m_bar->maximum())
-            next = m_bar->minimum();
-        m_bar->setValue(next);
+        const int width = m_bar->width();
+        m_bar->setRange(0, width);
+        m_bar->setValue(static_cast<int>(static_cast<long long>(std::clamp(permille, 0, 1000)) * width / 1000));
     }
-    int upperBarWidth() const override { return m_bar->width(); }
+    // Worked out first and drawn once: a line that moves up takes all its steps again.
+    void stepUpper(long steps) override
+    {
+        int value = m_bar->value();
+        for (long step = 0; step < steps; ++step)
+            value = value + kUpperStep > m_bar->maximum() ? m_bar->minimum() : value + kUpperStep;
+        m_bar->setValue(value);
+    }
 
     QLabel *text() const { return m_text; }
     const QString &fullText() const { return m_full; }

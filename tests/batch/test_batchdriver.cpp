@@ -16,10 +16,8 @@ namespace {
 class FakeLine : public ProgressDisplay {
 public:
     void setUpperText(const std::string &text) override { texts.push_back(text); }
-    void setUpperRange(int, int) override {}
-    void setUpperPosition(int) override {}
-    void stepUpper() override {}
-    int upperBarWidth() const override { return 300; }
+    void setUpperPermille(int) override {}
+    void stepUpper(long) override {}
     std::vector<std::string> texts;
 };
 

@@ -48,15 +48,12 @@ class MemoryProgress : public ProgressDisplay {
 public:
     explicit MemoryProgress(bool cancel = false) : m_cancel(cancel) {}
     void setUpperText(const std::string &text) override { upperText = text; }
-    void setUpperRange(int, int maximum) override { rangeMax = maximum; }
-    void setUpperPosition(int position) override { this->position = position; }
-    void stepUpper() override { position += 10; }
-    int upperBarWidth() const override { return 200; }
+    void setUpperPermille(int permille) override { this->permille = permille; }
+    void stepUpper(long count) override { permille += 10 * static_cast<int>(count); }
     bool cancelRequested() const { return m_cancel; }
 
     std::string upperText;
-    int rangeMax = 0;
-    int position = 0;
+    int permille = 0;
 
 private:
     bool m_cancel;

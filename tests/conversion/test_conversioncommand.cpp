@@ -1,6 +1,6 @@
+#include "converter/commandtext.h"
 #include "converter/conversioncommand.h"
 #include "common/durationtext.h"
-#include "platform/commandline.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ const EncodingParams kMp3Defaults = params("mp3", "", "", "", "100");
 // The options between the input and the output, for the Auto rules.
 std::string options(const MediaItem &item, const EncodingParams &p)
 {
-    const std::string command = buildConversionCommand(kTool, item, "/out/a.mp3", format("mp3", nullptr), p);
+    const std::string command = commandText(buildConversionCommand(kTool, item, "/out/a.mp3", format("mp3", nullptr), p));
     const std::string head = "\"/tool/kescvt\" -@ -i \"" + item.sourcePath + "\" -y ";
     EXPECT_EQ(command.substr(0, head.size()), head);
     return command.substr(head.size(), command.size() - head.size() - std::string(" \"/out/a.mp3\"").size());
@@ -52,7 +52,7 @@ std::string options(const MediaItem &item, const EncodingParams &p)
 TEST(ConversionCommand, CatalogueExamples)
 {
     auto line = [](const MediaItem &item, int index) {
-        return buildConversionCommand(kTool, item, "/out/a", formatEntry(index), defaultEncodingParams(index));
+        return commandText(buildConversionCommand(kTool, item, "/out/a", formatEntry(index), defaultEncodingParams(index)));
     };
     const MediaItem stereo = probed("/m/a.wav", 44100, 2);
     EXPECT_EQ(line(stereo, 0), R"("/tool/kescvt" -@ -i "/m/a.wav" -y -vn -acodec mp3 -ar 44100 -ab 128k -ac 2 "/out/a")");
@@ -66,8 +66,8 @@ TEST(ConversionCommand, CatalogueExamples)
     // Encoding threads appear only above one; with one the line is the catalogue's.
     const FormatEntry &first = formatEntry(0);
     const EncodingParams defaults = defaultEncodingParams(0);
-    EXPECT_EQ(buildConversionCommand(kTool, stereo, "/out/a", first, defaults, {}, 1), line(stereo, 0));
-    EXPECT_EQ(buildConversionCommand(kTool, stereo, "/out/a", first, defaults, {}, 4),
+    EXPECT_EQ(commandText(buildConversionCommand(kTool, stereo, "/out/a", first, defaults, {}, 1)), line(stereo, 0));
+    EXPECT_EQ(commandText(buildConversionCommand(kTool, stereo, "/out/a", first, defaults, {}, 4)),
               R"("/tool/kescvt" -@ -i "/m/a.wav" -y -vn -acodec mp3 -ar 44100 -ab 128k -ac 2 -threads 4 "/out/a")");
 
     MediaItem real = probed("/m/talk.rmvb", 44100, 2);
@@ -115,10 +115,10 @@ TEST(ConversionCommand, NothingAddsAnArgument)
 {
     const std::string source = "/m/\"odd\" name\n-rf \xff.wav";
     const std::string output = "/out/-x \"q\"\\.mp3";
-    const std::string command = buildConversionCommand(
+    const std::vector<std::string> command = buildConversionCommand(
         "/tool dir/kescvt", probed(source, 44100, 2), output, format("mp3", nullptr),
         params("mp3 -f wav", "128 -y", "44100\"", "2 x", "100"));
-    EXPECT_EQ(platform::splitCommandLine(command),
+    EXPECT_EQ(command,
               (std::vector<std::string>{"/tool dir/kescvt", "-@", "-i", source, "-y", "-vn", "-acodec", "mp3 -f wav",
                                         "-ar", "44100\"", "-ab", "128 -yk", "-ac", "2 x", output}));
 }

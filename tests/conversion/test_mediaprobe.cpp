@@ -1,5 +1,6 @@
 #include "converter/converterrunner.h"
 #include "filelist/medialistsink.h"
+#include "converter/commandtext.h"
 #include "converter/mediaprobe.h"
 #include "filelist/mediaitemmap.h"
 #include "fakerun.h"
@@ -49,8 +50,8 @@ TEST(ProbeRules, RealMediaExtensionsAndCommands)
     EXPECT_FALSE(hasRealMediaExtension(".rm"));            // no "/": the search starts at the second character
     EXPECT_FALSE(hasRealMediaExtension("/m/old.rm/track")); // the dot is in a folder name
     EXPECT_FALSE(hasRealMediaExtension("/m/a.rmx"));
-    EXPECT_EQ(probeCommand("/t/kescvt", "/m/a.wav", false), R"("/t/kescvt" -i "/m/a.wav")");
-    EXPECT_EQ(probeCommand("/t/kescvt", "/m/a.rm", true), R"("/t/kescvt" -i "DS:\\/m/a.rm")");
+    EXPECT_EQ(commandText(probeCommand("/t/kescvt", "/m/a.wav", false)), R"("/t/kescvt" -i "/m/a.wav")");
+    EXPECT_EQ(commandText(probeCommand("/t/kescvt", "/m/a.rm", true)), R"("/t/kescvt" -i "DS:\\/m/a.rm")");
 }
 
 TEST_F(MediaProbe, AddsAReadableFileOnceWhateverItsName)

@@ -12,17 +12,9 @@
 // helpers of runnow.h). Its passes can be made slow.
 class FakeDisplay : public ProgressDisplay {
 public:
-    explicit FakeDisplay(int width = 200) : m_width(width) {}
-
     void setUpperText(const std::string &text) override { texts.push_back(text); }
-    void setUpperRange(int minimum, int maximum) override
-    {
-        rangeMin = minimum;
-        rangeMax = maximum;
-    }
-    void setUpperPosition(int position) override { positions.push_back(position); }
-    void stepUpper() override { ++steps; }
-    int upperBarWidth() const override { return m_width; }
+    void setUpperPermille(int permille) override { permilles.push_back(permille); }
+    void stepUpper(long count) override { steps += static_cast<int>(count); }
     bool pass()
     {
         ++pumps;
@@ -36,16 +28,11 @@ public:
     }
 
     std::vector<std::string> texts;
-    std::vector<int> positions;
-    int rangeMin = -1;
-    int rangeMax = -1;
+    std::vector<int> permilles;
     int steps = 0;
     int pumps = 0;
     int cancelAfterPumps = 0;
     int pumpMs = 0;
     std::function<void()> onPump;  // runs at each pass
     bool cancel = false;
-
-private:
-    int m_width;
 };

@@ -3,7 +3,6 @@
 #include "fakedisplay.h"
 #include "filelist/mediaitem.h"
 #include "platform/childprocess.h"
-#include "platform/commandline.h"
 #include "runnow.h"
 
 #include <gtest/gtest.h>
@@ -18,13 +17,12 @@ namespace {
 
 const char *const streamLine = "out:    Stream #0.0: Audio: pcm_s16le, 8000 Hz, mono\\n";
 
-// The command line of the scripted tool doing `actions` in order.
-std::string script(const std::vector<std::string> &actions)
+// The arguments of the scripted tool doing `actions` in order.
+std::vector<std::string> script(const std::vector<std::string> &actions)
 {
-    std::string line = platform::quoteArgument(SCRIPT_TOOL);
-    for (const std::string &action : actions)
-        line += " " + platform::quoteArgument(action);
-    return line;
+    std::vector<std::string> argv{SCRIPT_TOOL};
+    argv.insert(argv.end(), actions.begin(), actions.end());
+    return argv;
 }
 
 int openDescriptors()
@@ -133,7 +131,7 @@ TEST(ConverterRunner, SlowWindowStillGetsTheLastLines)
     // While the window repaints the tool fills the pipe and ends: the pass
     // after its end must take more than one read's worth.
     ConverterRunner runner;
-    FakeDisplay display(200);
+    FakeDisplay display;
     display.pumpMs = 50;
     EXPECT_TRUE(conversionNow(runner, script({"fill:415000", "out:|Time>>> 100.0\\n"}), itemOf(100), display,
                             [&] { return display.pass(); }).success);
@@ -149,7 +147,7 @@ TEST(ConverterRunner, LineCutBetweenWritesIsJoined)
     EXPECT_GE(run.report.reads, 2);
     EXPECT_EQ(item.durationSeconds, 60);
 
-    FakeDisplay display(200);
+    FakeDisplay display;
     const RunResult run2 = conversionNow(runner, script({"out:|Time>>> 5", "sleep:300", "out:0.0\\n", "out:|Time>>> 100.0\\n"}),
                                    itemOf(100), display);
     EXPECT_TRUE(run2.success);
@@ -168,7 +166,7 @@ TEST(ConverterRunner, CancelKillsWaitsAndLeavesNothing)
 {
     const int before = openDescriptors();
     ConverterRunner runner;
-    FakeDisplay display(200);
+    FakeDisplay display;
     display.cancelAfterPumps = 4;
     const RunResult run = conversionNow(runner, script({"out:|Time>>> 1.0\\n", "hang"}), itemOf(100), display,
                             [&] { return display.pass(); });
@@ -178,7 +176,7 @@ TEST(ConverterRunner, CancelKillsWaitsAndLeavesNothing)
     EXPECT_FALSE(anyChildLeft());
 
     // Cancel is seen while the tool stays silent.
-    FakeDisplay quiet(200);
+    FakeDisplay quiet;
     quiet.cancelAfterPumps = 2;
     const RunResult run2 = conversionNow(runner, script({"hang"}), itemOf(0), quiet, [&] { return quiet.pass(); });
     EXPECT_FALSE(run2.success);
@@ -204,23 +202,23 @@ TEST(ConverterRunner, ProbeThatNeverEndsTimesOut)
 TEST(ConverterRunner, FailedToolFailsTheConversion)
 {
     ConverterRunner runner;
-    FakeDisplay clean(200);
+    FakeDisplay clean;
     EXPECT_TRUE(conversionNow(runner, script({"out:|Time>>> 100.0\\n"}), itemOf(100), clean).success);
 
-    FakeDisplay exited(200);
+    FakeDisplay exited;
     const RunResult run = conversionNow(runner, script({"out:|Time>>> 100.0\\n", "exit:3"}), itemOf(100), exited);
     EXPECT_FALSE(run.success);
     EXPECT_EQ(run.report.outcome, RunOutcome::Exited);
     EXPECT_EQ(run.report.exitCode, 3);
 
-    FakeDisplay unknownLength(200);
+    FakeDisplay unknownLength;
     const RunResult run2 = conversionNow(runner, script({"out:size=10kB\\n", "signal:15"}), itemOf(0), unknownLength);
     EXPECT_FALSE(run2.success);
     EXPECT_EQ(run2.report.outcome, RunOutcome::Signalled);
     EXPECT_EQ(run2.report.signal, 15);
 
     // A clean exit without any progress line fails when the length is known.
-    FakeDisplay silent(200);
+    FakeDisplay silent;
     EXPECT_FALSE(conversionNow(runner, script({"out:size=10kB\\n"}), itemOf(100), silent).success);
 }
 
@@ -238,7 +236,7 @@ TEST(ConverterRunner, TwoRunsSideBySideKeepTheirOwnProgressAndReasons)
     // Each tool waits for the other's progress, so their lines interleave:
     // a at 25 %, b at 50 %, a at 100 %, b fails with an error line.
     ConverterRunner first, second;
-    FakeDisplay a(200), b(200);
+    FakeDisplay a, b;
     MediaItem itemA = itemOf(100), itemB = itemOf(100);
     itemB.sourcePath = "/music/Other.wav";
     RunResult resultA, resultB;
@@ -257,10 +255,10 @@ TEST(ConverterRunner, TwoRunsSideBySideKeepTheirOwnProgressAndReasons)
     });
     EXPECT_TRUE(resultA.success);
     EXPECT_EQ(a.texts, (std::vector<std::string>{"Converting Song.wav...25%", "Converting Song.wav...100%"}));
-    EXPECT_EQ(a.positions.back(), 200);
+    EXPECT_EQ(a.permilles.back(), 1000);
     EXPECT_FALSE(resultB.success);
     EXPECT_EQ(b.texts, std::vector<std::string>{"Converting Other.wav...50%"});
-    EXPECT_EQ(b.positions.back(), 100);
+    EXPECT_EQ(b.permilles.back(), 500);
     EXPECT_EQ(resultB.report.exitCode, 4);
     EXPECT_EQ(resultB.report.errorLine, "No space left on device");
     EXPECT_EQ(runFailureReason(resultB.report), "No space left on device.");
@@ -272,15 +270,15 @@ TEST(ConverterRunner, MissingToolFailsBothModes)
     const int before = openDescriptors();
     ConverterRunner runner;
     MediaItem item;
-    const RunResult run = probeNow(runner, "\"/nonexistent/kescvt\" -i \"/music/a.wav\"", item);
+    const RunResult run = probeNow(runner, {"/nonexistent/kescvt", "-i", "/music/a.wav"}, item);
     EXPECT_FALSE(run.success);
     EXPECT_EQ(run.report.outcome, RunOutcome::FailedToStart);
-    EXPECT_FALSE(probeNow(runner, "", item).success);
+    EXPECT_FALSE(probeNow(runner, {}, item).success);
 
-    FakeDisplay display(200);
-    const RunResult run2 = conversionNow(runner, "\"/nonexistent/kescvt\" -@ -i \"/music/a.wav\"", itemOf(0), display);
+    FakeDisplay display;
+    const RunResult run2 = conversionNow(runner, {"/nonexistent/kescvt", "-@", "-i", "/music/a.wav"}, itemOf(0), display);
     EXPECT_FALSE(run2.success);
     EXPECT_EQ(run2.report.outcome, RunOutcome::FailedToStart);
-    EXPECT_EQ(display.rangeMax, -1);
+    EXPECT_TRUE(display.permilles.empty());
     EXPECT_EQ(openDescriptors(), before);
 }

@@ -198,12 +198,13 @@ TEST(LoudnessMeasureReader, ReadsTheMeasureLinesAndWritesTheOptionsBack)
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr);
     LoudnessRequest request;
-    EXPECT_EQ(loudnessArguments(request), "");
+    EXPECT_TRUE(loudnessArguments(request).empty());
     request.mode = 2;
     request.target = -23;
     request.track = measure.figures;
     request.album = silent.result().figures;
     EXPECT_EQ(loudnessArguments(request),
-              "-loudness 2 -target -23 -track-loudness -20.13,0.891251 -album-loudness undefined,0.000000 ");
+              (std::vector<std::string>{"-loudness", "2", "-target", "-23", "-track-loudness", "-20.13,0.891251",
+                                        "-album-loudness", "undefined,0.000000"}));
     std::setlocale(LC_NUMERIC, saved.c_str());
 }

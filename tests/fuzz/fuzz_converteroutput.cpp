@@ -27,8 +27,6 @@ void check(bool condition)
 
 class CheckingDisplay : public ProgressDisplay {
 public:
-    explicit CheckingDisplay(int width) : m_width(width) {}
-
     void setUpperText(const std::string &text) override
     {
         // "Converting <name>...<n>%", n growing.
@@ -39,27 +37,21 @@ public:
         m_lastPercent = percent;
         log.push_back("text " + text);
     }
-    void setUpperRange(int minimum, int maximum) override
+    void setUpperPermille(int permille) override
     {
-        check(minimum == 0 && maximum == m_width);
-        log.push_back("range");
+        check(permille >= 0 && permille <= 1000 && (permille == 0 || permille > m_lastPermille));
+        m_lastPermille = permille;
+        log.push_back("permille " + std::to_string(permille));
     }
-    void setUpperPosition(int position) override
-    {
-        check(position >= 0 && position <= m_width && (position == 0 || position > m_lastPosition));
-        m_lastPosition = position;
-        log.push_back("pos " + std::to_string(position));
-    }
-    void stepUpper() override { ++steps; }
-    int upperBarWidth() const override { return m_width; }
+    void stepUpper(long count) override { steps += static_cast<int>(count); }
+    int lastPercent() const { return m_lastPercent; }
 
     std::vector<std::string> log;
     int steps = 0;
 
 private:
-    int m_width;
     int m_lastPercent = 0;
-    int m_lastPosition = 0;
+    int m_lastPermille = 0;
 };
 
 struct Outcome {
@@ -80,12 +72,12 @@ bool isBreak(char c)
 }
 
 // Feeds text in reads that end at the given cut positions.
-Outcome run(std::string_view text, const std::vector<std::size_t> &cuts, int duration, int width)
+Outcome run(std::string_view text, const std::vector<std::size_t> &cuts, int duration)
 {
     Outcome out;
     ProbeReader probe(out.item);
     LineSplitter probeLines;
-    CheckingDisplay display(width);
+    CheckingDisplay display;
     ProgressReader progress(display, duration, "/in/a.wav");
     LineSplitter progressLines;
     progress.begin();
@@ -105,7 +97,7 @@ Outcome run(std::string_view text, const std::vector<std::size_t> &cuts, int dur
     out.carried = probeLines.carried();
     out.probeVerdict = probe.verdict();
     out.progressVerdict = progress.finish();
-    out.lastPercent = progress.lastPercent();
+    out.lastPercent = display.lastPercent();
     out.display = display.log;
     out.steps = display.steps;
     check(out.lastPercent >= 0 && out.lastPercent <= 100);
@@ -150,17 +142,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 4)
         return 0;
-    // The first bytes choose the source's length, the bar's width and the cuts.
+    // The first bytes choose the source's length and the cuts; the second is not
+    // used, so that the seeds keep their meaning.
     const int duration = data[0] * 37;
-    const int width = data[1];
     std::mt19937 random(data[2] | (data[3] << 8));
     const std::string_view text(reinterpret_cast<const char *>(data + 4), size - 4);
 
-    (void)run(text, cutsFor(text, random, true), duration, width);
+    (void)run(text, cutsFor(text, random, true), duration);
 
     const Outcome whole = run(text, text.empty() ? std::vector<std::size_t>{} : std::vector<std::size_t>{text.size()},
-                              duration, width);
-    const Outcome cut = run(text, cutsFor(text, random, false), duration, width);
+                              duration);
+    const Outcome cut = run(text, cutsFor(text, random, false), duration);
     check(cut.lines == whole.lines);
     check(cut.carried == whole.carried);
     check(sameItem(cut.item, whole.item) && cut.probeVerdict == whole.probeVerdict);

@@ -57,10 +57,8 @@ public:
 class ScriptedProgress : public ProgressDisplay {
 public:
     void setUpperText(const std::string &text) override { upperText = text; }
-    void setUpperRange(int, int) override {}
-    void setUpperPosition(int p) override { position = p; }
-    void stepUpper() override {}
-    int upperBarWidth() const override { return 300; }
+    void setUpperPermille(int p) override { permille = p; }
+    void stepUpper(long) override {}
     bool pass()
     {
         ++pumps;
@@ -70,7 +68,7 @@ public:
     }
 
     std::string upperText;
-    int position = 0;
+    int permille = 0;
     int pumps = 0;
     bool cancel = false;
     std::function<void(ScriptedProgress &)> onPump;

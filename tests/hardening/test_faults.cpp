@@ -68,7 +68,7 @@ protected:
 void killWhenProgressShows(ScriptedProgress &progress, bool &killed)
 {
     progress.onPump = [&killed](ScriptedProgress &p) {
-        if (killed || p.position == 0)
+        if (killed || p.permille == 0)
             return;
         for (pid_t child : childProcesses()) {
             const std::string stat = readFile("/proc/" + std::to_string(child) + "/stat");

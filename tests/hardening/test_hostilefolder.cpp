@@ -64,10 +64,8 @@ public:
         if (onUpperText)
             onUpperText(text);
     }
-    void setUpperRange(int, int) override {}
-    void setUpperPosition(int) override {}
-    void stepUpper() override {}
-    int upperBarWidth() const override { return 300; }
+    void setUpperPermille(int) override {}
+    void stepUpper(long) override {}
     void setLineCount(int) override {}
     ProgressDisplay &line(int) override { return *this; }
     void setLowerText(const std::string &) override {}

@@ -32,20 +32,17 @@ namespace {
 class MemoryDisplay : public ProgressDisplay {
 public:
     void setUpperText(const std::string &text) override { texts.push_back(text); }
-    void setUpperRange(int, int maximum) override { rangeMax = maximum; }
-    void setUpperPosition(int position) override { lastPosition = position; }
-    void stepUpper() override { ++steps; }
-    int upperBarWidth() const override { return 200; }
+    void setUpperPermille(int permille) override { lastPermille = permille; }
+    void stepUpper(long count) override { steps += static_cast<int>(count); }
 
     std::vector<std::string> texts;
-    int rangeMax = -1;
-    int lastPosition = 0;
+    int lastPermille = 0;
     int steps = 0;
 };
 
-std::string probeCommand(const std::string &source, bool prefixed = false)
+std::vector<std::string> probeCommand(const std::string &source, bool prefixed = false)
 {
-    return std::string("\"") + KESCVT_PATH + "\" -i \"" + (prefixed ? "DS:\\\\" : "") + source + "\"";
+    return {KESCVT_PATH, "-i", (prefixed ? "DS:\\\\" : "") + source};
 }
 
 TEST(WithRunner, ProbesFillTheMediaItem)
@@ -121,7 +118,7 @@ TEST(WithRunner, EveryCatalogueFormatConvertsToAHundredPercent)
             << format.displayName << ": exit " << end.report.exitCode;
         ASSERT_FALSE(display.texts.empty()) << format.displayName;
         EXPECT_EQ(display.texts.back(), "Converting song.wav...100%") << format.displayName;
-        EXPECT_EQ(display.lastPosition, display.rangeMax) << format.displayName;
+        EXPECT_EQ(display.lastPermille, 1000) << format.displayName;
 
         MediaItem back;
         ASSERT_TRUE(probeNow(runner, probeCommand(item.outputPath), back).success) << format.displayName;

@@ -2,12 +2,12 @@
 // formats with the command line the program builds, plus the probe and the
 // error paths. Any invalid read or write, use of an uninitialised value or
 // lost block fails the run through valgrind's own exit status.
+#include "converter/commandtext.h"
 #include "converter/conversioncommand.h"
 #include "converter/mediaprobe.h"
 #include "formats/encodingparams.h"
 #include "formats/formatcatalogue.h"
 #include "platform/childprocess.h"
-#include "platform/commandline.h"
 #include "../hardening/hostilekit.h"
 
 #include <gtest/gtest.h>
@@ -24,14 +24,13 @@ struct Checked {
     std::string output;
 };
 
-// Runs the command line under memcheck and collects everything it prints.
-Checked underMemcheck(const std::string &commandLine)
+// Runs the command under memcheck and collects everything it prints.
+Checked underMemcheck(const std::vector<std::string> &command)
 {
     std::vector<std::string> argv{kValgrind, "-q", "--error-exitcode=99", "--leak-check=full",
                                   "--show-leak-kinds=definite,indirect", "--errors-for-leak-kinds=definite,indirect",
                                   "--track-origins=yes"};
-    for (const std::string &arg : platform::splitCommandLine(commandLine))
-        argv.push_back(arg);
+    argv.insert(argv.end(), command.begin(), command.end());
     const Watchdog watchdog(280);
     platform::ChildProcess child;
     Checked result;
@@ -56,7 +55,7 @@ Checked underMemcheck(const std::string &commandLine)
 std::string memcheckUnusable()
 {
     static const std::string reason = [] {
-        const Checked run = underMemcheck("\"" + kTool + "\" --version");
+        const Checked run = underMemcheck({kTool, "--version"});
         if (run.exitCode == 0)
             return std::string();
         return "valgrind cannot load the tool's libraries on this processor:\n" + run.output;
@@ -127,14 +126,16 @@ TEST(MemcheckErrorPaths, ProbeAndRefusalsAreClean)
     EXPECT_NE(probe.output.find("Audio:"), std::string::npos) << probe.output;
 
     // Refused inputs and values end with the tool's own error status, not 99.
-    for (const std::string &line :
+    for (const std::vector<std::string> &line :
          {probeCommand(kTool, dir / "noise.mp3", false), probeCommand(kTool, dir / "cut.wav", true),
-          "\"" + kTool + "\" -@ -i \"" + dir / "noise.mp3" + "\" -y -vn -ar 44100 \"" + dir / "a.mp3" + "\"",
-          "\"" + kTool + "\" -@ -i \"" + dir / "in.wav" + "\" -y -vn -acodec nosuch -ar 44100 \"" + dir / "b.mp3" + "\"",
-          "\"" + kTool + "\" -@ -i \"" + dir / "in.wav" + "\" -y -vn -ar 44100 -ac 0 \"" + dir / "c.mp3" + "\""}) {
+          std::vector<std::string>{kTool, "-@", "-i", dir / "noise.mp3", "-y", "-vn", "-ar", "44100", dir / "a.mp3"},
+          std::vector<std::string>{kTool, "-@", "-i", dir / "in.wav", "-y", "-vn", "-acodec", "nosuch", "-ar", "44100",
+                                   dir / "b.mp3"},
+          std::vector<std::string>{kTool, "-@", "-i", dir / "in.wav", "-y", "-vn", "-ar", "44100", "-ac", "0",
+                                   dir / "c.mp3"}}) {
         const Checked run = underMemcheck(line);
-        EXPECT_NE(run.exitCode, 0) << line << "\n" << run.output;
-        EXPECT_NE(run.exitCode, 99) << line << "\n" << run.output;
-        EXPECT_NE(run.exitCode, -1) << line << "\n" << run.output;
+        EXPECT_NE(run.exitCode, 0) << commandText(line) << "\n" << run.output;
+        EXPECT_NE(run.exitCode, 99) << commandText(line) << "\n" << run.output;
+        EXPECT_NE(run.exitCode, -1) << commandText(line) << "\n" << run.output;
     }
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -69,24 +70,24 @@ inline void takeResult(ConverterRunner &runner, RunResult &result, std::function
         Qt::SingleShotConnection);
 }
 
-inline RunResult probeNow(ConverterRunner &runner, const std::string &commandLine, MediaItem &item)
+inline RunResult probeNow(ConverterRunner &runner, const std::vector<std::string> &argv, MediaItem &item)
 {
     RunResult result;
     runUntilDone([&](std::function<void()> finish) {
         takeResult(runner, result, finish);
-        runner.startProbe(commandLine, item);
+        runner.startProbe(argv, item);
     });
     return result;
 }
 
-inline RunResult conversionNow(ConverterRunner &runner, const std::string &commandLine, const MediaItem &item,
+inline RunResult conversionNow(ConverterRunner &runner, const std::vector<std::string> &argv, const MediaItem &item,
                                ProgressDisplay &display, const std::function<bool()> &pass = {})
 {
     RunResult result;
     runUntilDone(
         [&](std::function<void()> finish) {
             takeResult(runner, result, finish);
-            runner.startConversion(commandLine, item, display);
+            runner.startConversion(argv, item, display);
         },
         pass, [&runner] { runner.cancel(); });
     return result;
