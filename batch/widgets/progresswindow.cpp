@@ -49,6 +49,8 @@ void ProgressWindow::open(QWidget *owner)
                              : QGuiApplication::primaryScreen()->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
     show();
+    // Cancel is the one thing to press here: Space reaches it at once (Esc works anywhere).
+    m_cancelButton->setFocus();
 }
 
 void ProgressWindow::finish()
