@@ -40,6 +40,12 @@ public:
     std::unique_ptr<MediaItem> takeRow(int row) { return m_model->takeRow(row); }
     std::vector<std::unique_ptr<MediaItem>> takeAll() { return m_model->takeAll(); }
 
+protected:
+    // A cell's new text also reaches a screen reader, as the cell's new name:
+    // that is how a row's status change is announced.
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles = QList<int>()) override;
+
 private:
     struct Batching : MediaListSink {
         explicit Batching(MediaListView &view) : view(view) {}
