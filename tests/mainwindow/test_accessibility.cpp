@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QProgressBar>
@@ -80,6 +81,14 @@ QStringList namelessIn(QObject *top, int minimumControls)
     return nameless;
 }
 
+QWidget *nextTabStop(QWidget *from)
+{
+    QWidget *at = from->nextInFocusChain();
+    while (at != from && !(at->isVisible() && at->isEnabled() && (at->focusPolicy() & Qt::TabFocus)))
+        at = at->nextInFocusChain();
+    return at;
+}
+
 #define EXPECT_NAMED(nameless)                                                                             \
     do {                                                                                                   \
         const QStringList found = nameless;                                                                \
@@ -159,6 +168,18 @@ private slots:
         whenModal(w.get(), [&](QWidget *modal) {
             auto *sheet = qobject_cast<COptSheet *>(modal);
             QVERIFY(sheet);
+            // The keyboard meets a page's fields before OK and Cancel.
+            QStringList stops;
+            QWidget *bar = sheet->findChild<QWidget *>(QStringLiteral("qt_tabwidget_tabbar"));
+            QWidget *at = bar;
+            do {
+                auto *button = qobject_cast<QAbstractButton *>(at);
+                stops << (at->objectName().isEmpty() && button ? button->text() : at->objectName());
+                at = nextTabStop(at);
+            } while (at != bar && stops.size() < 40);
+            QCOMPARE(stops.value(1), QStringLiteral("filterCheck"));
+            QVERIFY2(stops.indexOf(QStringLiteral("OK")) > stops.indexOf(QStringLiteral("loudnessList")),
+                     qPrintable(stops.join(QLatin1Char(' '))));
             EXPECT_NAMED(namelessIn(sheet, 15));
             QVERIFY(sheet->setActivePage(1));
             EXPECT_NAMED(namelessIn(sheet, 10));
@@ -184,7 +205,8 @@ private slots:
     }
 
     // Tab walks the window's controls top to bottom, Enter and Space press the
-    // focused one, and a progress window opens with Cancel focused, Esc cancelling.
+    // focused one or open a focused link, and a progress window opens with
+    // Cancel focused, Esc cancelling.
     void keyboardAlone()
     {
         auto w = makeWindow();
@@ -212,6 +234,17 @@ private slots:
         QTest::keyClick(add, Qt::Key_Return);
         QTest::keyClick(add, Qt::Key_Space);
         QCOMPARE(m_prompts.fileDialogs, 2);
+
+        // A link opens by Enter and by a screen reader's press action.
+        HyperlinkLabel link(QStringLiteral("Site"), QStringLiteral("https://example.org/"));
+        int opened = 0;
+        link.setLinkOpener([&opened](QWidget *, const QString &) { return ++opened > 0; });
+        QVERIFY(link.focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(&link, Qt::Key_Return);
+        QAccessibleInterface *linkIface = QAccessible::queryAccessibleInterface(&link);
+        linkIface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(opened, 2);
+        QVERIFY(linkIface->state().traversed);
 
         BatchProgressWindow batch;
         batch.open(w.get());
