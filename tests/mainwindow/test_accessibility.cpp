@@ -226,10 +226,11 @@ private slots:
                                      "Convert all files", "QComboBox", "Options", "Visit Sonavert Homepage", "Help",
                                      "Minimize", "Close"}));
 
-        auto *add = qobject_cast<ImageButton *>(w->findChild<ImageButton *>());
+        ImageButton *add = nullptr;
         for (ImageButton *b : w->findChildren<ImageButton *>())
             if (b->accessibleName() == QLatin1String("Add files"))
                 add = b;
+        QVERIFY(add);
         add->setFocus();
         QTest::keyClick(add, Qt::Key_Return);
         QTest::keyClick(add, Qt::Key_Space);
