@@ -9,6 +9,7 @@
 #include "app/mainwindowlook.h"
 #include "app/singleinstance.h"
 #include "platform/startarguments.h"
+#include "ui/accessiblehyperlink.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));
     QApplication::setDesktopFileName(QStringLiteral("com.kestrune.Sonavert"));
     QApplication::setWindowIcon(mainwindowlook::programIcon());
+    installAccessibleInterfaces();
 
     // Qt has taken its own options (-platform, ...) out of argv by now.
     const StartArguments args =

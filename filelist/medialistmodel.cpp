@@ -73,6 +73,12 @@ QVariant MediaListModel::data(const QModelIndex &index, int role) const
         return QVariant::fromValue(Qt::AlignVCenter
                                    | (index.column() == DurationColumn ? Qt::AlignRight
                                                                        : Qt::AlignLeft));
+    case Qt::AccessibleTextRole:
+        // An empty cell reads as nothing to a screen reader: the status says
+        // so in words.
+        if (index.column() == StatusColumn && m_rows[static_cast<size_t>(index.row())].status.empty())
+            return tr("Not converted");
+        return cellText(index.row(), index.column());
     case RawValueRole:
         if (index.column() == DurationColumn)
             return m_rows[static_cast<size_t>(index.row())].item->durationSeconds;

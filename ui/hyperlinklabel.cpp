@@ -1,7 +1,11 @@
 #include "ui/hyperlinklabel.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QTimerEvent>
 
 HyperlinkLabel::HyperlinkLabel(const QString &text, const QString &link, QWidget *parent)
@@ -11,6 +15,8 @@ HyperlinkLabel::HyperlinkLabel(const QString &text, const QString &link, QWidget
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
+    // Reached by Tab, not by a click: a click opens the link at once.
+    setFocusPolicy(Qt::TabFocus);
     m_link = link.isEmpty() ? text : link;
     setText(text.isEmpty() ? m_link : text);
     setToolTip(m_link);
@@ -154,6 +160,35 @@ void HyperlinkLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         followLink();
+}
+
+void HyperlinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            followLink();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void HyperlinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
 }
 
 void HyperlinkLabel::followLink()

@@ -9,7 +9,8 @@
 // A text label that shows a link in link colours (red under the mouse, purple
 // once visited), underlines it as its underline mode says, shows a hand cursor
 // and the link as its tooltip, and opens the link with its link opener when
-// clicked.
+// clicked. It takes the focus by Tab (drawing a focus frame) and opens the link
+// on Enter or Space as well.
 class HyperlinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -50,6 +51,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
 
 private:

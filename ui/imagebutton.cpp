@@ -1,6 +1,7 @@
 #include "ui/imagebutton.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
@@ -232,6 +233,17 @@ const QPixmap &ImageButton::cachedBackground()
         m_cachedBackground.fill(palette().color(QPalette::Button));
     }
     return m_cachedBackground;
+}
+
+void ImageButton::keyPressEvent(QKeyEvent *event)
+{
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier
+        && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void ImageButton::paintEvent(QPaintEvent *)

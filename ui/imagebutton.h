@@ -10,7 +10,8 @@
 // Every paint goes through one off-screen pixmap so nothing flickers.
 //
 // The cursor is the widget's own (setCursor); the caption's "&" marks the
-// mnemonic as on any Qt button.
+// mnemonic as on any Qt button. Space, Enter and Return press it when it has
+// the focus, as they press a focused push button.
 class ImageButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -62,6 +63,7 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
 

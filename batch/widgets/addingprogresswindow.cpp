@@ -11,6 +11,8 @@ AddingProgressWindow::AddingProgressWindow()
       m_bar(makeBar(this, QRect(10, 29, 459, 21)))
 {
     setWindowTitle(QStringLiteral("Adding files"));
+    // The bar shows no text of its own; a screen reader names it by this.
+    m_bar->setAccessibleName(tr("Files added"));
 }
 
 void AddingProgressWindow::setText(const std::string &text)

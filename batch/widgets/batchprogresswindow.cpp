@@ -52,6 +52,7 @@ public:
     {
         m_percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_percent->hide();
+        nameBar(false);
     }
     ~Line() override
     {
@@ -88,6 +89,7 @@ public:
         m_text->setGeometry(several ? textRect.adjusted(0, 0, -kPercentWidth, 0) : textRect);
         m_percent->setGeometry(textRect.adjusted(textRect.width() - kPercentWidth, 0, 0, 0));
         m_percent->setVisible(several);
+        nameBar(several);
     }
     // The bar counts in pixels, so that a step is as long on every bar.
     void setUpperPermille(int permille) override
@@ -110,6 +112,13 @@ public:
     QProgressBar *bar() const { return m_bar; }
 
 private:
+    // The bars show no text of their own; a screen reader names them by this.
+    void nameBar(bool several)
+    {
+        m_bar->setAccessibleName(several ? BatchProgressWindow::tr("Conversion %1").arg(m_index + 1)
+                                         : BatchProgressWindow::tr("Current file"));
+    }
+
     BatchProgressWindow *m_window;
     int m_index;
     QLabel *m_text;
@@ -125,6 +134,7 @@ BatchProgressWindow::BatchProgressWindow()
       m_times(makeText(this, kTimes))
 {
     setWindowTitle(QStringLiteral("Converting"));
+    m_lowerBar->setAccessibleName(tr("All files"));
     m_lines.push_back(std::make_unique<Line>(this, 0, makeText(this, kFirstText), makeBar(this, kFirstBar)));
     m_times->hide();
 }

@@ -49,6 +49,14 @@ void ProgressWindow::open(QWidget *owner)
                              : QGuiApplication::primaryScreen()->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
     show();
+    // The window the user works with now (the owner rests meanwhile): it takes
+    // the keyboard, and Cancel, the one thing to press here, the focus, so
+    // Space presses it and Esc works anywhere in it.
+    activateWindow();
+    // Its focus frame shows as in the owner: when the keyboard was in use there.
+    setAttribute(Qt::WA_KeyboardFocusChange,
+                 owner && owner->window()->testAttribute(Qt::WA_KeyboardFocusChange));
+    m_cancelButton->setFocus();
 }
 
 void ProgressWindow::finish()

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QProxyStyle>
 
@@ -47,6 +48,7 @@ MediaListView::MediaListView(MediaListModel *rows, QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTextElideMode(Qt::ElideRight);
+    setAccessibleName(tr("Files"));
 
     QHeaderView *head = header();
     // The status, the last column, takes the room a wider window gives.
@@ -72,6 +74,22 @@ MediaListView::MediaListView(MediaListModel *rows, QWidget *parent)
     for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
         pal.setColor(QPalette::Inactive, role, pal.color(QPalette::Active, role));
     setPalette(pal);
+}
+
+void MediaListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                                const QList<int> &roles)
+{
+    QTreeView::dataChanged(topLeft, bottomRight, roles);
+    if (!QAccessible::isActive() || topLeft != bottomRight || !topLeft.isValid())
+        return;
+    if (!roles.isEmpty() && !roles.contains(Qt::DisplayRole) && !roles.contains(Qt::AccessibleTextRole))
+        return;
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface *table = view ? view->tableInterface() : nullptr;
+    if (QAccessibleInterface *cell = table ? table->cellAt(topLeft.row(), topLeft.column()) : nullptr) {
+        QAccessibleEvent changed(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 int MediaListView::selectedCount() const

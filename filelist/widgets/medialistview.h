@@ -40,6 +40,12 @@ public:
     std::vector<int> selectedRows() const;
     void ensureRowVisible(int row) override;
 
+protected:
+    // A cell's new text also reaches a screen reader, as the cell's new name:
+    // that is how a row's status change is announced.
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles = QList<int>()) override;
+
 private:
     struct Batching : MediaListSink {
         explicit Batching(MediaListView &view) : view(view) {}

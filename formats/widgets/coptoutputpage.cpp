@@ -93,6 +93,8 @@ void COptOutputPage::createControls()
                       this),
         "filterCheck", dluRect(44, 24, 238, 10));
     m_filterEdit = place(new QLineEdit(this), "filterEdit", dluRect(56, 40, 301, 14));
+    // No label stands before the box: the check box above it says what it holds.
+    m_filterEdit->setAccessibleName(tr("File extensions"));
     label(this,
           "Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac",
           "filterNote", dluRect(56, 58, 306, 10));

@@ -43,6 +43,21 @@ void COptSheet::addPage(OptionsPage *page, const QString &title)
     m_tabs->addTab(page, title);
     m_tabs->setCurrentIndex(m_active < 0 ? 0 : m_active);
     m_switching = false;
+
+    // A page joins the focus chain after OK and Cancel; the keyboard meets its
+    // fields first, as the eye does, and the buttons last. (Tab order links
+    // focusable widgets only.)
+    QWidget *last = nullptr;
+    for (QWidget *at = page->nextInFocusChain(); at != page && page->isAncestorOf(at); at = at->nextInFocusChain()) {
+        if (at->focusPolicy() & Qt::TabFocus)
+            last = at;
+    }
+    if (auto *buttons = last ? findChild<QDialogButtonBox *>(QStringLiteral("buttons")) : nullptr) {
+        for (QAbstractButton *button : buttons->buttons()) {
+            QWidget::setTabOrder(last, button);
+            last = button;
+        }
+    }
 }
 
 void COptSheet::setStartPage(int index)

@@ -49,6 +49,15 @@ void fillSelector(QComboBox *box, const SelectorFill &fill)
         box->setCurrentIndex(fill.selected);
 }
 
+// A label names the field it stands before; an editable list's text field is
+// a control of its own to a screen reader and takes the same name.
+void nameByLabel(QLabel *label, QComboBox *box)
+{
+    label->setBuddy(box);
+    if (QLineEdit *field = box->lineEdit())
+        field->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')).trimmed());
+}
+
 } // namespace
 
 COptVideoPage::COptVideoPage(QWidget *parent)
@@ -86,13 +95,13 @@ void COptVideoPage::createControls()
 
     QLabel *bitRateLabel = label(this, "Bi&t Rate:", "bitRateLabel", dluRect(44, 63, 47, 10));
     m_bitRateBox = selector(this, true, "bitRateBox", dluRect(99, 60, 74, 14));
-    bitRateLabel->setBuddy(m_bitRateBox);
+    nameByLabel(bitRateLabel, m_bitRateBox);
     label(this, "kbps", "bitRateUnit", dluRect(175, 63, 20, 10));
 
     QLabel *sampleRateLabel =
         label(this, "Sample &Rate:", "sampleRateLabel", dluRect(204, 63, 46, 10));
     m_sampleRateBox = selector(this, true, "sampleRateBox", dluRect(251, 60, 83, 14));
-    sampleRateLabel->setBuddy(m_sampleRateBox);
+    nameByLabel(sampleRateLabel, m_sampleRateBox);
     label(this, "Hz", "sampleRateUnit", dluRect(337, 63, 10, 10));
 
     QLabel *channelLabel = label(this, "C&hannels:", "channelLabel", dluRect(44, 83, 47, 10));
@@ -109,6 +118,7 @@ void COptVideoPage::createControls()
     volumeLabel->setBuddy(m_volumeBox);
     m_volumeSpin = place(new SpinButtons(this), "volumeSpin",
                          QRect(box.right() - kSpinWidth + 1, box.top(), kSpinWidth, box.height()));
+    m_volumeSpin->setAccessibleName(QString(volumeLabel->text()).remove(QLatin1Char('&')).trimmed());
     label(this, "%", "volumeUnit", dluRect(292, 83, 8, 10));
 
     connect(m_formatList, &QComboBox::currentIndexChanged, this, &COptVideoPage::onFormatChanged);

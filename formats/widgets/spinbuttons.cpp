@@ -4,10 +4,13 @@
 
 namespace {
 
-QToolButton *arrowButton(QWidget *parent, Qt::ArrowType arrow, const char *name)
+QToolButton *arrowButton(QWidget *parent, Qt::ArrowType arrow, const char *name, const QString &accessibleName)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
+    // The arrows say nothing to a screen reader; the keyboard steps with the
+    // arrow keys in the number box instead.
+    button->setAccessibleName(accessibleName);
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
@@ -18,8 +21,8 @@ QToolButton *arrowButton(QWidget *parent, Qt::ArrowType arrow, const char *name)
 
 SpinButtons::SpinButtons(QWidget *parent)
     : QWidget(parent)
-    , m_up(arrowButton(this, Qt::UpArrow, "stepUp"))
-    , m_down(arrowButton(this, Qt::DownArrow, "stepDown"))
+    , m_up(arrowButton(this, Qt::UpArrow, "stepUp", tr("Increase")))
+    , m_down(arrowButton(this, Qt::DownArrow, "stepDown", tr("Decrease")))
 {
     connect(m_up, &QToolButton::clicked, this, [this] { emit stepped(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { emit stepped(-1); });
