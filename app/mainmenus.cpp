@@ -1,5 +1,7 @@
 #include "app/mainmenus.h"
 
+#include <QCoreApplication>
+
 #include "app/commandids.h"
 
 namespace mainmenus {
@@ -15,34 +17,34 @@ const BCMenuItem kSeparator{0, QString()};
 QList<BCMenuItem> contextMenuItems()
 {
     return {
-        {kPlaySource, QStringLiteral("&Play Source")},
-        {kPlayDestination, QStringLiteral("Play &Destination")},
+        {kPlaySource, QCoreApplication::translate("MainMenus", "&Play Source")},
+        {kPlayDestination, QCoreApplication::translate("MainMenus", "Play &Destination")},
         kSeparator,
-        {kConvertSelected, QStringLiteral("&Convert Selected")},
-        {kConvertAll, QStringLiteral("Convert All")},
+        {kConvertSelected, QCoreApplication::translate("MainMenus", "&Convert Selected")},
+        {kConvertAll, QCoreApplication::translate("MainMenus", "Convert All")},
         kSeparator,
-        {kBrowseSourceFolder, QStringLiteral("Browse &Source Folder")},
-        {kBrowseDestinationFolder, QStringLiteral("Browse Destination &Folder")},
+        {kBrowseSourceFolder, QCoreApplication::translate("MainMenus", "Browse &Source Folder")},
+        {kBrowseDestinationFolder, QCoreApplication::translate("MainMenus", "Browse Destination &Folder")},
         kSeparator,
-        {kAddFiles, QStringLiteral("&Add Files...\tCtrl+O")},
-        {kAddFolder, QStringLiteral("Add F&older")},
-        {kRemove, QStringLiteral("&Remove\tDel")},
-        {kRemoveAll, QStringLiteral("Remove Al&l")},
-        {kUndoRemove, QStringLiteral("&Undo Remove\tCtrl+Z")},
+        {kAddFiles, QCoreApplication::translate("MainMenus", "&Add Files...\tCtrl+O")},
+        {kAddFolder, QCoreApplication::translate("MainMenus", "Add F&older")},
+        {kRemove, QCoreApplication::translate("MainMenus", "&Remove\tDel")},
+        {kRemoveAll, QCoreApplication::translate("MainMenus", "Remove Al&l")},
+        {kUndoRemove, QCoreApplication::translate("MainMenus", "&Undo Remove\tCtrl+Z")},
     };
 }
 
 QList<BCMenuItem> helpMenuItems()
 {
     return {
-        {kHelpTopics, QStringLiteral("&Help Topics\tF1")},
+        {kHelpTopics, QCoreApplication::translate("MainMenus", "&Help Topics\tF1")},
         kSeparator,
-        {kTellAFriend, QStringLiteral("&Tell A Friend")},
-        {kFeedbackAndSupport, QStringLiteral("&Feedback and Support")},
-        {kHomepage, QStringLiteral("Home&page")},
-        {kCheckLatestVersion, QStringLiteral("&Check Latest Version")},
+        {kTellAFriend, QCoreApplication::translate("MainMenus", "&Tell A Friend")},
+        {kFeedbackAndSupport, QCoreApplication::translate("MainMenus", "&Feedback and Support")},
+        {kHomepage, QCoreApplication::translate("MainMenus", "Home&page")},
+        {kCheckLatestVersion, QCoreApplication::translate("MainMenus", "&Check Latest Version")},
         kSeparator,
-        {kAbout, QStringLiteral("&About...")},
+        {kAbout, QCoreApplication::translate("MainMenus", "&About...")},
     };
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -179,28 +180,28 @@ int startBrowserEntry(const QString &link, const QString &desktopId, const QStri
 QString linkFailureReason(int code)
 {
     switch (code) {
-    case 0: return QStringLiteral("The operating system is out\nof memory or resources.");
-    case 2: return QStringLiteral("The specified file was not found.");
-    case 3: return QStringLiteral("The specified path was not found.");
-    case 5: return QStringLiteral("The operating system denied\naccess to the specified file.");
-    case 8: return QStringLiteral("There was not enough memory to complete the operation.");
-    case 11: return QStringLiteral("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
-    case 26: return QStringLiteral("A sharing violation occurred. ");
-    case 27: return QStringLiteral("The filename association is\nincomplete or invalid.");
-    case 28: return QStringLiteral("The DDE transaction could not\nbe completed because the request timed out.");
-    case 29: return QStringLiteral("The DDE transaction failed.");
+    case 0: return QCoreApplication::translate("ShellActions", "The operating system is out\nof memory or resources.");
+    case 2: return QCoreApplication::translate("ShellActions", "The specified file was not found.");
+    case 3: return QCoreApplication::translate("ShellActions", "The specified path was not found.");
+    case 5: return QCoreApplication::translate("ShellActions", "The operating system denied\naccess to the specified file.");
+    case 8: return QCoreApplication::translate("ShellActions", "There was not enough memory to complete the operation.");
+    case 11: return QCoreApplication::translate("ShellActions", "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
+    case 26: return QCoreApplication::translate("ShellActions", "A sharing violation occurred. ");
+    case 27: return QCoreApplication::translate("ShellActions", "The filename association is\nincomplete or invalid.");
+    case 28: return QCoreApplication::translate("ShellActions", "The DDE transaction could not\nbe completed because the request timed out.");
+    case 29: return QCoreApplication::translate("ShellActions", "The DDE transaction failed.");
     case 30:
-        return QStringLiteral("The DDE transaction could not\nbe completed because other DDE transactions\n"
+        return QCoreApplication::translate("ShellActions", "The DDE transaction could not\nbe completed because other DDE transactions\n"
                               "were being processed.");
-    case 31: return QStringLiteral("There is no application associated\nwith the given filename extension.");
-    case 32: return QStringLiteral("The specified dynamic-link library was not found.");
-    default: return QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+    case 31: return QCoreApplication::translate("ShellActions", "There is no application associated\nwith the given filename extension.");
+    case 32: return QCoreApplication::translate("ShellActions", "The specified dynamic-link library was not found.");
+    default: return QCoreApplication::translate("ShellActions", "Unknown Error (%1) occurred.").arg(code);
     }
 }
 
 QString linkFailureMessage(int code)
 {
-    return QStringLiteral("Unable to open hyperlink:\n\n") + linkFailureReason(code);
+    return QCoreApplication::translate("ShellActions", "Unable to open hyperlink:\n\n%1").arg(linkFailureReason(code));
 }
 
 bool openLinkFromLabel(QWidget *label, const QString &link)
@@ -216,7 +217,7 @@ bool openLinkFromLabel(QWidget *label, const QString &link)
 
 QString openFailureMessage(const QString &path)
 {
-    return QStringLiteral("Unable to open \"%1\".\n\nNo program to open it was found: the desktop's "
+    return QCoreApplication::translate("ShellActions", "Unable to open \"%1\".\n\nNo program to open it was found: the desktop's "
                           "opener (xdg-open, from the xdg-utils package) may be missing.")
         .arg(path);
 }

@@ -9,6 +9,7 @@
 
 #include "common/durationtext.h"
 #include "common/pathparts.h"
+#include "converter/failurereason.h"
 #include "filelist/celltexts.h"
 
 namespace {
@@ -72,7 +73,7 @@ QVariant MediaListModel::data(const QModelIndex &index, int role) const
         // with where the output went or why there is none.
         if (index.column() != StatusColumn || r.status.empty())
             return {};
-        return r.detail.empty() ? display(r.status) : display(r.status + "\n" + r.detail);
+        return r.detail.empty() ? display(r.status) : display(r.status) + u'\n' + displayedFailureReason(r.detail);
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter
@@ -93,9 +94,9 @@ QVariant MediaListModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (role == Qt::DisplayRole) {
         switch (section) {
-        case FileColumn: return QStringLiteral("File");
-        case DurationColumn: return QStringLiteral("Duration");
-        case StatusColumn: return QStringLiteral("Status");
+        case FileColumn: return tr("File");
+        case DurationColumn: return tr("Duration");
+        case StatusColumn: return tr("Status");
         default: return {};
         }
     }
