@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -26,9 +27,14 @@ QChar accented(QChar c)
 
 QString lengthened(const QString &text)
 {
-    const int tab = text.indexOf(u'\t');
-    const QString words = tab < 0 ? text : text.left(tab);
-    const QString shortcut = tab < 0 ? QString() : text.mid(tab);
+    // The shortcut after a tab, or a percentage at the end ("...%2%"), which the
+    // window splits off, stays outside the brackets.
+    int tail = text.indexOf(u'\t');
+    static const QRegularExpression percent(QStringLiteral("%[1-9]%$"));
+    if (const QRegularExpressionMatch match = percent.match(text); tail < 0 && match.hasMatch())
+        tail = static_cast<int>(match.capturedStart());
+    const QString words = tail < 0 ? text : text.left(tail);
+    const QString shortcut = tail < 0 ? QString() : text.mid(tail);
     QString out;
     int letters = 0;
     for (qsizetype i = 0; i < words.size(); ++i) {
