@@ -42,6 +42,11 @@ constexpr const char *kKnownReasons[] = {
     QT_TRANSLATE_NOOP("FailureReason", "The converter wrote nothing."),
     QT_TRANSLATE_NOOP("FailureReason",
                       "The finished file could not be given its name; another file took it meanwhile."),
+    QT_TRANSLATE_NOOP("FailureReason", "Failed to create folder \"%1\""),
+    QT_TRANSLATE_NOOP("FailureReason", "Failed to create file \"%1\""),
+    QT_TRANSLATE_NOOP("FailureReason", "Target exists and skipped"),
+    QT_TRANSLATE_NOOP("FailureReason", "Target file name is same as original file that can't be overwritten. "
+                                       "Please output files to a custom folder."),
     // The tool's own lines.
     QT_TRANSLATE_NOOP("FailureReason", "Interrupted."),
     QT_TRANSLATE_NOOP("FailureReason", "File not found: %1."),

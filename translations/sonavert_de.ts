@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>Der FLAC-Encoder hat einen Frame geschrieben, der sich nicht anfügen lässt.</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>Fehler beim Erstellen des Ordners „%1“</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>Fehler beim Erstellen der Datei „%1“</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>Ziel existiert, übersprungen</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>Der Zieldateiname ist derselbe wie der der Originaldatei, die nicht überschrieben werden darf. Bitte lassen Sie die Dateien in einem eigenen Ordner ausgeben.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

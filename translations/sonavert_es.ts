@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>El codificador FLAC escribió una trama que no se puede unir.</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>No se pudo crear la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>No se pudo crear el archivo «%1»</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>El destino existe; omitido</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>El nombre del archivo de destino es el mismo que el del archivo original, que no se puede sobrescribir. Guarde los archivos en una carpeta personalizada.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

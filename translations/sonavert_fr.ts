@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>L&apos;encodeur FLAC a écrit une trame qui ne peut pas être assemblée.</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>Impossible de créer le dossier « %1 »</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>Impossible de créer le fichier « %1 »</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>La cible existe, ignoré</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>Le nom du fichier cible est celui du fichier d&apos;origine, qui ne peut pas être écrasé. Veuillez enregistrer les fichiers dans un dossier personnalisé.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

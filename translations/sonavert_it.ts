@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>Il codificatore FLAC ha scritto un frame che non può essere unito.</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>Impossibile creare la cartella «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>Impossibile creare il file «%1»</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>Destinazione esistente, saltato</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>Il nome del file di destinazione coincide con quello del file originale, che non può essere sovrascritto. Salvare i file in una cartella personalizzata.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

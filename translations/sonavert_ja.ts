@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>FLAC エンコーダーが結合できないフレームを書き込みました。</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>フォルダー &quot;%1&quot; を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>ファイル &quot;%1&quot; を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>出力先が存在するためスキップしました</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>出力先のファイル名が、上書きできない元のファイルと同じです。出力先にカスタム フォルダーを指定してください。</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>De FLAC-encoder heeft een frame geschreven dat niet kan worden samengevoegd.</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>Kan map &quot;%1&quot; niet aanmaken</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>Kan bestand &quot;%1&quot; niet aanmaken</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>Doel bestaat al en is overgeslagen</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>De naam van het doelbestand is gelijk aan die van het originele bestand, dat niet kan worden overschreven. Sla de bestanden op in een aangepaste map.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

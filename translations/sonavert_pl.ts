@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>Koder FLAC zapisał ramkę, której nie można połączyć.</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>Nie udało się utworzyć katalogu „%1”</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>Nie udało się utworzyć pliku „%1”</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>Plik docelowy istnieje, pominięto</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>Nazwa pliku docelowego jest taka sama jak pliku oryginalnego, którego nie można zastąpić. Ustaw zapisywanie plików w wybranym katalogu.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>O codificador FLAC gravou um quadro que não pode ser unido.</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>Falha ao criar a pasta &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>Falha ao criar o arquivo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>O destino existe e foi ignorado</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>O nome do arquivo de destino é igual ao do arquivo original, que não pode ser sobrescrito. Salve os arquivos em uma pasta personalizada.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

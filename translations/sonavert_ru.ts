@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>Кодировщик FLAC записал кадр, который невозможно объединить.</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>Не удалось создать папку «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>Не удалось создать файл «%1»</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>Файл уже существует, пропущен</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>Имя конечного файла совпадает с именем исходного файла, который нельзя перезаписать. Укажите для выходных файлов отдельную папку.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

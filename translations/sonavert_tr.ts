@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>FLAC kodlayıcısı birleştirilemeyen bir çerçeve yazdı.</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>Klasör oluşturulamadı: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>Dosya oluşturulamadı: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>Hedef mevcut, atlandı</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>Hedef dosya adı, üzerine yazılamayan özgün dosyayla aynı. Lütfen dosyaları özel bir klasöre çıkarın.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

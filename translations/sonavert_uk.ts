@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>Кодувальник FLAC записав кадр, який неможливо приєднати.</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>Не вдалося створити теку «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>Не вдалося створити файл «%1»</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>Файл призначення існує, пропущено</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>Назва файла призначення збігається з назвою початкового файла, який не можна перезаписати. Будь ласка, виберіть для результатів власну теку.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>

@@ -413,6 +413,22 @@
         <source>The FLAC encoder wrote a frame that cannot be joined.</source>
         <translation>FLAC 编码器写入了无法拼接的帧。</translation>
     </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>无法创建文件夹 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>无法创建文件 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Target exists and skipped</source>
+        <translation>目标已存在，已跳过</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>目标文件名与无法覆盖的原始文件相同。请将文件输出到自定义文件夹。</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
