@@ -9,6 +9,7 @@
 #include "formats/widgets/dialogunits.h"
 #include "platform/programversion.h"
 #include "ui/hyperlinklabel.h"
+#include "ui/textfit.h"
 #include "ui/waitcursor.h"
 
 namespace {
@@ -42,7 +43,7 @@ AboutBox::AboutBox(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     // The dialog face's 8-point size: 297 x 141 dialog units.
     setFont(optionsFont());
     setFixedSize(dluSize(297, 141));
@@ -55,22 +56,22 @@ AboutBox::AboutBox(QWidget *owner)
     icon->setGeometry(dluRect(11, 10, 22, 20));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *version = new QLabel(QStringLiteral("%1 v%2 build %3")
+    auto *version = new QLabel(tr("%1 v%2 build %3")
                                    .arg(name, QLatin1String(programversion::version()),
                                         QLatin1String(programversion::build())),
                                this);
     version->setGeometry(dluRect(45, 17, 170, 9));
 
-    m_homePage = makeLink(this, QStringLiteral("Visit %1 Homepage").arg(name),
+    m_homePage = makeLink(this, tr("Visit %1 Homepage").arg(name),
                           QString::fromLatin1(siteaddresses::kHomePage), 45, 56);
-    m_support = makeLink(this, QStringLiteral("Feedback and Support"), siteaddresses::feedbackLink(), 45, 80);
-    m_encoder = makeLink(this, QStringLiteral("The program uses LAME MP3 encoder"),
+    m_support = makeLink(this, tr("Feedback and Support"), siteaddresses::feedbackLink(), 45, 80);
+    m_encoder = makeLink(this, tr("The program uses LAME MP3 encoder"),
                          QString::fromLatin1(siteaddresses::kLameHomePage), 45, 104);
 
-    m_ok = makeButton(this, QStringLiteral("OK"), 7);
+    m_ok = makeButton(this, tr("OK"), 7);
     m_ok->setDefault(true);
-    m_checkUpdates = makeButton(this, QStringLiteral("&Check Updates"), 26);
-    m_tellAFriend = makeButton(this, QStringLiteral("Tell a Friend"), 45);
+    m_checkUpdates = makeButton(this, tr("&Check Updates"), 26);
+    m_tellAFriend = makeButton(this, tr("Tell a Friend"), 45);
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_checkUpdates, &QPushButton::clicked, this,
@@ -78,6 +79,7 @@ AboutBox::AboutBox(QWidget *owner)
     connect(m_tellAFriend, &QPushButton::clicked, this,
             [] { openCommandLink(siteaddresses::tellAFriendLink()); });
 
+    textfit::fitTexts(this);
     m_ok->setFocus();
 }
 

@@ -15,7 +15,7 @@ HelpViewer::HelpViewer(const QString &helpFile)
     : m_browser(new QTextBrowser(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowTitle(tr(kTitle));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
@@ -33,7 +33,7 @@ HelpViewer::HelpViewer(const QString &helpFile)
 HelpViewer *HelpViewer::find()
 {
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *viewer = qobject_cast<HelpViewer *>(w); viewer && viewer->windowTitle() == QLatin1String(kTitle))
+        if (auto *viewer = qobject_cast<HelpViewer *>(w); viewer && viewer->windowTitle() == tr(kTitle))
             return viewer;
     }
     return nullptr;

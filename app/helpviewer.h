@@ -9,7 +9,7 @@ class QTextBrowser;
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
-    static constexpr const char *kTitle = "Sonavert Help";
+    static constexpr const char *kTitle = QT_TRANSLATE_NOOP("HelpViewer", "Sonavert Help");
 
     // Help Topics: raises the open viewer (restoring it when minimised), or opens
     // one, in front and on the screen. Nothing opens when helpFile is empty.

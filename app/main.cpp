@@ -8,6 +8,7 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowlook.h"
 #include "app/singleinstance.h"
+#include "app/uilanguage.h"
 #include "platform/startarguments.h"
 #include "ui/accessiblehyperlink.h"
 
@@ -53,6 +54,7 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));
     QApplication::setDesktopFileName(QStringLiteral("com.kestrune.Sonavert"));
     QApplication::setWindowIcon(mainwindowlook::programIcon());
+    UiLanguage::install(app);
     installAccessibleInterfaces();
 
     // Qt has taken its own options (-platform, ...) out of argv by now.

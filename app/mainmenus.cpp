@@ -1,5 +1,7 @@
 #include "app/mainmenus.h"
 
+#include <QCoreApplication>
+
 #include "app/commandids.h"
 
 namespace mainmenus {
@@ -14,34 +16,34 @@ const BCMenuItem kSeparator{0, QString()};
 QList<BCMenuItem> contextMenuItems()
 {
     return {
-        {menuId(Command::PlaySource), QStringLiteral("&Play Source")},
-        {menuId(Command::PlayDestination), QStringLiteral("Play &Destination")},
+        {menuId(Command::PlaySource), QCoreApplication::translate("MainMenus", "&Play Source")},
+        {menuId(Command::PlayDestination), QCoreApplication::translate("MainMenus", "Play &Destination")},
         kSeparator,
-        {menuId(Command::ConvertSelected), QStringLiteral("&Convert Selected")},
-        {menuId(Command::ConvertAll), QStringLiteral("Convert All")},
+        {menuId(Command::ConvertSelected), QCoreApplication::translate("MainMenus", "&Convert Selected")},
+        {menuId(Command::ConvertAll), QCoreApplication::translate("MainMenus", "Convert All")},
         kSeparator,
-        {menuId(Command::BrowseSourceFolder), QStringLiteral("Browse &Source Folder")},
-        {menuId(Command::BrowseDestinationFolder), QStringLiteral("Browse Destination &Folder")},
+        {menuId(Command::BrowseSourceFolder), QCoreApplication::translate("MainMenus", "Browse &Source Folder")},
+        {menuId(Command::BrowseDestinationFolder), QCoreApplication::translate("MainMenus", "Browse Destination &Folder")},
         kSeparator,
-        {menuId(Command::AddFiles), QStringLiteral("&Add Files...\tCtrl+O")},
-        {menuId(Command::AddFolder), QStringLiteral("Add F&older")},
-        {menuId(Command::Remove), QStringLiteral("&Remove\tDel")},
-        {menuId(Command::RemoveAll), QStringLiteral("Remove Al&l")},
-        {menuId(Command::UndoRemove), QStringLiteral("&Undo Remove\tCtrl+Z")},
+        {menuId(Command::AddFiles), QCoreApplication::translate("MainMenus", "&Add Files...\tCtrl+O")},
+        {menuId(Command::AddFolder), QCoreApplication::translate("MainMenus", "Add F&older")},
+        {menuId(Command::Remove), QCoreApplication::translate("MainMenus", "&Remove\tDel")},
+        {menuId(Command::RemoveAll), QCoreApplication::translate("MainMenus", "Remove Al&l")},
+        {menuId(Command::UndoRemove), QCoreApplication::translate("MainMenus", "&Undo Remove\tCtrl+Z")},
     };
 }
 
 QList<BCMenuItem> helpMenuItems()
 {
     return {
-        {menuId(Command::HelpTopics), QStringLiteral("&Help Topics\tF1")},
+        {menuId(Command::HelpTopics), QCoreApplication::translate("MainMenus", "&Help Topics\tF1")},
         kSeparator,
-        {menuId(Command::TellAFriend), QStringLiteral("&Tell A Friend")},
-        {menuId(Command::FeedbackAndSupport), QStringLiteral("&Feedback and Support")},
-        {menuId(Command::Homepage), QStringLiteral("Home&page")},
-        {menuId(Command::CheckLatestVersion), QStringLiteral("&Check Latest Version")},
+        {menuId(Command::TellAFriend), QCoreApplication::translate("MainMenus", "&Tell A Friend")},
+        {menuId(Command::FeedbackAndSupport), QCoreApplication::translate("MainMenus", "&Feedback and Support")},
+        {menuId(Command::Homepage), QCoreApplication::translate("MainMenus", "Home&page")},
+        {menuId(Command::CheckLatestVersion), QCoreApplication::translate("MainMenus", "&Check Latest Version")},
         kSeparator,
-        {menuId(Command::About), QStringLiteral("&About...")},
+        {menuId(Command::About), QCoreApplication::translate("MainMenus", "&About...")},
     };
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -180,16 +181,16 @@ QString linkFailureReason(LinkResult result)
 {
     switch (result) {
     case LinkResult::Opened: return {};
-    case LinkResult::BrowserNotStarted: return QStringLiteral("The specified file was not found.");
+    case LinkResult::BrowserNotStarted: return QCoreApplication::translate("ShellActions", "The specified file was not found.");
     case LinkResult::NoAssociation:
-        return QStringLiteral("There is no application associated\nwith the given filename extension.");
+        return QCoreApplication::translate("ShellActions", "There is no application associated\nwith the given filename extension.");
     }
     return {};
 }
 
 QString linkFailureMessage(LinkResult result)
 {
-    return QStringLiteral("Unable to open hyperlink:\n\n") + linkFailureReason(result);
+    return QCoreApplication::translate("ShellActions", "Unable to open hyperlink:\n\n%1").arg(linkFailureReason(result));
 }
 
 bool openLinkFromLabel(QWidget *label, const QString &link)
@@ -205,7 +206,7 @@ bool openLinkFromLabel(QWidget *label, const QString &link)
 
 QString openFailureMessage(const QString &path)
 {
-    return QStringLiteral("Unable to open \"%1\".\n\nNo program to open it was found: the desktop's "
+    return QCoreApplication::translate("ShellActions", "Unable to open \"%1\".\n\nNo program to open it was found: the desktop's "
                           "opener (xdg-open, from the xdg-utils package) may be missing.")
         .arg(path);
 }

@@ -64,8 +64,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Files, folders and links are handed to other programs through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
+# Files, folders and links are handed to other programs through xdg-open; Qt's
+# own texts (the standard dialogs' buttons) come in the user's language from
+# qt6-translations-l10n, beside the program's own, which are built in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, qt6-translations-l10n")
 # Stripped binaries: the package is for running, not for debugging.
 set(CPACK_STRIP_FILES ON)
 # The synopsis comes from CPACK_PACKAGE_DESCRIPTION_SUMMARY; this is the rest.

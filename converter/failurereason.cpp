@@ -6,6 +6,10 @@
 
 #include <string.h>
 
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
+
 namespace {
 
 std::string sentence(std::string text)
@@ -15,7 +19,132 @@ std::string sentence(std::string text)
     return text;
 }
 
+// Every reason the window may show, as the tool and this program word them, %1
+// and %2 standing for a path, a number or the system's own words (kept as
+// they come). The tool's lines arrive with a capital letter and a full stop.
+constexpr const char *kKnownReasons[] = {
+    QT_TRANSLATE_NOOP("FailureReason", "The converter could not be started: %1."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cancelled."),
+    QT_TRANSLATE_NOOP("FailureReason", "The converter did not answer in time and was stopped."),
+    QT_TRANSLATE_NOOP("FailureReason", "The converter was stopped by signal %1 (%2)."),
+    QT_TRANSLATE_NOOP("FailureReason", "The converter ended without a usable result."),
+    QT_TRANSLATE_NOOP("FailureReason", "The converter did not accept its command line (exit status 1)."),
+    QT_TRANSLATE_NOOP("FailureReason", "The source cannot be read as audio or video (exit status 2)."),
+    QT_TRANSLATE_NOOP("FailureReason", "The chosen format or setting is not supported (exit status 3)."),
+    QT_TRANSLATE_NOOP("FailureReason", "The output file cannot be created or written (exit status 4)."),
+    QT_TRANSLATE_NOOP("FailureReason", "The converter was interrupted (exit status 5)."),
+    QT_TRANSLATE_NOOP("FailureReason", "The converter failed with exit status %1."),
+    QT_TRANSLATE_NOOP("FailureReason", "The converter stopped while reading this file."),
+    QT_TRANSLATE_NOOP("FailureReason", "No audio or video stream the converter can read."),
+    QT_TRANSLATE_NOOP("FailureReason", "The output format is unknown."),
+    QT_TRANSLATE_NOOP("FailureReason", "The target is the source file itself."),
+    QT_TRANSLATE_NOOP("FailureReason", "The output folder does not take a new file."),
+    QT_TRANSLATE_NOOP("FailureReason", "The converter wrote nothing."),
+    QT_TRANSLATE_NOOP("FailureReason",
+                      "The finished file could not be given its name; another file took it meanwhile."),
+    QT_TRANSLATE_NOOP("FailureReason", "Failed to create folder \"%1\""),
+    QT_TRANSLATE_NOOP("FailureReason", "Failed to create file \"%1\""),
+    QT_TRANSLATE_NOOP("FailureReason", "Target exists and skipped"),
+    QT_TRANSLATE_NOOP("FailureReason", "Target file name is same as original file that can't be overwritten. "
+                                       "Please output files to a custom folder."),
+    // The tool's own lines.
+    QT_TRANSLATE_NOOP("FailureReason", "Interrupted."),
+    QT_TRANSLATE_NOOP("FailureReason", "File not found: %1."),
+    // The closer wordings first: the first pattern that fits wins.
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot read the streams of %1: the data is damaged or is not media."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot read the streams of %1: %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot read %1: the data is damaged or is not media."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot read %1: %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 is a directory, not a media file."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 is not a regular file (FIFO, socket or device)."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 is empty."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 holds nothing but zero bytes (an unfinished or preallocated file)."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1: the data is damaged or is not media."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 is not a media file the tool can read."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 refers to other files (%2); only media files are read."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot decode the audio of %1: %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "No usable audio stream in %1."),
+    QT_TRANSLATE_NOOP("FailureReason", "No decoder for the %1 audio of %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "The audio of %1 cannot be decoded."),
+    QT_TRANSLATE_NOOP("FailureReason", "No audio could be decoded from %1."),
+    QT_TRANSLATE_NOOP("FailureReason", "Too little audio in %1 to make a file of."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot create %1: %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot write the header of %1: %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot write the picture into %1: %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot write %1: %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot finish %1: %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot close %1: %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 is a symbolic link; the tool writes only regular files."),
+    QT_TRANSLATE_NOOP("FailureReason", "The output file is the input file: %1."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 is not a regular file."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 exists (-y overwrites it)."),
+    QT_TRANSLATE_NOOP("FailureReason", "The %1 container cannot hold %2 audio."),
+    QT_TRANSLATE_NOOP("FailureReason", "Cannot add the loudness tags to %1."),
+    QT_TRANSLATE_NOOP("FailureReason", "Audio conversion failed: %1."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 cannot encode %2 Hz, %3 channels: %4."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 cannot be opened again: %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "%1 failed to encode: %2."),
+    QT_TRANSLATE_NOOP("FailureReason", "AMR frame of the wrong size."),
+    QT_TRANSLATE_NOOP("FailureReason", "The AMR encoder failed."),
+    QT_TRANSLATE_NOOP("FailureReason", "The FLAC encoder wrote a frame that cannot be joined."),
+};
+
+struct KnownReason {
+    const char *text;
+    QRegularExpression pattern;
+};
+
+// Each known text as a whole-line pattern, its placeholders matching anything.
+const std::vector<KnownReason> &knownReasons()
+{
+    static const std::vector<KnownReason> reasons = [] {
+        std::vector<KnownReason> list;
+        static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+        for (const char *text : kKnownReasons) {
+            const QStringList pieces = QString::fromUtf8(text).split(placeholder);
+            QStringList escaped;
+            for (const QString &piece : pieces)
+                escaped << QRegularExpression::escape(piece);
+            const QString pattern = u'^' + escaped.join(QStringLiteral("(.+)")) + u'$';
+            list.push_back({text, QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)});
+        }
+        return list;
+    }();
+    return reasons;
+}
+
+QString displayedLine(const QString &line)
+{
+    for (const KnownReason &known : knownReasons()) {
+        const QRegularExpressionMatch match = known.pattern.match(line);
+        if (!match.hasMatch())
+            continue;
+        QString shown = QCoreApplication::translate("FailureReason", known.text);
+        // One pass over the pieces, so a path holding "%2" is not filled in again.
+        QStringList pieces;
+        for (int i = 1; i <= match.lastCapturedIndex(); ++i)
+            pieces << match.captured(i);
+        switch (pieces.size()) {
+        case 0: return shown;
+        case 1: return shown.arg(pieces[0]);
+        case 2: return shown.arg(pieces[0], pieces[1]);
+        case 3: return shown.arg(pieces[0], pieces[1], pieces[2]);
+        default: return shown.arg(pieces[0], pieces[1], pieces[2], pieces[3]);
+        }
+    }
+    return line;
+}
+
 } // namespace
+
+QString displayedFailureReason(const std::string &reason)
+{
+    const QStringList lines = QString::fromUtf8(reason).split(u'\n');
+    QStringList shown;
+    for (const QString &line : lines)
+        shown << displayedLine(line);
+    return shown.join(u'\n');
+}
 
 std::string runFailureReason(const RunReport &report)
 {

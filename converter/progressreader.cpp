@@ -1,5 +1,7 @@
 #include "converter/progressreader.h"
 
+#include <QCoreApplication>
+
 #include "converter/linesplitter.h"
 #include "converter/outputparsers.h"
 #include "converter/progressdisplay.h"
@@ -38,11 +40,13 @@ ProgressReader::ProgressReader(ProgressDisplay &display, int durationSeconds, st
 
 std::string ProgressReader::percentText(std::string_view name, int percent)
 {
-    std::string text = "Converting ";
-    text.append(name);
-    text.append("...");
-    text.append(std::to_string(percent));
-    text.push_back('%');
+    // The window splits the percentage off the end again when it shows several lines.
+    // The name goes in as its bytes, which need not be UTF-8.
+    std::string text = QCoreApplication::translate("ProgressReader", "Converting %1...%2%").toStdString();
+    if (const auto at = text.find("%2"); at != std::string::npos)
+        text.replace(at, 2, std::to_string(percent));
+    if (const auto at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, name);
     return text;
 }
 

@@ -8,6 +8,7 @@
 
 #include "common/durationtext.h"
 #include "common/pathparts.h"
+#include "converter/failurereason.h"
 #include "filelist/celltexts.h"
 #include "platform/bytetext.h"
 
@@ -67,7 +68,7 @@ QVariant MediaListModel::data(const QModelIndex &index, int role) const
         // with where the output went or why there is none.
         if (index.column() != StatusColumn || r.status.empty())
             return {};
-        return r.detail.empty() ? displayText(r.status) : displayText(r.status + "\n" + r.detail);
+        return r.detail.empty() ? displayText(r.status) : displayText(r.status) + u'\n' + displayedFailureReason(r.detail);
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter
@@ -94,9 +95,9 @@ QVariant MediaListModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (role == Qt::DisplayRole) {
         switch (section) {
-        case FileColumn: return QStringLiteral("File");
-        case DurationColumn: return QStringLiteral("Duration");
-        case StatusColumn: return QStringLiteral("Status");
+        case FileColumn: return tr("File");
+        case DurationColumn: return tr("Duration");
+        case StatusColumn: return tr("Status");
         default: return {};
         }
     }

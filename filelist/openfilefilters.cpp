@@ -2,66 +2,86 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 const std::vector<std::string> &openFileFilters()
 {
     static const std::vector<std::string> filters = {
-        "All Files (*.*)",
-        "3GPP Files (*.3gp)",
-        "3GPP2 Files (*.3g2)",
-        "Adobe Flash Files (*.swf)",
-        "Advanced Audio Coding (*.aac)",
-        "AIFF Files (*.aiff;*.aif;*.aifc;*.afc)",
-        "AMR Files (*.amr;*.awb)",
-        "AU Files (*.au;*.snd)",
-        "AVI Files (*.avi)",
-        "CD Audio (*.cda)",
-        "Creative Voice Files (*.voc)",
-        "CRI ADX Files (*.adx)",
-        "Dolby Digital AC-3 (*.ac3)",
-        "DTS Files (*.dts)",
-        "DV Video Files (*.dv;*.dif)",
-        "DVD Video Files (*.vob;*.dvd)",
-        "Electronic Arts CDATA Files (*.cdata)",
-        "Flash Video Files (*.flv)",
-        "Free Lossless Audio Codec (*.flac)",
-        "H.264/MPEG4 AVC Video (*.m2ts;*.mts)",
-        "Matroska Files (*.mkv;*.mka)",
-        "Microsoft Digital Video Recording (*.dvr-ms)",
-        "MJPEG Video Files (*.mjpg;*.mjpeg)",
-        "MMF Files (*.mmf)",
-        "Monkey's Audio (*.ape;*.mac)",
-        "MP3 Files (*.mp3)",
-        "MPEG Audio Files (*.mpa;*.mpga;*.m2a)",
-        "MPEG Video Files (*.mpg;*.mpe;*.mpeg;*.m1v;*.mp2;*.m2v;*.mp1;*.mlv)",
-        "MPEG-4 Audio Files (*.m4a;*.m4b;*.mp4)",
-        "MPEG4 TS HD Video (*.ts)",
-        "MPEG-4 Video Files (*.mp4;*.m4v;*.mpv;*.psp)",
-        "Musepack (*.mpc;*.mp+;*.mpp)",
-        "Nullsoft Audio/Video Files (*.nsv;*.nsa)",
-        "NUT Files (*.nut)",
-        "OGG Files (*.ogg;*.oga;*.ogm;*.ogv;*.ogx)",
-        "Opus Files (*.opus)",
-        "QuickTime Files (*.mov;*.qt)",
-        "Raw h261 Files (*.h261)",
-        "Raw h263 Files (*.h263)",
-        "Raw h264 Video Files (*.h264;*.264)",
-        "Real Audio Files (*.ra;*.ram)",
-        "Real Media Files (*.rm;*.rmvb)",
-        "Speex (*.spx)",
-        "The True Audio (*.tta)",
-        "VCD Video Files (*.dat)",
-        "WAV Files (*.wav)",
-        "WavPack (*.wv)",
-        "Windows Media Files (*.wma;*.asf;*.wmv;*.wm;*.wmd;*.xwmv)",
-        "YUV Video File (*.yuv)",
+        QT_TRANSLATE_NOOP("OpenFileFilters", "All Files (*.*)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "3GPP Files (*.3gp)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "3GPP2 Files (*.3g2)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Adobe Flash Files (*.swf)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Advanced Audio Coding (*.aac)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "AIFF Files (*.aiff;*.aif;*.aifc;*.afc)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "AMR Files (*.amr;*.awb)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "AU Files (*.au;*.snd)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "AVI Files (*.avi)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "CD Audio (*.cda)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Creative Voice Files (*.voc)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "CRI ADX Files (*.adx)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Dolby Digital AC-3 (*.ac3)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "DTS Files (*.dts)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "DV Video Files (*.dv;*.dif)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "DVD Video Files (*.vob;*.dvd)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Electronic Arts CDATA Files (*.cdata)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Flash Video Files (*.flv)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Free Lossless Audio Codec (*.flac)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "H.264/MPEG4 AVC Video (*.m2ts;*.mts)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Matroska Files (*.mkv;*.mka)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Microsoft Digital Video Recording (*.dvr-ms)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "MJPEG Video Files (*.mjpg;*.mjpeg)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "MMF Files (*.mmf)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Monkey's Audio (*.ape;*.mac)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "MP3 Files (*.mp3)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "MPEG Audio Files (*.mpa;*.mpga;*.m2a)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "MPEG Video Files (*.mpg;*.mpe;*.mpeg;*.m1v;*.mp2;*.m2v;*.mp1;*.mlv)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "MPEG-4 Audio Files (*.m4a;*.m4b;*.mp4)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "MPEG4 TS HD Video (*.ts)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "MPEG-4 Video Files (*.mp4;*.m4v;*.mpv;*.psp)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Musepack (*.mpc;*.mp+;*.mpp)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Nullsoft Audio/Video Files (*.nsv;*.nsa)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "NUT Files (*.nut)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "OGG Files (*.ogg;*.oga;*.ogm;*.ogv;*.ogx)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Opus Files (*.opus)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "QuickTime Files (*.mov;*.qt)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Raw h261 Files (*.h261)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Raw h263 Files (*.h263)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Raw h264 Video Files (*.h264;*.264)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Real Audio Files (*.ra;*.ram)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Real Media Files (*.rm;*.rmvb)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Speex (*.spx)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "The True Audio (*.tta)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "VCD Video Files (*.dat)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "WAV Files (*.wav)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "WavPack (*.wv)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "Windows Media Files (*.wma;*.asf;*.wmv;*.wm;*.wmd;*.xwmv)"),
+        QT_TRANSLATE_NOOP("OpenFileFilters", "YUV Video File (*.yuv)"),
     };
     return filters;
 }
 
+namespace {
+
+// The filter's name in the user's language, its patterns as they are (a
+// translation cannot change what the dialog matches).
+std::string translatedFilter(const std::string &filter)
+{
+    const std::string shown = QCoreApplication::translate("OpenFileFilters", filter.c_str()).toStdString();
+    const auto open = filter.rfind(" (");
+    const auto shownOpen = shown.rfind(" (");
+    if (open == std::string::npos || shownOpen == std::string::npos)
+        return filter;
+    return shown.substr(0, shownOpen) + filter.substr(open);
+}
+
+} // namespace
+
 std::vector<std::string> openFileFiltersForDialog()
 {
     std::vector<std::string> filters = openFileFilters();
-    filters.front() = "All Files (*)";
+    filters.front() = QT_TRANSLATE_NOOP("OpenFileFilters", "All Files (*)");
+    for (std::string &filter : filters)
+        filter = translatedFilter(filter);
     // Qt splits the patterns between the parentheses at blanks only.
     std::vector<std::string> every;
     for (std::string &filter : filters) {
@@ -80,7 +100,7 @@ std::vector<std::string> openFileFiltersForDialog()
         }
     }
     // First, and so the dialog's default: whatever the tool reads, at once.
-    std::string all = "All supported files (";
+    std::string all = QCoreApplication::translate("OpenFileFilters", "All supported files").toStdString() + " (";
     for (const std::string &pattern : every)
         all += (all.back() == '(' ? "" : " ") + pattern;
     filters.insert(filters.begin(), all + ")");

@@ -1,5 +1,7 @@
 #include "formats/encodingparams.h"
 
+#include <QtGlobal>
+
 #include <initializer_list>
 #include <string_view>
 
@@ -123,40 +125,40 @@ std::string validateEncodingParams(const EncodingParams &record)
     if (record.AudioCodec == "libamr_nb") {
         if (record.AudioSampleRate != "8000" || record.AudioChannels != "1"
             || !isOneOf(record.AudioBitRate, {"4.75", "5.15", "5.9", "6.7", "7.4", "7.95", "10.2", "12.2"})) {
-            return "Invalid parameters for AMR Narrow-Band codec.\n"
+            return QT_TRANSLATE_NOOP("Options", "Invalid parameters for AMR Narrow-Band codec.\n"
                    "Valid sample rate is 8000 Hz, channels is 1, and bit rate is one of "
-                   "4.75, 5.15, 5.9, 6.7, 7.4, 7.95, 10.2, 12.2 kbps.";
+                   "4.75, 5.15, 5.9, 6.7, 7.4, 7.95, 10.2, 12.2 kbps.");
         }
     }
     if (record.AudioCodec == "libamr_wb") {
         if (record.AudioSampleRate != "16000" || record.AudioChannels != "1"
             || !isOneOf(record.AudioBitRate,
                         {"6.6", "8.85", "12.65", "14.25", "15.85", "18.25", "19.85", "23.05", "23.85"})) {
-            return "Invalid parameters for AMR Wide-Band codec.\n"
+            return QT_TRANSLATE_NOOP("Options", "Invalid parameters for AMR Wide-Band codec.\n"
                    "Valid sample rate is 16000 Hz, channels is 1, and bit rate is one of "
-                   "6.6, 8.85, 12.65, 14.25, 15.85, 18.25, 19.85, 23.05, 23.85 kbps.";
+                   "6.6, 8.85, 12.65, 14.25, 15.85, 18.25, 19.85, 23.05, 23.85 kbps.");
         }
     }
     if (record.AudioCodec == "libfaac") {
         if (atoiC(record.AudioSampleRate) < 16000 || atoiC(record.AudioBitRate) < 16) {
-            return "Invalid parameters for AAC codec.\n"
+            return QT_TRANSLATE_NOOP("Options", "Invalid parameters for AAC codec.\n"
                    "Sample rate must equal to or be greater than 16000 Hz, and bit rate must equal "
-                   "to or be greater than 16 kbps.";
+                   "to or be greater than 16 kbps.");
         }
     }
     if (record.AudioCodec == "flac") {
         // The FLAC stream header holds rates up to 655350 Hz; the converter takes 1000 and above.
         const int rate = atoiC(record.AudioSampleRate);
         if (!record.AudioSampleRate.empty() && (rate < 1000 || rate > 655350)) {
-            return "Invalid parameters for FLAC codec.\n"
-                   "Sample rate must be Auto or between 1000 and 655350 Hz.";
+            return QT_TRANSLATE_NOOP("Options", "Invalid parameters for FLAC codec.\n"
+                   "Sample rate must be Auto or between 1000 and 655350 Hz.");
         }
     }
     if (record.AudioCodec == "opus") {
         const int kbps = atoiC(record.AudioBitRate);
         if (!record.AudioBitRate.empty() && (kbps < 6 || kbps > 510)) {
-            return "Invalid parameters for Opus codec.\n"
-                   "Bit rate must be Auto or between 6 and 510 kbps.";
+            return QT_TRANSLATE_NOOP("Options", "Invalid parameters for Opus codec.\n"
+                   "Bit rate must be Auto or between 6 and 510 kbps.");
         }
     }
     return std::string();

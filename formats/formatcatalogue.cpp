@@ -1,5 +1,7 @@
 #include "formats/formatcatalogue.h"
 
+#include <QtGlobal>
+
 #include <cassert>
 
 #include "common/fieldsplit.h"
@@ -42,8 +44,8 @@ constexpr FormatEntry kFormats[kFormatCount] = {
 
 constexpr CodecEntry kCodecs[kCodecCount] = {
     {"ac3", "AC-3"},
-    {"libamr_nb", "AMR Narrow-Band"},
-    {"libamr_wb", "AMR Wide-Band"},
+    {"libamr_nb", QT_TRANSLATE_NOOP("Options", "AMR Narrow-Band")},
+    {"libamr_wb", QT_TRANSLATE_NOOP("Options", "AMR Wide-Band")},
     {"libfaac", "AAC"},
     {"mpeg4aac", "MPEG4 AAC"},
     {"mp3", "MP3"},
@@ -52,16 +54,16 @@ constexpr CodecEntry kCodecs[kCodecCount] = {
     {"wma7x", "Windows Media Audio 7"},
     {"wma8x", "Windows Media Audio 8"},
     {"wma9x", "Windows Media Audio 9"},
-    {"wmalsl", "Windows Media Audio Lossless"},
-    {"rmaudio", "RealMovie Audio"},
-    {"pcm_s16le", "Signed 16-bit Little-Endian PCM"},
-    {"pcm_s24le", "Signed 24-bit Little-Endian PCM"},
-    {"pcm_s32le", "Signed 32-bit Little-Endian PCM"},
-    {"pcm_s16be", "Signed 16-bit Big-Endian PCM"},
-    {"pcm_s24be", "Signed 24-bit Big-Endian PCM"},
-    {"pcm_s32be", "Signed 32-bit Big-Endian PCM"},
-    {"pcm_s8", "Signed 8-bit PCM"},
-    {"pcm_u8", "Unsigned 8-bit PCM"},
+    {"wmalsl", QT_TRANSLATE_NOOP("Options", "Windows Media Audio Lossless")},
+    {"rmaudio", QT_TRANSLATE_NOOP("Options", "RealMovie Audio")},
+    {"pcm_s16le", QT_TRANSLATE_NOOP("Options", "Signed 16-bit Little-Endian PCM")},
+    {"pcm_s24le", QT_TRANSLATE_NOOP("Options", "Signed 24-bit Little-Endian PCM")},
+    {"pcm_s32le", QT_TRANSLATE_NOOP("Options", "Signed 32-bit Little-Endian PCM")},
+    {"pcm_s16be", QT_TRANSLATE_NOOP("Options", "Signed 16-bit Big-Endian PCM")},
+    {"pcm_s24be", QT_TRANSLATE_NOOP("Options", "Signed 24-bit Big-Endian PCM")},
+    {"pcm_s32be", QT_TRANSLATE_NOOP("Options", "Signed 32-bit Big-Endian PCM")},
+    {"pcm_s8", QT_TRANSLATE_NOOP("Options", "Signed 8-bit PCM")},
+    {"pcm_u8", QT_TRANSLATE_NOOP("Options", "Unsigned 8-bit PCM")},
     {"adpcm_ms", "MS ADPCM"},
     {"adpcm_ima_wav", "IMA ADPCM"},
     {"pcm_alaw", "a-Law"},

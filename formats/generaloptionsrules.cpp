@@ -1,5 +1,7 @@
 #include "formats/generaloptionsrules.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 #include "formats/filtertext.h"
@@ -7,14 +9,14 @@
 namespace {
 
 constexpr std::array<ChoiceRow<OutputFolder>, 2> kOutputFolderRows{{
-    {"Same as original file", OutputFolder::SameAsOriginal},
-    {"A custom folder", OutputFolder::Custom},
+    {QT_TRANSLATE_NOOP("Options", "Same as original file"), OutputFolder::SameAsOriginal},
+    {QT_TRANSLATE_NOOP("Options", "A custom folder"), OutputFolder::Custom},
 }};
 
 constexpr std::array<ChoiceRow<TargetExists>, 3> kTargetExistsRows{{
-    {"Auto rename (add number at end of file name)", TargetExists::AutoRename},
-    {"Overwrite", TargetExists::Overwrite},
-    {"Skip (not convert)", TargetExists::Skip},
+    {QT_TRANSLATE_NOOP("Options", "Auto rename (add number at end of file name)"), TargetExists::AutoRename},
+    {QT_TRANSLATE_NOOP("Options", "Overwrite"), TargetExists::Overwrite},
+    {QT_TRANSLATE_NOOP("Options", "Skip (not convert)"), TargetExists::Skip},
 }};
 
 // The stored custom folder is read back into 260 bytes with the NUL: a longer
@@ -47,11 +49,11 @@ const char *generalLeaveMessage(GeneralLeaveCheck check)
 {
     switch (check) {
     case GeneralLeaveCheck::NeedOutputFolder:
-        return "Please choose an output folder.";
+        return QT_TRANSLATE_NOOP("Options", "Please choose an output folder.");
     case GeneralLeaveCheck::NeedExtensions:
-        return "Please enter file extensions you need to filter.";
+        return QT_TRANSLATE_NOOP("Options", "Please enter file extensions you need to filter.");
     case GeneralLeaveCheck::FolderTooLong:
-        return "The custom folder is too long: it may hold at most 259 bytes.";
+        return QT_TRANSLATE_NOOP("Options", "The custom folder is too long: it may hold at most 259 bytes.");
     case GeneralLeaveCheck::Ok:
         break;
     }

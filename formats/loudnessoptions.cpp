@@ -1,5 +1,7 @@
 #include "formats/loudnessoptions.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <charconv>
 
@@ -8,9 +10,9 @@
 namespace {
 
 constexpr std::array<ChoiceRow<int>, 3> kLoudnessRows{{
-    {"Off", 0},
-    {"Write ReplayGain tags", 1},
-    {"Normalise the audio", 2},
+    {QT_TRANSLATE_NOOP("Options", "Off"), 0},
+    {QT_TRANSLATE_NOOP("Options", "Write ReplayGain tags"), 1},
+    {QT_TRANSLATE_NOOP("Options", "Normalise the audio"), 2},
 }};
 
 } // namespace
@@ -42,8 +44,9 @@ std::string loudnessTagNote(int formatIndex)
 {
     if (formatIndex < 0 || formatIndex >= kFormatCount || formatHoldsLoudnessTags(formatIndex))
         return {};
-    return std::string(formatEntry(formatIndex).displayName) +
-           " files have no standard place for loudness tags: tags are left out, normalising still works.";
+    std::string note = kLoudnessTagNote;
+    note.replace(note.find("%1"), 2, formatEntry(formatIndex).displayName);
+    return note;
 }
 
 int loudnessModeFor(const GeneralOptions &options, int formatIndex)
@@ -85,11 +88,11 @@ const char *loudnessTargetMessage(LoudnessTargetCheck check)
 {
     switch (check) {
     case LoudnessTargetCheck::Empty:
-        return "Please enter a loudness target in LUFS, from -31 to -5.";
+        return QT_TRANSLATE_NOOP("Options", "Please enter a loudness target in LUFS, from -31 to -5.");
     case LoudnessTargetCheck::NotANumber:
-        return "The loudness target must be a whole number of LUFS, such as -18.";
+        return QT_TRANSLATE_NOOP("Options", "The loudness target must be a whole number of LUFS, such as -18.");
     case LoudnessTargetCheck::OutOfRange:
-        return "The loudness target must lie between -31 and -5 LUFS.";
+        return QT_TRANSLATE_NOOP("Options", "The loudness target must lie between -31 and -5 LUFS.");
     case LoudnessTargetCheck::Ok:
         break;
     }

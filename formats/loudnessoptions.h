@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <span>
 #include <string>
 
@@ -22,6 +24,9 @@ int effectiveLoudnessTarget(int stored);
 bool formatHoldsLoudnessTags(int formatIndex);
 // The note the page shows for a format without a place for the tags; empty for the others.
 std::string loudnessTagNote(int formatIndex);
+// Its text, %1 standing for the format's name.
+inline constexpr const char *kLoudnessTagNote = QT_TRANSLATE_NOOP(
+    "Options", "%1 files have no standard place for loudness tags: tags are left out, normalising still works.");
 
 // What the converter is asked for in a format: tags where none can go leave the
 // conversion as it is (0); normalising works everywhere.

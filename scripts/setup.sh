@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools
+  qt6-tools-dev qt6-l10n-tools # lupdate, lrelease and qt_add_translations
+  qt6-translations-l10n # Qt's own texts (standard dialogs) in the user's language
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
   libopencore-amrnb-dev libvo-amrwbenc-dev
   libebur128-dev # loudness measurement in kescvt

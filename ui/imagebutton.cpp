@@ -2,9 +2,11 @@
 
 #include <QEnterEvent>
 #include <QKeyEvent>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QToolTip>
 
 #include "ui/artwork.h"
 
@@ -321,9 +323,17 @@ void ImageButton::paintEvent(QPaintEvent *)
         if (!colour.isValid())
             colour = palette().color(QPalette::ButtonText);
         p.setPen(colour);
-        p.setFont(font());
+        // A caption longer than the face (another language) is set a little
+        // smaller, and elided only when that is not enough; the tooltip then
+        // shows it whole.
+        const QFont face = captionFont(r);
+        p.setFont(face);
         const int flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::TextDontClip;
-        p.drawText(r.translated(m_textOffset), flags, text());
+        const QFontMetrics metrics(face);
+        const QString shown = metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, text()).width() <= r.width()
+                                  ? text()
+                                  : metrics.elidedText(text(), Qt::ElideRight, r.width());
+        p.drawText(r.translated(m_textOffset), flags, shown);
     }
 
     // The focus shows once the keyboard has moved it, as on the classic
@@ -347,4 +357,36 @@ void ImageButton::paintEvent(QPaintEvent *)
     p.end();
 
     QPainter(this).drawPixmap(0, 0, buffer);
+}
+
+QFont ImageButton::captionFont(const QRect &room) const
+{
+    QFont face = font();
+    const auto width = [&face, this] {
+        return QFontMetrics(face).size(Qt::TextSingleLine | Qt::TextShowMnemonic, text()).width();
+    };
+    // Down to 85 % of the size, in steps, while the caption is too wide.
+    const qreal size = face.pointSizeF();
+    for (int step = 1; step <= 3 && size > 0 && width() > room.width(); ++step)
+        face.setPointSizeF(size * (1.0 - 0.05 * step));
+    return face;
+}
+
+bool ImageButton::captionElided() const
+{
+    if (!m_drawText || text().isEmpty())
+        return false;
+    const QFont face = captionFont(rect());
+    return QFontMetrics(face).size(Qt::TextSingleLine | Qt::TextShowMnemonic, text()).width() > width();
+}
+
+bool ImageButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && captionElided()) {
+        QString whole = text();
+        whole.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), whole, this);
+        return true;
+    }
+    return QAbstractButton::event(event);
 }

@@ -60,6 +60,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -68,6 +69,9 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
+    // The caption as it fits the face: a smaller face first, then elided.
+    QFont captionFont(const QRect &room) const;
+    bool captionElided() const;
     void setHovering(bool on);
     void redrawIf(bool redraw);
     void resizeToPicture(const QSize &picture);

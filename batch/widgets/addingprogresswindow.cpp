@@ -10,15 +10,15 @@ AddingProgressWindow::AddingProgressWindow()
       m_text(makeText(this, QRect(10, 11, 459, 16))),
       m_bar(makeBar(this, QRect(10, 29, 459, 21)))
 {
-    setWindowTitle(QStringLiteral("Adding files"));
+    setWindowTitle(tr("Adding files"));
     // The bar shows no text of its own; a screen reader names it by this.
     m_bar->setAccessibleName(tr("Files added"));
 }
 
 void AddingProgressWindow::setText(const std::string &text)
 {
-    m_text->setText(QFile::decodeName(QByteArray::fromStdString(text)));
-    emit textChanged(m_text->text());
+    showText(m_text, QFile::decodeName(QByteArray::fromStdString(text)));
+    emit textChanged(wholeText(m_text));
 }
 
 void AddingProgressWindow::startBar(int maximum)
@@ -34,5 +34,5 @@ void AddingProgressWindow::stepBar()
 
 QString AddingProgressWindow::text() const
 {
-    return m_text->text();
+    return wholeText(m_text);
 }

@@ -35,10 +35,16 @@ std::pair<std::string, std::string> splitPercent(const std::string &text)
 {
     if (text.empty() || text.back() != '%')
         return {text, {}};
-    std::size_t digits = text.size() - 1;
+    // Some languages put a (no-break) space before the sign: "42 %".
+    std::size_t end = text.size() - 1;
+    if (end >= 2 && text.compare(end - 2, 2, "\xc2\xa0") == 0)
+        end -= 2;
+    else if (end >= 1 && text[end - 1] == ' ')
+        end -= 1;
+    std::size_t digits = end;
     while (digits > 0 && text[digits - 1] >= '0' && text[digits - 1] <= '9')
         --digits;
-    if (digits == text.size() - 1)
+    if (digits == end)
         return {text, {}};
     return {text.substr(0, digits), text.substr(digits)};
 }
@@ -71,11 +77,11 @@ public:
             // The name and its percentage in two columns; a line without a
             // conversion shows nothing rather than an empty bar.
             const auto [name, percent] = splitPercent(text);
-            m_text->setText(displayText(name));
+            showText(m_text, displayText(name));
             m_percent->setText(displayText(percent));
             m_bar->setVisible(!text.empty());
         } else {
-            m_text->setText(m_full);
+            showText(m_text, m_full);
         }
         emit m_window->lineTextChanged(m_index, m_full);
         if (m_index == 0)
@@ -87,6 +93,7 @@ public:
     {
         const QRect textRect = kFirstText.translated(0, m_index * kLineHeight);
         m_text->setGeometry(several ? textRect.adjusted(0, 0, -kPercentWidth, 0) : textRect);
+        showText(m_text, wholeText(m_text));
         m_percent->setGeometry(textRect.adjusted(textRect.width() - kPercentWidth, 0, 0, 0));
         m_percent->setVisible(several);
         nameBar(several);
@@ -133,7 +140,7 @@ BatchProgressWindow::BatchProgressWindow()
       m_lowerBar(makeBar(this, kLowerBar)),
       m_times(makeText(this, kTimes))
 {
-    setWindowTitle(QStringLiteral("Converting"));
+    setWindowTitle(tr("Converting"));
     m_lowerBar->setAccessibleName(tr("All files"));
     m_lines.push_back(std::make_unique<Line>(this, 0, makeText(this, kFirstText), makeBar(this, kFirstBar)));
     m_times->hide();
@@ -187,7 +194,7 @@ QProgressBar *BatchProgressWindow::lineBar(int index) const
 
 void BatchProgressWindow::setLowerText(const std::string &text)
 {
-    m_lowerText->setText(displayText(text));
+    showText(m_lowerText, displayText(text));
 }
 
 void BatchProgressWindow::startLowerBar(int maximum)
@@ -203,17 +210,17 @@ void BatchProgressWindow::stepLower()
 
 void BatchProgressWindow::setTimes(const std::string &text)
 {
-    m_times->setText(displayText(text));
+    showText(m_times, displayText(text));
 }
 
 QString BatchProgressWindow::lowerText() const
 {
-    return m_lowerText->text();
+    return wholeText(m_lowerText);
 }
 
 QString BatchProgressWindow::timesText() const
 {
-    return m_times->text();
+    return wholeText(m_times);
 }
 
 void BatchProgressWindow::mousePressEvent(QMouseEvent *event)

@@ -1,5 +1,7 @@
 #include "batch/widgets/progresswindow.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,11 +13,15 @@
 
 ProgressWindow::ProgressWindow(QSize size, QRect cancelRect)
     : QFrame(nullptr, Qt::Dialog | Qt::FramelessWindowHint),
-      m_cancelButton(new QPushButton(QStringLiteral("Cancel"), this))
+      m_cancelButton(new QPushButton(tr("Cancel"), this))
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
     setFixedSize(size);
+    // A longer caption widens the button about its centre.
+    const int wanted = std::min(m_cancelButton->sizeHint().width(), size.width() - 8);
+    if (wanted > cancelRect.width())
+        cancelRect.adjust(-(wanted - cancelRect.width()) / 2, 0, (wanted - cancelRect.width() + 1) / 2, 0);
     m_cancelButton->setGeometry(cancelRect);
     connect(m_cancelButton, &QPushButton::clicked, this, &ProgressWindow::requestCancel);
 }
@@ -36,6 +42,20 @@ QLabel *ProgressWindow::makeText(QWidget *parent, QRect rect)
     label->setGeometry(rect);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+void ProgressWindow::showText(QLabel *label, const QString &text)
+{
+    label->setProperty("wholeText", text);
+    const QFontMetrics metrics = label->fontMetrics();
+    const bool fits = label->width() <= 0 || metrics.horizontalAdvance(text) < label->width();
+    label->setText(fits ? text : metrics.elidedText(text, Qt::ElideMiddle, label->width()));
+    label->setToolTip(fits ? QString() : text);
+}
+
+QString ProgressWindow::wholeText(const QLabel *label)
+{
+    return label->property("wholeText").toString();
 }
 
 void ProgressWindow::open(QWidget *owner)

@@ -30,6 +30,10 @@ protected:
     ProgressWindow(QSize size, QRect cancelRect);
     static QProgressBar *makeBar(QWidget *parent, QRect rect);
     static QLabel *makeText(QWidget *parent, QRect rect);
+    // A text line shows what fits its width, elided in the middle (a file's
+    // name keeps its start and its end), and the whole text in its tooltip.
+    static void showText(QLabel *label, const QString &text);
+    static QString wholeText(const QLabel *label);
 
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

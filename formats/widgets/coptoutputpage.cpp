@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -12,9 +13,11 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "formats/formatcatalogue.h"
 #include "formats/loudnessoptions.h"
 #include "formats/widgets/dialogunits.h"
 #include "platform/bytetext.h"
+#include "ui/textfit.h"
 #include "ui/userprompts.h"
 #include "ui/waitcursor.h"
 
@@ -23,10 +26,11 @@ namespace {
 using pagecontrols::label;
 using pagecontrols::place;
 
-const char *const kExample =
+const char *const kExample = QT_TRANSLATE_NOOP(
+    "COptOutputPage",
     "For example: original file is \"/home/user/Music/pop/1.mp3\" and output folder is "
     "\"/media/output.\" If the option is checked, the output folder will be "
-    "\"/media/output/home/user/Music/pop.\"";
+    "\"/media/output/home/user/Music/pop.\"");
 
 // The edit boxes carry bytes that are not UTF-8 unchanged.
 QString fromBytes(const std::string &text)
@@ -59,7 +63,7 @@ template <typename Choice>
 void fillList(QComboBox *list, std::span<const ChoiceRow<Choice>> rows)
 {
     for (const ChoiceRow<Choice> &row : rows)
-        list->addItem(QString::fromUtf8(row.text), static_cast<int>(row.choice));
+        list->addItem(QCoreApplication::translate("Options", row.text), static_cast<int>(row.choice));
 }
 
 template <typename Choice>
@@ -83,70 +87,70 @@ void COptOutputPage::createControls()
     // Created top to bottom: the creation order is the tab order. The output
     // column's controls share one left edge, past the longest label; each
     // label is centred on the control it names.
-    label(this, "General", "generalHeading", dluRect(7, 7, 28, 10));
+    label(this, tr("General"), "generalHeading", dluRect(7, 7, 28, 10));
     etchedLine(this, dluRect(37, 11, 324, 1));
     icon(this, QStyle::SP_FileDialogContentsView, "generalIcon", dluRect(12, 20, 21, 20));
 
     m_filterCheck = place(
-        new QCheckBox(QStringLiteral(
-                          "O&nly add the following file extensions for \"Add Folder\" and Drag/Drop"),
+        new QCheckBox(tr("O&nly add the following file extensions for \"Add Folder\" and Drag/Drop"),
                       this),
         "filterCheck", dluRect(44, 24, 238, 10));
     m_filterEdit = place(new QLineEdit(this), "filterEdit", dluRect(56, 40, 301, 14));
     // No label stands before the box: the check box above it says what it holds.
     m_filterEdit->setAccessibleName(tr("File extensions"));
     label(this,
-          "Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac",
+          tr("Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac"),
           "filterNote", dluRect(56, 58, 306, 10));
 
-    label(this, "Output", "outputHeading", dluRect(7, 84, 26, 10));
+    label(this, tr("Output"), "outputHeading", dluRect(7, 84, 26, 10));
     etchedLine(this, dluRect(35, 88, 326, 1));
     icon(this, QStyle::SP_DirIcon, "outputIcon", dluRect(9, 99, 21, 20));
 
-    QLabel *folderLabel = label(this, "&Output folder:", "folderLabel", dluRect(44, 99, 50, 10));
+    QLabel *folderLabel = label(this, tr("&Output folder:"), "folderLabel", dluRect(44, 99, 50, 10));
     m_folderList = place(new QComboBox(this), "folderList", dluRect(137, 97, 219, 14));
     folderLabel->setBuddy(m_folderList);
 
     m_customFolderLabel =
-        label(this, "Custom &folder:", "customFolderLabel", dluRect(44, 117, 48, 10));
+        label(this, tr("Custom &folder:"), "customFolderLabel", dluRect(44, 117, 48, 10));
     m_customFolderEdit =
         place(new QLineEdit(this), "customFolderEdit", dluRect(137, 115, 175, 14));
     m_customFolderLabel->setBuddy(m_customFolderEdit);
-    m_browseButton = place(new QPushButton(QStringLiteral("Bro&wse"), this), "browseButton",
+    m_browseButton = place(new QPushButton(tr("Bro&wse"), this), "browseButton",
                            dluRect(315, 115, 41, 14));
     m_browseButton->setAutoDefault(false);
 
     m_createDirsCheck = place(
-        new QCheckBox(QStringLiteral("&Create folders according to path of original file"), this),
+        new QCheckBox(tr("&Create folders according to path of original file"), this),
         "createDirsCheck", dluRect(137, 135, 219, 10));
-    m_exampleLabel = label(this, kExample, "exampleLabel", dluRect(137, 146, 219, 28));
+    m_exampleLabel = label(this, tr(kExample), "exampleLabel", dluRect(137, 146, 219, 28));
     m_exampleLabel->setTextFormat(Qt::PlainText);
     m_exampleLabel->setWordWrap(true);
 
     QLabel *targetLabel =
-        label(this, "If target file &exists ", "targetExistsLabel", dluRect(44, 181, 90, 10));
+        label(this, tr("If target file &exists "), "targetExistsLabel", dluRect(44, 181, 90, 10));
     m_targetExistsList =
         place(new QComboBox(this), "targetExistsList", dluRect(137, 179, 219, 14));
     targetLabel->setBuddy(m_targetExistsList);
 
     m_myDocumentsCheck = place(
         new QCheckBox(
-            QStringLiteral("Output files to the &Documents folder if creating file failure"), this),
+            tr("Output files to the &Documents folder if creating file failure"), this),
         "myDocumentsCheck", dluRect(44, 197, 308, 10));
     m_browseOutputCheck = place(
-        new QCheckBox(QStringLiteral("&Browse output folder while conversion completes"), this),
+        new QCheckBox(tr("&Browse output folder while conversion completes"), this),
         "browseOutputCheck", dluRect(44, 212, 308, 10));
 
-    QLabel *simultaneousLabel = label(this, "Simultaneous con&versions:", "simultaneousLabel",
+    QLabel *simultaneousLabel = label(this, tr("Simultaneous con&versions:"), "simultaneousLabel",
                                       dluRect(44, 229, 90, 10));
     m_simultaneousList = place(new QComboBox(this), "simultaneousList", dluRect(137, 227, 60, 14));
     simultaneousLabel->setBuddy(m_simultaneousList);
     // "Auto" is one per processor core; the stored value 0 stands for it.
-    m_simultaneousList->addItem(QStringLiteral("Auto"), 0);
+    m_simultaneousList->addItem(tr("Auto"), 0);
     for (int n = 1; n <= kMaxSimultaneousConversions; ++n)
         m_simultaneousList->addItem(QString::number(n), n);
 
     createLoudnessControls();
+    textfit::fitTexts(this);
 
     connect(m_filterCheck, &QCheckBox::clicked, this, &COptOutputPage::onFilterClicked);
     connect(m_browseButton, &QPushButton::clicked, this, &COptOutputPage::onBrowse);
@@ -154,28 +158,26 @@ void COptOutputPage::createControls()
 
 void COptOutputPage::createLoudnessControls()
 {
-    label(this, "Loudness", "loudnessHeading", dluRect(7, 250, 32, 10));
+    label(this, tr("Loudness"), "loudnessHeading", dluRect(7, 250, 32, 10));
     etchedLine(this, dluRect(41, 254, 320, 1));
     icon(this, QStyle::SP_MediaVolume, "loudnessIcon", dluRect(12, 263, 21, 20));
 
-    QLabel *modeLabel = label(this, "&Mode:", "loudnessLabel", dluRect(44, 265, 50, 10));
+    QLabel *modeLabel = label(this, tr("&Mode:"), "loudnessLabel", dluRect(44, 265, 50, 10));
     m_loudnessList = place(new QComboBox(this), "loudnessList", dluRect(137, 263, 112, 14));
     modeLabel->setBuddy(m_loudnessList);
     fillList(m_loudnessList, loudnessRows());
-    m_loudnessList->setToolTip(QStringLiteral(
-        "ReplayGain tags let players even out the loudness (reference -18 LUFS); normalising "
+    m_loudnessList->setToolTip(tr("ReplayGain tags let players even out the loudness (reference -18 LUFS); normalising "
         "changes the audio itself, with one gain per track or album, and tags it as well."));
 
-    QLabel *targetLabel = label(this, "&Target:", "loudnessTargetLabel", dluRect(256, 265, 30, 10));
+    QLabel *targetLabel = label(this, tr("&Target:"), "loudnessTargetLabel", dluRect(256, 265, 30, 10));
     m_loudnessTargetEdit = place(new QLineEdit(this), "loudnessTargetEdit", dluRect(288, 263, 32, 14));
     targetLabel->setBuddy(m_loudnessTargetEdit);
-    label(this, "LUFS", "loudnessUnitLabel", dluRect(324, 265, 24, 10));
-    m_loudnessTargetEdit->setToolTip(QStringLiteral(
-        "The loudness normalised audio is brought to, -31 to -5 LUFS; it is lowered further where "
+    label(this, QStringLiteral("LUFS"), "loudnessUnitLabel", dluRect(324, 265, 24, 10));
+    m_loudnessTargetEdit->setToolTip(tr("The loudness normalised audio is brought to, -31 to -5 LUFS; it is lowered further where "
         "the true peak would pass -1 dBTP. The format's own volume applies after it."));
 
     m_loudnessAlbumCheck = place(
-        new QCheckBox(QStringLiteral("Normalise each album with one &gain (same album tag)"), this),
+        new QCheckBox(tr("Normalise each album with one &gain (same album tag)"), this),
         "loudnessAlbumCheck", dluRect(137, 282, 219, 10));
 
     m_loudnessNote = label(this, "", "loudnessNote", dluRect(137, 296, 219, 18));
@@ -203,8 +205,13 @@ void COptOutputPage::updateLoudnessControls()
     const int mode = m_loudnessList->currentData().toInt();
     m_loudnessTargetEdit->setEnabled(mode == 2);
     m_loudnessAlbumCheck->setEnabled(mode == 2);
-    const std::string note = mode != 0 && m_currentFormat ? loudnessTagNote(m_currentFormat()) : std::string();
-    m_loudnessNote->setText(QString::fromUtf8(note.c_str()));
+    const int format = m_currentFormat ? m_currentFormat() : -1;
+    const bool noted = mode != 0 && !loudnessTagNote(format).empty();
+    m_loudnessNote->setText(noted ? QCoreApplication::translate("Options", kLoudnessTagNote)
+                                        .arg(QString::fromUtf8(formatEntry(format).displayName))
+                                  : QString());
+    // Two lines hold it in English; a longer language may need more.
+    m_loudnessNote->setToolTip(m_loudnessNote->text());
 }
 
 void COptOutputPage::setOptions(const GeneralOptions &options)
@@ -306,7 +313,7 @@ void COptOutputPage::onBrowse()
     const std::string start = chooserStartFolder(m_options.DestSpecifiedFolder);
     const QString shownStart = QFile::decodeName(QByteArray::fromStdString(start));
     const QString picked = userPrompts().chooseFolder(
-        this, QStringLiteral("Please choose an output folder:"), shownStart);
+        this, tr("Please choose an output folder:"), shownStart);
     WaitCursor wait;
     const std::string folder = customFolderFromChoice(
         !picked.isEmpty() && picked == shownStart ? start : QFile::encodeName(picked).toStdString());
@@ -335,12 +342,12 @@ bool COptOutputPage::leave()
             checkLoudnessTarget(toBytes(m_loudnessTargetEdit->text()), m_options.LoudnessTarget);
         if (target == LoudnessTargetCheck::Ok)
             return true;
-        userPrompts().message(this, QString::fromUtf8(loudnessTargetMessage(target)), UserPrompts::Icon::Warning);
+        userPrompts().message(this, QCoreApplication::translate("Options", loudnessTargetMessage(target)), UserPrompts::Icon::Warning);
         m_loudnessTargetEdit->setFocus();
         return false;
     }
 
-    userPrompts().message(this, QString::fromUtf8(generalLeaveMessage(check)),
+    userPrompts().message(this, QCoreApplication::translate("Options", generalLeaveMessage(check)),
                           UserPrompts::Icon::Warning);
     if (check == GeneralLeaveCheck::NeedOutputFolder || check == GeneralLeaveCheck::FolderTooLong)
         m_customFolderEdit->setFocus();

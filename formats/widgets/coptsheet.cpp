@@ -13,7 +13,7 @@ COptSheet::COptSheet(QWidget *owner)
     : QDialog(owner)
     , m_tabs(new QTabWidget(this))
 {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFont(optionsFont());
 
     m_tabs->setObjectName(QStringLiteral("pages"));

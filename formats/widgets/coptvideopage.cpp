@@ -3,6 +3,7 @@
 #include "formats/widgets/pagecontrols.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "formats/widgets/speakericon.h"
 #include "formats/widgets/spinbuttons.h"
 #include "ui/colourlist.h"
+#include "ui/textfit.h"
 #include "ui/userprompts.h"
 
 namespace {
@@ -42,7 +44,7 @@ void fillSelector(QComboBox *box, const SelectorFill &fill)
         box->clearEditText();
     box->setEnabled(fill.enabled);
     for (const SelectorRow &row : fill.rows)
-        box->addItem(QString::fromStdString(row.text), row.data);
+        box->addItem(QCoreApplication::translate("Options", row.text.c_str()), row.data);
     if (box->isEditable())
         box->setEditText(QString::fromStdString(fill.editText));
     else
@@ -72,7 +74,7 @@ COptVideoPage::COptVideoPage(QWidget *parent)
 
 void COptVideoPage::createControls()
 {
-    label(this, "Encoding Parameters", "parametersHeading", dluRect(7, 7, 72, 10));
+    label(this, tr("Encoding Parameters"), "parametersHeading", dluRect(7, 7, 72, 10));
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
@@ -85,30 +87,30 @@ void COptVideoPage::createControls()
     icon->setPixmap(speakerIcon(side, devicePixelRatioF()));
 
     QLabel *formatLabel =
-        label(this, "&Output Format:", "formatLabel", dluRect(44, 24, 55, 10));
+        label(this, tr("&Output Format:"), "formatLabel", dluRect(44, 24, 55, 10));
     m_formatList = place(new ColourList(this), "formatList", dluRect(99, 22, 256, 14));
     formatLabel->setBuddy(m_formatList);
 
-    QLabel *codecLabel = label(this, "Co&dec: ", "codecLabel", dluRect(44, 44, 47, 10));
+    QLabel *codecLabel = label(this, tr("Co&dec: "), "codecLabel", dluRect(44, 44, 47, 10));
     m_codecList = selector(this, false, "codecList", dluRect(99, 41, 256, 14));
     codecLabel->setBuddy(m_codecList);
 
-    QLabel *bitRateLabel = label(this, "Bi&t Rate:", "bitRateLabel", dluRect(44, 63, 47, 10));
+    QLabel *bitRateLabel = label(this, tr("Bi&t Rate:"), "bitRateLabel", dluRect(44, 63, 47, 10));
     m_bitRateBox = selector(this, true, "bitRateBox", dluRect(99, 60, 74, 14));
     nameByLabel(bitRateLabel, m_bitRateBox);
-    label(this, "kbps", "bitRateUnit", dluRect(175, 63, 20, 10));
+    label(this, tr("kbps"), "bitRateUnit", dluRect(175, 63, 20, 10));
 
     QLabel *sampleRateLabel =
-        label(this, "Sample &Rate:", "sampleRateLabel", dluRect(204, 63, 46, 10));
+        label(this, tr("Sample &Rate:"), "sampleRateLabel", dluRect(204, 63, 46, 10));
     m_sampleRateBox = selector(this, true, "sampleRateBox", dluRect(251, 60, 83, 14));
     nameByLabel(sampleRateLabel, m_sampleRateBox);
-    label(this, "Hz", "sampleRateUnit", dluRect(337, 63, 10, 10));
+    label(this, tr("Hz"), "sampleRateUnit", dluRect(337, 63, 10, 10));
 
-    QLabel *channelLabel = label(this, "C&hannels:", "channelLabel", dluRect(44, 83, 47, 10));
+    QLabel *channelLabel = label(this, tr("C&hannels:"), "channelLabel", dluRect(44, 83, 47, 10));
     m_channelList = selector(this, false, "channelList", dluRect(99, 79, 74, 14));
     channelLabel->setBuddy(m_channelList);
 
-    QLabel *volumeLabel = label(this, "&Volume:", "volumeLabel", dluRect(204, 83, 46, 10));
+    QLabel *volumeLabel = label(this, tr("&Volume:"), "volumeLabel", dluRect(204, 83, 46, 10));
     const QRect box = dluRect(251, 79, 38, 14);
     m_volumeBox = place(new QLineEdit(this), "volumeBox",
                         box.adjusted(0, 0, -kSpinWidth, 0));
@@ -119,10 +121,11 @@ void COptVideoPage::createControls()
     m_volumeSpin = place(new SpinButtons(this), "volumeSpin",
                          QRect(box.right() - kSpinWidth + 1, box.top(), kSpinWidth, box.height()));
     m_volumeSpin->setAccessibleName(QString(volumeLabel->text()).remove(QLatin1Char('&')).trimmed());
-    label(this, "%", "volumeUnit", dluRect(292, 83, 8, 10));
+    label(this, QStringLiteral("%"), "volumeUnit", dluRect(292, 83, 8, 10));
 
     connect(m_formatList, &QComboBox::currentIndexChanged, this, &COptVideoPage::onFormatChanged);
     connect(m_volumeSpin, &SpinButtons::stepped, this, &COptVideoPage::onStep);
+    textfit::fitTexts(this);
 }
 
 void COptVideoPage::setRecords(const EncodingParamsSet &records, int format)
@@ -203,7 +206,7 @@ bool COptVideoPage::storeControls()
 {
     const std::optional<int> volume = parseVolumeText(m_volumeBox->text().toStdString());
     if (!volume) {
-        userPrompts().message(this, QStringLiteral("Please enter an integer."),
+        userPrompts().message(this, tr("Please enter an integer."),
                               UserPrompts::Icon::Warning);
         m_volumeBox->setFocus();
         m_volumeBox->selectAll();
@@ -230,7 +233,7 @@ bool COptVideoPage::leave()
     const std::string message = validateEncodingParams(record());
     if (message.empty())
         return true;
-    userPrompts().message(this, QString::fromStdString(message), UserPrompts::Icon::Warning);
+    userPrompts().message(this, QCoreApplication::translate("Options", message.c_str()), UserPrompts::Icon::Warning);
     m_bitRateBox->setFocus();
     return false;
 }

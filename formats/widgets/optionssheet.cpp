@@ -1,5 +1,7 @@
 #include "formats/widgets/optionssheet.h"
 
+#include <QCoreApplication>
+
 #include "formats/generaloptionsrules.h"
 #include "formats/widgets/coptoutputpage.h"
 #include "formats/widgets/coptsheet.h"
@@ -18,8 +20,8 @@ void runOptionsCommand(QWidget *owner, OptionsTarget target)
     generalPage->setOptions(generalOptionsFrom(target.settings));
     generalPage->setOutputFormat([audioPage] { return audioPage->format(); });
 
-    sheet.addPage(generalPage, QStringLiteral("General"));
-    sheet.addPage(audioPage, QStringLiteral("Audio Options"));
+    sheet.addPage(generalPage, QCoreApplication::translate("OptionsSheet", "General"));
+    sheet.addPage(audioPage, QCoreApplication::translate("OptionsSheet", "Audio Options"));
     sheet.setStartPage(target.settings.OptStartPageIndex);
 
     if (sheet.exec() == QDialog::Accepted) {

@@ -17,9 +17,9 @@ T *place(T *widget, const char *name, const QRect &rect)
     return widget;
 }
 
-inline QLabel *label(QWidget *parent, const char *text, const char *name, const QRect &rect)
+inline QLabel *label(QWidget *parent, const QString &text, const char *name, const QRect &rect)
 {
-    auto *result = place(new QLabel(QString::fromUtf8(text), parent), name, rect);
+    auto *result = place(new QLabel(text, parent), name, rect);
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return result;
 }

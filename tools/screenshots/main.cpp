@@ -4,6 +4,7 @@
 
 #include "app/mainwindow.h"
 #include "app/mainwindowlook.h"
+#include "app/uilanguage.h"
 #include "screenshottour.h"
 
 // Pictures of the program's windows for a look without a desktop (see
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Sonavert"));
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));
     QApplication::setWindowIcon(mainwindowlook::programIcon());
+    UiLanguage::install(app);
 
     MainWindow window;
     window.show();

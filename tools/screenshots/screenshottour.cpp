@@ -14,7 +14,9 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolTip>
 
@@ -54,6 +56,22 @@ void shootModal(const std::function<void()> &open, const QString &file)
     open();
 }
 
+// The same with another page of the dialog's tabs ("pages") in front.
+void shootModalPage(const std::function<void()> &open, int page, const QString &file)
+{
+    QTimer::singleShot(kSettleMs, [page, file] {
+        QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        if (auto *tabs = dialog ? dialog->findChild<QTabWidget *>(QStringLiteral("pages")) : nullptr)
+            tabs->setCurrentIndex(page);
+        QTimer::singleShot(kSettleMs, [dialog, file] {
+            saveWidget(dialog, file);
+            if (dialog)
+                dialog->close();
+        });
+    });
+    open();
+}
+
 // Pops the menu up with one item under the mouse, so the selected look is in
 // the picture too.
 void shootMenu(MainWindow *window, const QList<BCMenuItem> &items, int selected, const QPoint &at,
@@ -81,6 +99,7 @@ void startScreenshotTour(MainWindow *window, const QString &folder, const QStrin
 
     auto finish = [window, path] {
         shootModal([window] { window->showOptions(); }, path("options.png"));
+        shootModalPage([window] { window->showOptions(); }, 1, path("options-audio.png"));
         shootModal([window] { showAboutBox(window); }, path("about.png"));
         window->close();
     };
