@@ -6,7 +6,7 @@
 #include "app/mainwindowlook.h"
 #include "app/shellactions.h"
 #include "app/siteaddresses.h"
-#include "formats/widgets/dialogunits.h"
+#include "options/widgets/dialogunits.h"
 #include "platform/programversion.h"
 #include "ui/hyperlinklabel.h"
 #include "ui/textfit.h"

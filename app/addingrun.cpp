@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QWidget>
 
-#include "batch/widgets/addingprogresswindow.h"
-#include "converter/mediaprobe.h"
+#include "filelist/widgets/addingprogresswindow.h"
+#include "filelist/mediaprobe.h"
 #include "converter/probeservice.h"
 #include "filelist/addfiles.h"
 #include "filelist/foldersearch.h"

@@ -11,8 +11,8 @@
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
 #include "filelist/widgets/medialistview.h"
-#include "formats/formatcatalogue.h"
-#include "formats/loudnessoptions.h"
+#include "core/formatcatalogue.h"
+#include "options/loudnessoptions.h"
 #include "ui/userprompts.h"
 #include "ui/waitcursor.h"
 

@@ -12,8 +12,8 @@
 
 #include "batch/batchdriver.h"
 #include "batch/outputpathresolver.h"
-#include "formats/encodingparams.h"
-#include "formats/programsettings.h"
+#include "core/encodingparams.h"
+#include "options/programsettings.h"
 
 class BatchProgressWindow;
 class MediaListView;

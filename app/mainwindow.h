@@ -9,7 +9,7 @@
 #include "app/mainwindowcontrols.h"
 #include "app/mainwindowsetup.h"
 #include "filelist/medialist.h"
-#include "formats/appstate.h"
+#include "options/appstate.h"
 
 class AddingProgressWindow;
 class ArrivingFiles;

@@ -9,7 +9,7 @@
 #include "app/mainwindowlook.h"
 #include "app/siteaddresses.h"
 #include "filelist/widgets/medialistview.h"
-#include "formats/formatcatalogue.h"
+#include "core/formatcatalogue.h"
 #include "ui/imagebutton.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "app/tooltipdelaystyle.h"
-#include "formats/widgets/dialogunits.h"
+#include "options/widgets/dialogunits.h"
 #include "ui/artwork.h"
 #include "ui/imagebutton.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <map>
 
-#include "formats/loudnessoptions.h"
+#include "options/loudnessoptions.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "converter/loudnessmeasure.h"
-#include "formats/programsettings.h"
+#include "options/programsettings.h"
 
 // The files of a batch that form an album: the same album tag and the same album
 // artist (files without one match each other). A file without an album tag is in no album.

@@ -8,7 +8,7 @@
 #include "batch/albumpass.h"
 #include "batch/batchprogressdisplay.h"
 #include "batch/linestack.h"
-#include "filelist/batchstatussink.h"
+#include "batch/batchstatussink.h"
 #include "common/pathparts.h"
 #include "converter/progressdisplay.h"
 

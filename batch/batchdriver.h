@@ -12,7 +12,7 @@
 #include "converter/conversionjob.h"
 #include "converter/loudnessmeasure.h"
 #include "converter/runnerpool.h"
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 
 class AlbumPass;
 class BatchProgressDisplay;

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "filelist/mediaitem.h"
-#include "formats/programsettings.h"
+#include "core/mediaitem.h"
+#include "options/programsettings.h"
 
 // The user's documents folder, created when missing; nothing when there is none.
 using DocumentsFolderFn = std::function<std::optional<std::string>()>;

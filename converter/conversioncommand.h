@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "converter/loudnessmeasure.h"
-#include "filelist/mediaitem.h"
-#include "formats/encodingparams.h"
-#include "formats/formatcatalogue.h"
+#include "core/mediaitem.h"
+#include "core/encodingparams.h"
+#include "core/formatcatalogue.h"
 
 // The converter's arguments for one conversion (argv[0] is the tool), which
 // commandText() shows as

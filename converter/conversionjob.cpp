@@ -4,7 +4,7 @@
 #include "converter/converterrunner.h"
 #include "converter/failurereason.h"
 #include "converter/temporaryoutput.h"
-#include "formats/formatcatalogue.h"
+#include "core/formatcatalogue.h"
 
 #include <memory>
 #include <utility>

@@ -5,8 +5,8 @@
 
 #include "converter/loudnessmeasure.h"
 #include "converter/runreport.h"
-#include "filelist/mediaitem.h"
-#include "formats/encodingparams.h"
+#include "core/mediaitem.h"
+#include "core/encodingparams.h"
 
 class ConverterRunner;
 class ProgressDisplay;

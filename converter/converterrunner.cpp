@@ -3,7 +3,7 @@
 #include "converter/probereader.h"
 #include "converter/progressdisplay.h"
 #include "converter/progressreader.h"
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 #include "platform/childprocess.h"
 
 #include <QSocketNotifier>

@@ -1,6 +1,6 @@
 #include "converter/loudnessmeasure.h"
 
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 
 #include <charconv>
 

@@ -1,7 +1,7 @@
 #include "converter/probereader.h"
 
 #include "converter/outputparsers.h"
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 
 ProbeReader::ProbeReader(MediaItem &item)
     : m_item(item)

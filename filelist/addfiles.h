@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "converter/mediaprobe.h"
+#include "filelist/mediaprobe.h"
 #include "converter/runnerpool.h"
 
 class AddingProgress;

@@ -3,7 +3,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 
 // Finds the media item of a source file, so that one file is listed only once.
 // The key names the file itself (see keyOfPath); the map never owns the items.

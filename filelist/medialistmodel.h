@@ -6,7 +6,7 @@
 
 #include <QAbstractTableModel>
 
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 
 // The rows of the file list in display order. Each row owns its media item and
 // keeps the status text written by a batch; the File and Duration texts are

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 
 // Where probe and add puts a readable file: the list view in the program, a
 // plain container in tests.

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "batch/batchprogressdisplay.h"
-#include "batch/widgets/progresswindow.h"
+#include "ui/progresswindow.h"
 
 class QLabel;
 class QProgressBar;

@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "filelist/batchstatussink.h"
+#include "batch/batchstatussink.h"
 #include "filelist/medialistsink.h"
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 #include "filelist/medialistmodel.h"
 
 // The report-style file list: three columns, several rows selectable, whole

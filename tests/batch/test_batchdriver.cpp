@@ -7,7 +7,7 @@
 #include "batch/albumloudness.h"
 #include "batch/batchdriver.h"
 #include "batch/batchprogressdisplay.h"
-#include "filelist/batchstatussink.h"
+#include "batch/batchstatussink.h"
 #include "batch/batchtarget.h"
 #include "scratchfolder.h"
 

@@ -12,7 +12,7 @@
 #include "app/mainwindow.h"
 #include "app/shellactions.h"
 #include "filelist/widgets/medialistview.h"
-#include "formats/formatcatalogue.h"
+#include "core/formatcatalogue.h"
 #include "platform/settingsstore.h"
 #include "scratchfolder.h"
 #include "ui/bcmenu.h"

@@ -2,10 +2,10 @@
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
 #include "filelist/medialistsink.h"
-#include "converter/mediaprobe.h"
+#include "filelist/mediaprobe.h"
 #include "filelist/mediaitemmap.h"
-#include "formats/encodingparams.h"
-#include "formats/formatcatalogue.h"
+#include "core/encodingparams.h"
+#include "core/formatcatalogue.h"
 #include "fakerun.h"
 #include "sinewav.h"
 

@@ -1,7 +1,7 @@
 #include "converter/converterrunner.h"
 #include "filelist/medialistsink.h"
 #include "converter/commandtext.h"
-#include "converter/mediaprobe.h"
+#include "filelist/mediaprobe.h"
 #include "filelist/mediaitemmap.h"
 #include "fakerun.h"
 

@@ -1,7 +1,7 @@
 #include "converter/converterrunner.h"
 #include "converter/failurereason.h"
 #include "fakedisplay.h"
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 #include "platform/childprocess.h"
 #include "runnow.h"
 

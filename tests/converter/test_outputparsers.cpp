@@ -3,7 +3,7 @@
 #include "converter/loudnessmeasure.h"
 #include "converter/outputparsers.h"
 #include "converter/probereader.h"
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // One probe service answers file after file; a file on which its tool dies or hangs
 // costs that file alone, and no tool outlives the service.
-#include "converter/mediaprobe.h"
+#include "filelist/mediaprobe.h"
 #include "converter/probeservice.h"
 #include "runnow.h"
 #include "scratchfolder.h"

@@ -1,5 +1,5 @@
-#include "formats/encodingparams.h"
-#include "formats/formatcatalogue.h"
+#include "core/encodingparams.h"
+#include "core/formatcatalogue.h"
 
 #include <gtest/gtest.h>
 

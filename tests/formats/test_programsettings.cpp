@@ -1,4 +1,4 @@
-#include "formats/programsettings.h"
+#include "options/programsettings.h"
 #include "platform/settingsstore.h"
 
 #include <QFile>

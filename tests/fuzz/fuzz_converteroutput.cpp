@@ -8,7 +8,7 @@
 #include "converter/probereader.h"
 #include "converter/progressdisplay.h"
 #include "converter/progressreader.h"
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -7,7 +7,7 @@
 #include "sinewav.h"
 
 #include "converter/progressdisplay.h"
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 
 #include <cstdint>
 #include <functional>

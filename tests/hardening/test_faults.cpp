@@ -6,9 +6,9 @@
 
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
-#include "converter/mediaprobe.h"
-#include "formats/encodingparams.h"
-#include "formats/formatcatalogue.h"
+#include "filelist/mediaprobe.h"
+#include "core/encodingparams.h"
+#include "core/formatcatalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -10,18 +10,18 @@
 
 #include "batch/batchdriver.h"
 #include "batch/batchprogressdisplay.h"
-#include "filelist/batchstatussink.h"
+#include "batch/batchstatussink.h"
 #include "batch/outputpathresolver.h"
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
 #include "filelist/medialistsink.h"
-#include "converter/mediaprobe.h"
+#include "filelist/mediaprobe.h"
 #include "common/pathparts.h"
 #include "filelist/filecollector.h"
 #include "filelist/mediaitemmap.h"
-#include "formats/encodingparams.h"
-#include "formats/formatcatalogue.h"
-#include "formats/programsettings.h"
+#include "core/encodingparams.h"
+#include "core/formatcatalogue.h"
+#include "options/programsettings.h"
 #include "shortcutfile.h"
 
 #include <gtest/gtest.h>

@@ -6,8 +6,8 @@
 #include "hostilekit.h"
 #include "unprivileged.h"
 
-#include "formats/encodingparams.h"
-#include "formats/programsettings.h"
+#include "core/encodingparams.h"
+#include "options/programsettings.h"
 #include "platform/settingsstore.h"
 
 #include <gtest/gtest.h>

@@ -24,7 +24,7 @@
 #include <QTest>
 
 #include "app/mainwindow.h"
-#include "batch/widgets/addingprogresswindow.h"
+#include "filelist/widgets/addingprogresswindow.h"
 #include "batch/widgets/batchprogresswindow.h"
 #include "filelist/widgets/medialistview.h"
 #include "platform/settingsstore.h"

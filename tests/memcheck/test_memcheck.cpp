@@ -4,9 +4,9 @@
 // lost block fails the run through valgrind's own exit status.
 #include "converter/commandtext.h"
 #include "converter/conversioncommand.h"
-#include "converter/mediaprobe.h"
-#include "formats/encodingparams.h"
-#include "formats/formatcatalogue.h"
+#include "filelist/mediaprobe.h"
+#include "core/encodingparams.h"
+#include "core/formatcatalogue.h"
 #include "platform/childprocess.h"
 #include "../hardening/hostilekit.h"
 

@@ -1,6 +1,6 @@
-#include "formats/audiooptionsrules.h"
-#include "formats/filtertext.h"
-#include "formats/generaloptionsrules.h"
+#include "options/audiooptionsrules.h"
+#include "options/filtertext.h"
+#include "options/generaloptionsrules.h"
 
 #include <gtest/gtest.h>
 

@@ -13,11 +13,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "formats/widgets/coptoutputpage.h"
-#include "formats/widgets/coptsheet.h"
-#include "formats/widgets/coptvideopage.h"
-#include "formats/widgets/optionssheet.h"
-#include "formats/widgets/spinbuttons.h"
+#include "options/widgets/coptoutputpage.h"
+#include "options/widgets/coptsheet.h"
+#include "options/widgets/coptvideopage.h"
+#include "options/widgets/optionssheet.h"
+#include "options/widgets/spinbuttons.h"
 #include "platform/settingsstore.h"
 #include "ui/colourlist.h"
 #include "ui/colourlistdelegate.h"

@@ -16,7 +16,7 @@
 #include "batch/batchdriver.h"
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
-#include "converter/mediaprobe.h"
+#include "filelist/mediaprobe.h"
 #include "filelist/medialistsink.h"
 #include "filelist/mediaitemmap.h"
 

@@ -1,4 +1,4 @@
-#include "formats/encodingparams.h"
+#include "core/encodingparams.h"
 
 #include <QtGlobal>
 

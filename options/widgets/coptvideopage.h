@@ -1,7 +1,7 @@
 #pragma once
 
-#include "formats/encodingparams.h"
-#include "formats/widgets/optionspage.h"
+#include "core/encodingparams.h"
+#include "options/widgets/optionspage.h"
 
 class ColourList;
 class QComboBox;

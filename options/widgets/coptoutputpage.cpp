@@ -1,6 +1,6 @@
-#include "formats/widgets/coptoutputpage.h"
+#include "options/widgets/coptoutputpage.h"
 
-#include "formats/widgets/pagecontrols.h"
+#include "options/widgets/pagecontrols.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,9 +13,9 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "formats/formatcatalogue.h"
-#include "formats/loudnessoptions.h"
-#include "formats/widgets/dialogunits.h"
+#include "core/formatcatalogue.h"
+#include "options/loudnessoptions.h"
+#include "options/widgets/dialogunits.h"
 #include "platform/bytetext.h"
 #include "ui/textfit.h"
 #include "ui/userprompts.h"

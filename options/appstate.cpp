@@ -1,6 +1,6 @@
-#include "formats/appstate.h"
+#include "options/appstate.h"
 
-#include "formats/formatcatalogue.h"
+#include "core/formatcatalogue.h"
 
 AppState::AppState(const std::string &documentsFolder)
     : settings(defaultProgramSettings(documentsFolder)), params(defaultEncodingParamsSet())

@@ -1,4 +1,4 @@
-#include "formats/audiooptionsrules.h"
+#include "options/audiooptionsrules.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 #include <climits>
 
 #include "common/cnumber.h"
-#include "formats/formatcatalogue.h"
+#include "core/formatcatalogue.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "formats/loudnessoptions.h"
+#include "options/loudnessoptions.h"
 
 #include <QtGlobal>
 
 #include <array>
 #include <charconv>
 
-#include "formats/formatcatalogue.h"
+#include "core/formatcatalogue.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "formats/formatcatalogue.h"
+#include "core/formatcatalogue.h"
 
 class SettingsStore;
 

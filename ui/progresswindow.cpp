@@ -1,4 +1,4 @@
-#include "batch/widgets/progresswindow.h"
+#include "ui/progresswindow.h"
 
 #include <algorithm>
 

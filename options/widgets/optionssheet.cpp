@@ -1,11 +1,11 @@
-#include "formats/widgets/optionssheet.h"
+#include "options/widgets/optionssheet.h"
 
 #include <QCoreApplication>
 
-#include "formats/generaloptionsrules.h"
-#include "formats/widgets/coptoutputpage.h"
-#include "formats/widgets/coptsheet.h"
-#include "formats/widgets/coptvideopage.h"
+#include "options/generaloptionsrules.h"
+#include "options/widgets/coptoutputpage.h"
+#include "options/widgets/coptsheet.h"
+#include "options/widgets/coptvideopage.h"
 #include "platform/settingsstore.h"
 #include "ui/waitcursor.h"
 

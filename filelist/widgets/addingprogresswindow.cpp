@@ -1,4 +1,4 @@
-#include "batch/widgets/addingprogresswindow.h"
+#include "filelist/widgets/addingprogresswindow.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "formats/widgets/spinbuttons.h"
+#include "options/widgets/spinbuttons.h"
 
 #include <QToolButton>
 

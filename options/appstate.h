@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "formats/encodingparams.h"
-#include "formats/programsettings.h"
+#include "core/encodingparams.h"
+#include "options/programsettings.h"
 
 class SettingsStore;
 

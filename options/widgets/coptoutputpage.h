@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "formats/generaloptionsrules.h"
-#include "formats/widgets/optionspage.h"
+#include "options/generaloptionsrules.h"
+#include "options/widgets/optionspage.h"
 
 class QCheckBox;
 class QComboBox;

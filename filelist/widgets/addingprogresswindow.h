@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batch/widgets/progresswindow.h"
+#include "ui/progresswindow.h"
 #include "filelist/addingprogress.h"
 
 class QLabel;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/encodingparams.h"
+#include "core/encodingparams.h"
 
 // The rules of the Audio Options page over plain control values, so that the
 // page itself only moves values between these and its widgets.

@@ -1,4 +1,4 @@
-#include "formats/widgets/speakericon.h"
+#include "options/widgets/speakericon.h"
 
 #include <QPainter>
 #include <QPainterPath>

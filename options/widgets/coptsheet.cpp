@@ -1,4 +1,4 @@
-#include "formats/widgets/coptsheet.h"
+#include "options/widgets/coptsheet.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -6,8 +6,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "formats/widgets/dialogunits.h"
-#include "formats/widgets/optionspage.h"
+#include "options/widgets/dialogunits.h"
+#include "options/widgets/optionspage.h"
 
 COptSheet::COptSheet(QWidget *owner)
     : QDialog(owner)

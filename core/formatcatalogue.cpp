@@ -1,4 +1,4 @@
-#include "formats/formatcatalogue.h"
+#include "core/formatcatalogue.h"
 
 #include <QtGlobal>
 

@@ -1,10 +1,10 @@
-#include "formats/generaloptionsrules.h"
+#include "options/generaloptionsrules.h"
 
 #include <QtGlobal>
 
 #include <array>
 
-#include "formats/filtertext.h"
+#include "options/filtertext.h"
 
 namespace {
 

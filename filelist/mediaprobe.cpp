@@ -1,4 +1,4 @@
-#include "converter/mediaprobe.h"
+#include "filelist/mediaprobe.h"
 
 #include "converter/converterrunner.h"
 #include "converter/failurereason.h"

@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "formats/programsettings.h"
+#include "options/programsettings.h"
 
 // A fresh page holds GeneralOptions' own defaults; the Options command then
 // overwrites them from the main window.

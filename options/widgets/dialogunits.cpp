@@ -1,4 +1,4 @@
-#include "formats/widgets/dialogunits.h"
+#include "options/widgets/dialogunits.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "formats/filtertext.h"
+#include "options/filtertext.h"
 
 std::string normaliseFilterText(const std::string &text)
 {

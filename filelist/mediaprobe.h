@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "filelist/mediaitem.h"
+#include "core/mediaitem.h"
 
 class ConverterRunner;
 class ProbeService;

@@ -1,6 +1,6 @@
-#include "formats/widgets/coptvideopage.h"
+#include "options/widgets/coptvideopage.h"
 
-#include "formats/widgets/pagecontrols.h"
+#include "options/widgets/pagecontrols.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -10,10 +10,10 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "formats/audiooptionsrules.h"
-#include "formats/widgets/dialogunits.h"
-#include "formats/widgets/speakericon.h"
-#include "formats/widgets/spinbuttons.h"
+#include "options/audiooptionsrules.h"
+#include "options/widgets/dialogunits.h"
+#include "options/widgets/speakericon.h"
+#include "options/widgets/spinbuttons.h"
 #include "ui/colourlist.h"
 #include "ui/textfit.h"
 #include "ui/userprompts.h"

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "formats/generaloptionsrules.h"
+#include "options/generaloptionsrules.h"
 
 // The loudness settings of the General page and what they mean for a conversion.
 constexpr int kLoudnessTargetLowest = -31;
