@@ -16,12 +16,7 @@ TargetOutcome resolveBatchTarget(MediaItem &item, const ProgramSettings &setting
         return chosen;
     }
     const TargetOutcome fallback = resolveOutputPath(item, settings, extension, documentsFolder, status, reserved);
-    if (fallback == TargetOutcome::Resolved) {
-        // The reason may be a sentence of its own; its full stop would end the note early.
-        std::string reason = chosenStatus;
-        if (!reason.empty() && reason.back() == '.')
-            reason.pop_back();
-        note = reason + ", so the file went to the Documents folder instead.";
-    }
+    if (fallback == TargetOutcome::Resolved)
+        note = chosenStatus + ", so the file went to the Documents folder instead.";
     return fallback;
 }

@@ -1,4 +1,3 @@
-#include "batch/batchtarget.h"
 #include "batch/outputpathresolver.h"
 #include "scratchfolder.h"
 
@@ -148,16 +147,6 @@ TEST(ResolveOutputPath, OverwriteRefusesTheSourceUnderAnyName)
     ASSERT_EQ(::symlink(dir.path().c_str(), (dir / "link").c_str()), 0);
     settings.DestSpecifiedFolder = dir / "link";
     EXPECT_EQ(resolve(dir / "a.mp3", settings), refusal);
-    // Sent to the Documents folder instead, the note reads as one sentence.
-    ScratchFolder documents;
-    settings.OutputFiles2MyDocuments = 1;
-    MediaItem item = itemFor(dir / "a.mp3");
-    std::string status, note;
-    EXPECT_EQ(resolveBatchTarget(item, settings, "mp3", [&] { return std::optional<std::string>(documents.path()); },
-                                 [](const std::string &) { return false; }, status, note),
-              TargetOutcome::Resolved);
-    EXPECT_EQ(note, refusal.substr(1, refusal.size() - 2) + ", so the file went to the Documents folder instead.");
-    settings.OutputFiles2MyDocuments = 0;
     // Letter case alone makes another file, which may be overwritten.
     writeFile(dir / "a.MP3", "another source");
     EXPECT_EQ(resolve(dir / "a.MP3", besideSource(TargetExists::Overwrite)), dir / "a.mp3");
