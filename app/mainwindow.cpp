@@ -7,15 +7,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QPointer>
 #include <QPainter>
 #include <QTimer>
 
+#include "app/adddialogs.h"
 #include "app/addingrun.h"
 #include "app/arrivingfiles.h"
 #include "app/batchrun.h"
@@ -23,31 +22,14 @@
 #include "app/maincommands.h"
 #include "filelist/widgets/addingprogresswindow.h"
 #include "batch/widgets/batchprogresswindow.h"
-#include "filelist/filecollector.h"
-#include "filelist/openfilefilters.h"
 #include "filelist/widgets/medialistview.h"
 #include "core/formatcatalogue.h"
-#include "options/generaloptionsrules.h"
 #include "options/widgets/optionssheet.h"
 #include "platform/bytetext.h"
 #include "platform/settingsstore.h"
 #include "ui/imagebutton.h"
 #include "ui/userprompts.h"
 #include "ui/waitcursor.h"
-
-namespace {
-
-QString qs(const std::string &bytes)
-{
-    return displayText(bytes);
-}
-
-std::string bytes(const QString &path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-} // namespace
 
 MainWindow::MainWindow(MainWindowSetup setup)
     : FramelessWindow(QSize(kWidth, kHeight)), m_setup(std::move(setup))
@@ -61,13 +43,14 @@ MainWindow::MainWindow(MainWindowSetup setup)
 
     // Initialisation, in the order the stored state expects.
     m_state.load(*m_store);
-    setWindowTitle(QStringLiteral("Sonavert"));
+    m_dialogs = std::make_unique<AddDialogs>(this, m_state.settings, *m_store);
+    setWindowTitle(tr("Sonavert"));
     m_controls = std::make_unique<MainWindowControls>(*this, m_files.rows());
     m_list = m_controls->list;
     bindCommands();
-    m_currentFormat = m_controls->fillFormatSelector(m_currentFormat);
+    m_state.currentFormat = m_controls->fillFormatSelector(m_state.currentFormat);
     connect(m_controls->formatSelector, &QComboBox::currentIndexChanged, this,
-            [this] { m_currentFormat = m_controls->selectedFormat(); });
+            [this] { m_state.currentFormat = m_controls->selectedFormat(); });
     setAcceptDrops(true);
     m_arriving = new ArrivingFiles(
         [this] { return !isBusy() && !QApplication::activeModalWidget() && !QApplication::activePopupWidget(); },
@@ -92,7 +75,7 @@ MainWindow::~MainWindow()
 void MainWindow::bindCommands()
 {
     // Buttons, menus and keys all reach their commands through one dispatcher.
-    m_commands = new MainCommands(*this, qs(m_setup.helpFile));
+    m_commands = new MainCommands(*this, displayText(m_setup.helpFile));
     const MainWindowControls &c = *m_controls;
     const std::pair<QAbstractButton *, Command> commands[] = {
         {c.addFilesButton, Command::AddFiles},   {c.addFolderButton, Command::AddFolder},
@@ -125,7 +108,7 @@ void MainWindow::selectFormat(int index)
 
 void MainWindow::showOptions()
 {
-    runOptionsCommand(this, OptionsTarget{m_currentFormat, m_params, m_settings, m_extensionFilter,
+    runOptionsCommand(this, OptionsTarget{m_state.currentFormat, m_state.params, m_state.settings, m_state.extensionFilter,
                                           *m_store, [this](int format) { selectFormat(format); }});
 }
 
@@ -133,52 +116,18 @@ void MainWindow::showOptions()
 
 void MainWindow::addFiles()
 {
-    QStringList filters;
-    for (const std::string &filter : openFileFiltersForDialog())
-        filters << QString::fromStdString(filter);
-    // The dialog opens where files were last picked, as the system's own dialog
-    // remembers it; the first time in the home folder.
-    std::string start = m_settings.FilesFolder;
-    if (start.size() > 1 && start.back() == '/')
-        start.pop_back();
-    const QStringList picked = userPrompts().openFiles(
-        this, filters, start.empty() ? QDir::homePath() : qs(start));
-    if (picked.isEmpty())
-        return;
-    std::vector<std::string> pending;
-    for (const QString &path : picked)
-        pending.push_back(bytes(path));
-    const std::string &first = pending.front();
-    m_settings.FilesFolder = first.substr(0, first.rfind('/') + 1);
-    writeProgramSettings(*m_store, m_settings, FilesFolderGroup);
+    const std::vector<std::string> picked = m_dialogs->pickFiles();
     // Picked files pass neither the extension filter nor shortcut resolution.
-    startAddingRun()->addFiles(pending);
+    if (!picked.empty())
+        startAddingRun()->addFiles(picked);
 }
 
 void MainWindow::addFolder()
 {
-    // As with the custom output folder: a start folder picked as it stands keeps its own
-    // bytes (a name that is not UTF-8 survives), and a folder too long to be read back at
-    // the next start is searched but not kept.
-    const std::string start = chooserStartFolder(m_settings.Folder);
-    const QString shownStart = qs(start);
-    const QString chosen = userPrompts().chooseFolder(this, QStringLiteral("Please choose a folder:"), shownStart);
-    if (chosen.isEmpty())
+    const std::string folder = m_dialogs->pickFolder();
+    if (folder.empty())
         return;
     WaitCursor wait;
-    std::string folder = !start.empty() && chosen == shownStart ? start : bytes(chosen);
-    if (folder.back() != '/')
-        folder += '/';
-    if (const std::string kept = customFolderFromChoice(folder); !kept.empty()) {
-        m_settings.Folder = kept;
-        writeProgramSettings(*m_store, m_settings, FolderGroup);
-        m_store->sync();
-    }
-    searchFolderWithProgress(folder);
-}
-
-void MainWindow::searchFolderWithProgress(const std::string &folder)
-{
     searchAndAdd({folder}, false);
 }
 
@@ -196,7 +145,7 @@ void MainWindow::addArrived(const std::vector<std::string> &names, bool named)
 
 void MainWindow::searchAndAdd(const std::vector<std::string> &names, bool named)
 {
-    startAddingRun()->searchAndAdd(names, named, m_settings.EnableExtFilter != 0, m_extensionFilter);
+    startAddingRun()->searchAndAdd(names, named, m_state.settings.EnableExtFilter != 0, m_state.extensionFilter);
 }
 
 void MainWindow::openFiles(const std::vector<std::string> &names)
@@ -210,7 +159,7 @@ AddingRun *MainWindow::startAddingRun()
     m_removed.clear();
     setWorking(true);
     m_addingRun = std::make_unique<AddingRun>(AddingRunSetup{
-        this, m_list, &m_map, m_converterPath, simultaneousConversions(m_settings.SimultaneousConversions)});
+        this, m_list, &m_files.itemMap(), m_converterPath, simultaneousConversions(m_state.settings.SimultaneousConversions)});
     connect(m_addingRun.get(), &AddingRun::windowOpened, this, &MainWindow::addingWindowOpened);
     connect(m_addingRun.get(), &AddingRun::finished, this, &MainWindow::endAdding);
     return m_addingRun.get();
@@ -283,13 +232,13 @@ void MainWindow::undoRemove()
 
 void MainWindow::tellNoSelection()
 {
-    userPrompts().message(this, QStringLiteral("You should select a file at least."),
+    userPrompts().message(this, tr("You should select a file at least."),
                           UserPrompts::Icon::Information);
 }
 
 void MainWindow::tellEmptyList()
 {
-    userPrompts().message(this, QStringLiteral("There aren't files in list."),
+    userPrompts().message(this, tr("There aren't files in list."),
                           UserPrompts::Icon::Information);
 }
 
@@ -322,7 +271,7 @@ void MainWindow::runBatch(const std::vector<int> &rows)
     m_removed.clear();
     setWorking(true);
     m_batchRun = std::make_unique<BatchRun>(BatchRunSetup{
-        this, m_list, m_settings, m_currentFormat, m_params[static_cast<size_t>(m_currentFormat)], m_converterPath,
+        this, m_list, m_state.settings, m_state.currentFormat, m_state.params[static_cast<size_t>(m_state.currentFormat)], m_converterPath,
         m_setup.documentsFolder, m_setup.showInFolder, m_setup.notify});
     connect(m_batchRun.get(), &BatchRun::windowOpened, this, &MainWindow::batchWindowOpened);
     connect(m_batchRun.get(), &BatchRun::finished, this, &MainWindow::endBatch);
@@ -354,7 +303,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (m_batchRun) {
         event->ignore();
         if (!m_batchRun->cancelled() && !m_quitAfterBatch) {
-            userPrompts().ask(this, QStringLiteral("Files are still being converted. Cancel the conversions and quit?"),
+            userPrompts().ask(this, tr("Files are still being converted. Cancel the conversions and quit?"),
                               [self = QPointer<MainWindow>(this)](bool yes) {
                                   if (!yes || !self)
                                       return;
@@ -379,10 +328,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
             m_quitAfterAdding = true;
             QMetaObject::invokeMethod(this, &MainWindow::stopAddingAndClose, Qt::QueuedConnection);
         }
-        return;
-    }
-    if (isBusy()) {
-        event->ignore();
         return;
     }
     shutDown();

@@ -11,6 +11,7 @@
 #include "filelist/medialist.h"
 #include "options/appstate.h"
 
+class AddDialogs;
 class AddingProgressWindow;
 class ArrivingFiles;
 class AddingRun;
@@ -86,7 +87,6 @@ private:
     // Adds dropped names, or names from a command line (named: files are not
     // filtered); says so when the filter leaves nothing of them.
     void addArrived(const std::vector<std::string> &names, bool named);
-    void searchFolderWithProgress(const std::string &folder);
     // Rests the window and makes the adding run, which the caller starts.
     AddingRun *startAddingRun();
     // Searches the names (as dropped) off the window's thread while their files are added.
@@ -110,13 +110,8 @@ private:
     SettingsStore *m_store;
 
     AppState m_state;
-    // Shorthands for the parts of the state the jobs read.
-    ProgramSettings &m_settings = m_state.settings;
-    std::vector<std::string> &m_extensionFilter = m_state.extensionFilter;
-    int &m_currentFormat = m_state.currentFormat;
-    EncodingParamsSet &m_params = m_state.params;
     MediaList m_files;
-    MediaItemMap &m_map = m_files.itemMap();
+    std::unique_ptr<AddDialogs> m_dialogs;
 
     std::unique_ptr<MainWindowControls> m_controls;
     MediaListView *m_list = nullptr;

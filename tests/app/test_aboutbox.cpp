@@ -6,23 +6,10 @@
 #include "app/aboutbox.h"
 #include "app/shellactions.h"
 #include "ui/hyperlinklabel.h"
+#include "recordingactions.h"
 #include "whenmodal.h"
 
 namespace {
-
-class FakeOpener final : public ShellActions {
-public:
-    void openFile(const std::string &) override {}
-    void showInFolder(const std::string &) override {}
-    LinkResult openLink(const QString &link, bool showNormal) override
-    {
-        links << link;
-        showNormals << showNormal;
-        return LinkResult::Opened;
-    }
-    QStringList links;
-    QList<bool> showNormals;
-};
 
 } // namespace
 
@@ -30,12 +17,12 @@ class TestAboutBox : public QObject {
     Q_OBJECT
 
 private:
-    FakeOpener m_opener;
+    RecordingActions m_opener;
 
 private slots:
     void init()
     {
-        m_opener = FakeOpener();
+        m_opener = RecordingActions();
         setShellActions(&m_opener);
     }
 

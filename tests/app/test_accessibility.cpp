@@ -14,6 +14,7 @@
 #include "filelist/widgets/medialistview.h"
 #include "options/widgets/coptsheet.h"
 #include "platform/settingsstore.h"
+#include "fakeprompts.h"
 #include "scratchfolder.h"
 #include "ui/accessiblehyperlink.h"
 #include "ui/bcmenu.h"
@@ -95,18 +96,6 @@ QWidget *nextTabStop(QWidget *from)
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1String(", "))));                            \
     } while (false)
 
-class SilentPrompts : public UserPrompts {
-public:
-    void message(QWidget *, const QString &, Icon, const QString &) override {}
-    QStringList openFiles(QWidget *, const QStringList &, const QString &) override
-    {
-        ++fileDialogs;
-        return {};
-    }
-    QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    int fileDialogs = 0;
-};
-
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -114,7 +103,7 @@ class TestAccessibility : public QObject {
 
     std::unique_ptr<ScratchFolder> m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    SilentPrompts m_prompts;
+    FakePrompts m_prompts;
 
     std::unique_ptr<MainWindow> makeWindow()
     {

@@ -14,38 +14,14 @@
 #include "filelist/widgets/medialistview.h"
 #include "core/formatcatalogue.h"
 #include "platform/settingsstore.h"
+#include "fakeprompts.h"
+#include "recordingactions.h"
 #include "scratchfolder.h"
 #include "ui/bcmenu.h"
 #include "ui/userprompts.h"
 
 
 namespace {
-
-class RecordingActions final : public ShellActions {
-public:
-    void openFile(const std::string &path) override { calls << "open " + QString::fromStdString(path); }
-    void showInFolder(const std::string &path) override { calls << "show " + QString::fromStdString(path); }
-    LinkResult openLink(const QString &link, bool showNormal) override
-    {
-        calls << (showNormal ? "link " : "link(show) ") + link;
-        return result;
-    }
-    QStringList calls;
-    LinkResult result = LinkResult::Opened;
-};
-
-class CountingPrompts final : public UserPrompts {
-public:
-    void message(QWidget *, const QString &text, Icon, const QString &) override { messages << text; }
-    QStringList openFiles(QWidget *, const QStringList &, const QString &) override
-    {
-        ++fileDialogs;
-        return {};
-    }
-    QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    QStringList messages;
-    int fileDialogs = 0;
-};
 
 int viewerCount()
 {
@@ -80,7 +56,7 @@ private:
     std::unique_ptr<ScratchFolder> m_dir;
     std::unique_ptr<SettingsStore> m_store;
     RecordingActions m_shell;
-    CountingPrompts m_prompts;
+    FakePrompts m_prompts;
 
     std::unique_ptr<MainWindow> makeWindow(bool defaultFirstRunHelp = false)
     {
@@ -277,14 +253,14 @@ private slots:
         QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(list->selectedCount(), 0);
         QCOMPARE(list->rowCount(), 1);
-        QVERIFY(m_prompts.messages.isEmpty());
+        QVERIFY(m_prompts.messages.empty());
 
         // Ctrl+O from the format selector, Del with nothing selected.
         w->formatSelector()->setFocus();
         QTest::keyClick(w->formatSelector(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(m_prompts.fileDialogs, 1);
         QTest::keyClick(w->formatSelector(), Qt::Key_Delete);
-        QCOMPARE(m_prompts.messages, QStringList{"You should select a file at least."});
+        QCOMPARE(m_prompts.texts(), QStringList{"You should select a file at least."});
         QCOMPARE(w->formatSelector()->currentIndex(), 0);
     }
 
@@ -365,12 +341,12 @@ private slots:
                      "link https://www.kestrune.com/checkforupdates/?ver=2.7&build=719",
                      "link https://www.kestrune.com/",
                  }));
-        QVERIFY(m_prompts.messages.isEmpty());
+        QVERIFY(m_prompts.messages.empty());
         // A link that nothing takes is reported.
         m_shell.result = LinkResult::NoAssociation;
         help->findCommand(menuId(Command::CheckLatestVersion))->trigger();
         m_shell.result = LinkResult::Opened;
-        QCOMPARE(m_prompts.messages, QStringList{linkFailureMessage(LinkResult::NoAssociation)});
+        QCOMPARE(m_prompts.texts(), QStringList{linkFailureMessage(LinkResult::NoAssociation)});
     }
 
     void helpButtonOpensItsMenuBelowIt()
@@ -425,7 +401,7 @@ private slots:
                                 Command::BrowseDestinationFolder})
             commands->run(command);
         QVERIFY(m_shell.calls.isEmpty());
-        QVERIFY(m_prompts.messages.isEmpty());
+        QVERIFY(m_prompts.messages.empty());
     }
 
     void helpPageCoversEveryFormatAndStatus()

@@ -28,56 +28,13 @@
 #include "batch/widgets/batchprogresswindow.h"
 #include "filelist/widgets/medialistview.h"
 #include "platform/settingsstore.h"
+#include "fakeprompts.h"
 #include "scratchfolder.h"
 #include "shortcutfile.h"
 #include "sinewav.h"
 #include "ui/userprompts.h"
 
 namespace {
-
-class ScriptedPrompts : public UserPrompts {
-public:
-    struct Message {
-        QString text;
-        Icon icon;
-    };
-    void message(QWidget *, const QString &text, Icon icon, const QString &) override
-    {
-        messages.push_back({text, icon});
-    }
-    QStringList openFiles(QWidget *, const QStringList &filters, const QString &start) override
-    {
-        lastFilters = filters;
-        lastStart = start;
-        return files;
-    }
-    QString chooseFolder(QWidget *, const QString &title, const QString &start) override
-    {
-        lastTitle = title;
-        lastStart = start;
-        return folder;
-    }
-    void ask(QWidget *, const QString &text, std::function<void(bool)> answer) override
-    {
-        questions << text;
-        if (deferAnswers)
-            pending = std::move(answer);
-        else
-            answer(yes);
-    }
-
-    std::vector<Message> messages;
-    QStringList files;
-    QString folder;
-    QStringList lastFilters;
-    QString lastTitle;
-    QString lastStart;
-    QStringList questions;
-    bool yes = false;
-    // When set, ask() keeps the answer for the test to give later.
-    bool deferAnswers = false;
-    std::function<void(bool)> pending;
-};
 
 // The fake tool's reason for a file it cannot read, as the list shows it.
 const QString kUnreadable = QStringLiteral("No audio or video stream the converter can read.");
@@ -118,7 +75,7 @@ class TestMainWindow : public QObject {
 private:
     std::unique_ptr<ScratchFolder> m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    ScriptedPrompts m_prompts;
+    FakePrompts m_prompts;
     std::vector<std::string> m_shown;
     int m_helpOpened = 0;
 

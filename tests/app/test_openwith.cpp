@@ -131,15 +131,15 @@ private slots:
         w->openFiles({wav, notes});
         QTRY_COMPARE(w->fileList()->rowCount(), 2);
         QCOMPARE(sources(*w), (std::vector<std::string>{wav, notes}));
-        QVERIFY(prompts.messages.isEmpty());
+        QVERIFY(prompts.messages.empty());
 
         const QString told = QStringLiteral(
             "No file was added: none of them has an extension listed under \"Only add the following file "
             "extensions for \"Add Folder\" and Drag/Drop\" in Options.");
         w->openFiles({m_dir->file("folder")});
-        QTRY_COMPARE(prompts.messages, QStringList{told});
+        QTRY_COMPARE(prompts.texts(), QStringList{told});
         w->addDropped({m_dir->write("d.ogg", kAudio)});
-        QTRY_COMPARE(prompts.messages, (QStringList{told, told}));
+        QTRY_COMPARE(prompts.texts(), (QStringList{told, told}));
         QCOMPARE(w->fileList()->rowCount(), 2);
     }
 

@@ -1,5 +1,6 @@
 #include "app/shellactions.h"
 #include "platform/desktopentry.h"
+#include "recordingactions.h"
 #include "recordingprompts.h"
 
 #include <QDir>
@@ -9,18 +10,6 @@
 #include <QTest>
 
 namespace {
-
-class RecordingActions final : public ShellActions {
-public:
-    void openFile(const std::string &path) override { calls << "open " + QByteArray::fromStdString(path); }
-    void showInFolder(const std::string &path) override { calls << "show " + QByteArray::fromStdString(path); }
-    LinkResult openLink(const QString &link, bool showNormal) override
-    {
-        calls << "link " + link.toUtf8() + (showNormal ? " normal" : " show");
-        return LinkResult::BrowserNotStarted;
-    }
-    QList<QByteArray> calls;
-};
 
 } // namespace
 
@@ -39,13 +28,13 @@ private slots:
     void seamRecordsCalls()
     {
         RecordingActions recorder;
+        recorder.result = LinkResult::BrowserNotStarted;
         setShellActions(&recorder);
         openFile("/music/a.mp3");
         showInFolder("/music/b.wav");
         QCOMPARE(openLink(QStringLiteral("https://sonavert.example/"), true), LinkResult::BrowserNotStarted);
         setShellActions(nullptr);
-        QCOMPARE(recorder.calls, (QList<QByteArray>{"open /music/a.mp3", "show /music/b.wav",
-                                                    "link https://sonavert.example/ normal"}));
+        QCOMPARE(recorder.calls, (QStringList{"open /music/a.mp3", "show /music/b.wav", "link https://sonavert.example/"}));
     }
 
     // The desktop's opener missing from the PATH, or ending with a failure
@@ -74,7 +63,7 @@ private slots:
         qputenv("PATH", oldPath);
         // Nothing waited for the opener; its end comes from the event loop.
         QTRY_VERIFY_WITH_TIMEOUT(qApp->findChildren<QProcess *>().isEmpty(), 30000);
-        QCOMPARE(prompts.messages, told ? QStringList{openFailureMessage(file)} : QStringList{});
+        QCOMPARE(prompts.texts(), told ? QStringList{openFailureMessage(file)} : QStringList{});
     }
 
     void fileUrlKeepsEveryByte()

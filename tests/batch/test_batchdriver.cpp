@@ -9,19 +9,12 @@
 #include "batch/batchprogressdisplay.h"
 #include "batch/batchstatussink.h"
 #include "batch/batchtarget.h"
+#include "fakedisplay.h"
 #include "scratchfolder.h"
 
 namespace {
 
-class FakeLine : public ProgressDisplay {
-public:
-    void setUpperText(const std::string &text) override { texts.push_back(text); }
-    void setUpperPermille(int) override {}
-    void stepUpper(long) override {}
-    std::vector<std::string> texts;
-};
-
-class FakeDisplay : public BatchProgressDisplay {
+class FakeBatchDisplay : public BatchProgressDisplay {
 public:
     void setLineCount(int count) override { lines.resize(static_cast<size_t>(count)); }
     ProgressDisplay &line(int index) override { return lines.at(static_cast<size_t>(index)); }
@@ -30,7 +23,7 @@ public:
     void stepLower() override { ++lowerSteps; }
     void setTimes(const std::string &text) override { times = text; }
 
-    std::vector<FakeLine> lines;
+    std::vector<FakeDisplay> lines;
     std::vector<std::string> lowerTexts;
     int lowerMaximum = -1;
     int lowerSteps = 0;
@@ -62,7 +55,7 @@ struct Fixture {
     ScratchFolder dir;
     std::vector<MediaItem> items;
     std::vector<BatchEntry> batch;
-    FakeDisplay display;
+    FakeBatchDisplay display;
     FakeList list;
     std::vector<Running> running;
     std::vector<int> cancelledSlots;

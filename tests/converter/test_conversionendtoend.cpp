@@ -6,7 +6,9 @@
 #include "filelist/mediaitemmap.h"
 #include "core/encodingparams.h"
 #include "core/formatcatalogue.h"
+#include "fakedisplay.h"
 #include "fakerun.h"
+#include "vectorsink.h"
 #include "sinewav.h"
 
 #include <gtest/gtest.h>
@@ -18,16 +20,6 @@
 namespace {
 
 const std::string kTool = REAL_KESCVT;
-
-class VectorSink : public MediaListSink {
-public:
-    int addRowForItem(std::unique_ptr<MediaItem> item) override
-    {
-        rows.push_back(std::move(item));
-        return static_cast<int>(rows.size()) - 1;
-    }
-    std::vector<std::unique_ptr<MediaItem>> rows;
-};
 
 } // namespace
 
@@ -58,9 +50,9 @@ TEST(ConversionEndToEnd, WavIsProbedResolvedConvertedToMp3AndProbesBack)
     ASSERT_EQ(resolveOutputPath(item, settings, formatEntry(kMp3).extension, {}, status), TargetOutcome::Resolved) << status;
     EXPECT_EQ(item.outputPath, dir / "out/-tone.mp3");
 
-    MemoryProgress progress;
+    FakeDisplay progress;
     ASSERT_EQ(convertNow(runner, kTool, item, kMp3, defaultEncodingParams(kMp3), progress), 1);
-    EXPECT_EQ(progress.upperText, "Converting -tone.wav...100%");
+    EXPECT_EQ(progress.upperText(), "Converting -tone.wav...100%");
     EXPECT_EQ(folderEntries(dir / "out"), (std::set<std::string>{"-tone.mp3"}));
 
     MediaItem back;

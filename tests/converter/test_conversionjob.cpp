@@ -1,6 +1,7 @@
 #include "batch/outputpathresolver.h"
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
+#include "fakedisplay.h"
 #include "fakerun.h"
 
 #include <gtest/gtest.h>
@@ -44,9 +45,9 @@ protected:
 
     int convert(MediaItem &item, bool cancel = false)
     {
-        MemoryProgress progress(cancel);
+        FakeDisplay progress(cancel);
         return convertNow(runner, kTool, item, kMp3, mp3Params(), progress,
-                          [&progress] { return progress.cancelRequested(); });
+                          [&progress] { return progress.cancel; });
     }
 
     ScratchFolder dir;
@@ -115,7 +116,7 @@ TEST_F(ConversionJob, FailureWithoutATargetLeavesNothing)
 
     MediaItem other = source("b.wav", "x\n");
     other.outputPath = dir / "b.mp3";
-    MemoryProgress progress;
+    FakeDisplay progress;
     EXPECT_EQ(convertNow(runner, dir / "no-such-tool", other, kMp3, mp3Params(), progress), 0);
     EXPECT_EQ(folderEntries(dir.path()), (std::set<std::string>{"a.wav", "b.wav", "fake.log"}));
 }

@@ -4,6 +4,7 @@
 #include "filelist/mediaprobe.h"
 #include "filelist/mediaitemmap.h"
 #include "fakerun.h"
+#include "vectorsink.h"
 
 #include <gtest/gtest.h>
 
@@ -17,16 +18,6 @@ namespace {
 const std::string kTool = FAKE_KESCVT;
 const char *kAudio = "Duration: 00:01:05.50, start: 0.000000, bitrate: 128 kb/s\n"
                      "  Stream #0.0: Audio: mp3, 44100 Hz, stereo, fltp, 128 kb/s\n";
-
-class VectorSink : public MediaListSink {
-public:
-    int addRowForItem(std::unique_ptr<MediaItem> item) override
-    {
-        rows.push_back(std::move(item));
-        return static_cast<int>(rows.size()) - 1;
-    }
-    std::vector<std::unique_ptr<MediaItem>> rows;
-};
 
 class MediaProbe : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 // snapshot of a tree, the test process's children and open descriptors).
 #pragma once
 
+#include "fakedisplay.h"
 #include "scratchfolder.h"
 #include "sinewav.h"
 
@@ -49,29 +50,6 @@ public:
     ~Watchdog();
     Watchdog(const Watchdog &) = delete;
     Watchdog &operator=(const Watchdog &) = delete;
-};
-
-// The batch progress window in memory. pass() is called at the start of a
-// run and every 100 ms while it runs (see runnow.h); onPump, when set, runs
-// there with the pass number (from 1). Setting cancel presses Cancel.
-class ScriptedProgress : public ProgressDisplay {
-public:
-    void setUpperText(const std::string &text) override { upperText = text; }
-    void setUpperPermille(int p) override { permille = p; }
-    void stepUpper(long) override {}
-    bool pass()
-    {
-        ++pumps;
-        if (onPump)
-            onPump(*this);
-        return cancel;
-    }
-
-    std::string upperText;
-    int permille = 0;
-    int pumps = 0;
-    bool cancel = false;
-    std::function<void(ScriptedProgress &)> onPump;
 };
 
 } // namespace hostile

@@ -42,7 +42,7 @@ protected:
         return item;
     }
 
-    int convert(MediaItem &item, int format, ScriptedProgress &progress)
+    int convert(MediaItem &item, int format, FakeDisplay &progress)
     {
         const Watchdog watchdog(120);
         return convertNow(runner, kTool, item, format, defaultEncodingParams(format), progress,
@@ -65,10 +65,10 @@ protected:
 };
 
 // Kills the converter with SIGKILL once it has reported progress.
-void killWhenProgressShows(ScriptedProgress &progress, bool &killed)
+void killWhenProgressShows(FakeDisplay &progress, bool &killed)
 {
-    progress.onPump = [&killed](ScriptedProgress &p) {
-        if (killed || p.permille == 0)
+    progress.onPump = [&killed, &progress] {
+        if (killed || progress.permille() == 0)
             return;
         for (pid_t child : childProcesses()) {
             const std::string stat = readFile("/proc/" + std::to_string(child) + "/stat");
@@ -91,7 +91,7 @@ TEST_F(Faults, ToolKilledHalfWayIsAFailureAndLeavesTargetsAlone)
 
     // Without a target: nothing under the final name afterwards.
     item.outputPath = dir / "long.mp3";
-    ScriptedProgress progress;
+    FakeDisplay progress;
     bool killed = false;
     killWhenProgressShows(progress, killed);
     EXPECT_EQ(convert(item, kMp3, progress), 0);
@@ -103,7 +103,7 @@ TEST_F(Faults, ToolKilledHalfWayIsAFailureAndLeavesTargetsAlone)
     // Over an existing target (the overwrite policy): the old file stays whole.
     writeFile(dir / "old.mp3", "an earlier conversion");
     item.outputPath = dir / "old.mp3";
-    ScriptedProgress again;
+    FakeDisplay again;
     killed = false;
     killWhenProgressShows(again, killed);
     EXPECT_EQ(convert(item, kMp3, again), 0);
@@ -138,7 +138,7 @@ TEST_F(Faults, FullDiskIsAFailureAndAnExistingTargetSurvives)
             rlimit small = saved;
             small.rlim_cur = kLimit;
             ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-            ScriptedProgress progress;
+            FakeDisplay progress;
             const int result = convert(item, format, progress);
             ::setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, previous);
@@ -182,10 +182,10 @@ TEST_F(Faults, CancelAtAnyMomentLeavesNothingBehind)
             writeFile(target, "an earlier conversion");
         item.outputPath = target;
 
-        ScriptedProgress progress;
-        progress.onPump = [moment](ScriptedProgress &p) {
-            if (p.pumps >= moment)
-                p.cancel = true;
+        FakeDisplay progress;
+        progress.onPump = [moment, &progress] {
+            if (progress.pumps >= moment)
+                progress.cancel = true;
         };
         const int result = convert(item, kMp3, progress);
 

@@ -119,7 +119,7 @@ protected:
         item.sampleRate = 44100;
         item.audioChannels = 2;
         item.outputPath = root / "make.mp3";
-        ScriptedProgress progress;
+        FakeDisplay progress;
         EXPECT_EQ(convertNow(runner, kTool, item, kMp3, defaultEncodingParams(kMp3), progress), 1);
         const std::string bytes = readFile(item.outputPath);
         ::unlink(item.outputPath.c_str());

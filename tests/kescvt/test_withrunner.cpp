@@ -5,6 +5,7 @@
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
 #include "converter/progressdisplay.h"
+#include "fakedisplay.h"
 #include "core/mediaitem.h"
 #include "core/encodingparams.h"
 #include "core/formatcatalogue.h"
@@ -28,17 +29,6 @@
 #include "runnow.h"
 
 namespace {
-
-class MemoryDisplay : public ProgressDisplay {
-public:
-    void setUpperText(const std::string &text) override { texts.push_back(text); }
-    void setUpperPermille(int permille) override { lastPermille = permille; }
-    void stepUpper(long count) override { steps += static_cast<int>(count); }
-
-    std::vector<std::string> texts;
-    int lastPermille = 0;
-    int steps = 0;
-};
 
 std::vector<std::string> probeCommand(const std::string &source, bool prefixed = false)
 {
@@ -112,13 +102,13 @@ TEST(WithRunner, EveryCatalogueFormatConvertsToAHundredPercent)
         const FormatEntry &format = formatEntry(index);
         MediaItem item = source;
         item.outputPath = dir.file("out" + std::to_string(index) + "." + format.extension);
-        MemoryDisplay display;
+        FakeDisplay display;
         ConversionEnd end;
         ASSERT_EQ(convertNow(runner, KESCVT_PATH, item, index, defaultEncodingParams(index), display, {}, &end), 1)
             << format.displayName << ": exit " << end.report.exitCode;
         ASSERT_FALSE(display.texts.empty()) << format.displayName;
         EXPECT_EQ(display.texts.back(), "Converting song.wav...100%") << format.displayName;
-        EXPECT_EQ(display.lastPermille, 1000) << format.displayName;
+        EXPECT_EQ(display.permille(), 1000) << format.displayName;
 
         MediaItem back;
         ASSERT_TRUE(probeNow(runner, probeCommand(item.outputPath), back).success) << format.displayName;
@@ -133,7 +123,7 @@ TEST(WithRunner, EveryCatalogueFormatConvertsToAHundredPercent)
     item.outputPath = dir.file("bad.mp3");
     EncodingParams bad = defaultEncodingParams(0);
     bad.AudioCodec = "nosuch";
-    MemoryDisplay failed;
+    FakeDisplay failed;
     EXPECT_EQ(convertNow(runner, KESCVT_PATH, item, 0, bad, failed), 0);
     EXPECT_FALSE(fileExists(dir.file("bad.mp3")));
 }

@@ -22,6 +22,7 @@
 #include "ui/colourlist.h"
 #include "ui/colourlistdelegate.h"
 #include "ui/userprompts.h"
+#include "fakeprompts.h"
 #include "whenmodal.h"
 
 namespace {
@@ -35,32 +36,6 @@ constexpr int kAiff = 9;
 constexpr int kAu = 10;
 constexpr int kAmrNb = 12;
 constexpr int kAmrWb = 13;
-
-class FakePrompts final : public UserPrompts {
-public:
-    struct Message {
-        QString text;
-        Icon icon;
-        QString caption;
-    };
-
-    void message(QWidget *, const QString &text, Icon icon, const QString &caption) override
-    {
-        messages.append({text, icon, caption});
-    }
-    QStringList openFiles(QWidget *, const QStringList &, const QString &) override { return {}; }
-    QString chooseFolder(QWidget *, const QString &title, const QString &start) override
-    {
-        folderTitle = title;
-        folderStart = start;
-        return folderAnswer;
-    }
-
-    QList<Message> messages;
-    QString folderAnswer;
-    QString folderTitle;
-    QString folderStart;
-};
 
 template <typename T>
 T *child(QWidget *parent, const char *name)
@@ -291,14 +266,14 @@ void TestOptionsSheet::generalPageBrowse()
     auto *browse = child<QPushButton>(&page, "browseButton");
 
     custom->setText(QStringLiteral("/typed/"));
-    m_prompts.folderAnswer = QStringLiteral("/picked/here");
+    m_prompts.folder = QStringLiteral("/picked/here");
     browse->click();
-    QCOMPARE(m_prompts.folderTitle, QStringLiteral("Please choose an output folder:"));
-    QCOMPARE(m_prompts.folderStart, QStringLiteral("/typed"));
+    QCOMPARE(m_prompts.lastTitle, QStringLiteral("Please choose an output folder:"));
+    QCOMPARE(m_prompts.lastStart, QStringLiteral("/typed"));
     QCOMPARE(custom->text(), QStringLiteral("/picked/here/"));
 
     // Cancelling the chooser changes nothing.
-    m_prompts.folderAnswer.clear();
+    m_prompts.folder.clear();
     browse->click();
     QCOMPARE(custom->text(), QStringLiteral("/picked/here/"));
     QVERIFY(page.leave());
@@ -317,9 +292,9 @@ void TestOptionsSheet::generalPageBrowse()
     QCOMPARE(odd.options().FilterExts, options.FilterExts);
     child<QLineEdit>(&odd, "filterEdit")->end(false);
     QTest::keyClicks(child<QLineEdit>(&odd, "filterEdit"), QStringLiteral(",wav"));
-    m_prompts.folderAnswer = QFile::decodeName("/m\xe9lodie/\xff");
+    m_prompts.folder = QFile::decodeName("/m\xe9lodie/\xff");
     child<QPushButton>(&odd, "browseButton")->click();
-    QCOMPARE(m_prompts.folderStart, m_prompts.folderAnswer);
+    QCOMPARE(m_prompts.lastStart, m_prompts.folder);
     QVERIFY(odd.leave());
     QCOMPARE(odd.options().DestSpecifiedFolder, options.DestSpecifiedFolder);
     QCOMPARE(odd.options().FilterExts, options.FilterExts + ",wav");
@@ -370,14 +345,14 @@ void TestOptionsSheet::generalPageLeavingChecks()
     const bool left = page.leave();
     QCOMPARE(left, message.isEmpty());
     if (!left) {
-        QCOMPARE(m_prompts.messages.size(), 1);
+        QCOMPARE(m_prompts.messages.size(), size_t(1));
         QCOMPARE(m_prompts.messages[0].text, message);
         QCOMPARE(m_prompts.messages[0].icon, UserPrompts::Icon::Warning);
         QCOMPARE(m_prompts.messages[0].caption, QStringLiteral("Sonavert"));
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         return;
     }
-    QVERIFY(m_prompts.messages.isEmpty());
+    QVERIFY(m_prompts.messages.empty());
     QCOMPARE(QString::fromStdString(page.options().FilterExts), stored);
     QCOMPARE(page.options().TargetExistsOpt, TargetExists::Skip);
 }
@@ -418,7 +393,7 @@ void TestOptionsSheet::generalPageLoudness()
         m_prompts.messages.clear();
         target->setText(text);
         QVERIFY(!page.leave());
-        QCOMPARE(m_prompts.messages.size(), 1);
+        QCOMPARE(m_prompts.messages.size(), size_t(1));
         QCOMPARE(m_prompts.messages[0].text, message);
         QCOMPARE(QApplication::focusWidget(), target);
     }
@@ -509,10 +484,10 @@ void TestOptionsSheet::audioPageChecks()
     const bool left = page.leave();
     QCOMPARE(left, refusal.isEmpty());
     if (left) {
-        QVERIFY(m_prompts.messages.isEmpty());
+        QVERIFY(m_prompts.messages.empty());
         return;
     }
-    QCOMPARE(m_prompts.messages.size(), 1);
+    QCOMPARE(m_prompts.messages.size(), size_t(1));
     QVERIFY(m_prompts.messages[0].text.startsWith(refusal + QLatin1Char('\n')));
     QCOMPARE(m_prompts.messages[0].icon, UserPrompts::Icon::Warning);
     QWidget *focus = QApplication::focusWidget();
@@ -608,7 +583,7 @@ void TestOptionsSheet::audioPageUnknownCodecAndVolume()
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QCOMPARE(child<QLineEdit>(&again, "volumeBox")->text(), QString());
     QVERIFY(!again.leave());
-    QCOMPARE(m_prompts.messages.size(), 1);
+    QCOMPARE(m_prompts.messages.size(), size_t(1));
     QCOMPARE(m_prompts.messages[0].text, QStringLiteral("Please enter an integer."));
     QCOMPARE(QApplication::focusWidget(), child<QWidget>(&again, "volumeBox"));
 }
@@ -634,12 +609,12 @@ void TestOptionsSheet::sheetRefusesToLeaveInvalidPage()
     tabs->setCurrentIndex(1);
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(sheet.activePage(), 0);
-    QCOMPARE(m_prompts.messages.size(), 1);
+    QCOMPARE(m_prompts.messages.size(), size_t(1));
     QCOMPARE(m_prompts.messages[0].text, QStringLiteral("Please choose an output folder."));
 
     sheet.accept();
     QCOMPARE(sheet.result(), int(QDialog::Rejected));
-    QCOMPARE(m_prompts.messages.size(), 2);
+    QCOMPARE(m_prompts.messages.size(), size_t(2));
 
     child<QLineEdit>(general, "customFolderEdit")->setText(QStringLiteral("/out/"));
     tabs->setCurrentIndex(1);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "converter/progressdisplay.h"
 #include "scratchfolder.h"
 
 #include <cstdlib>
@@ -41,20 +40,4 @@ public:
 
 private:
     std::string m_path;
-};
-
-// The progress window in memory; Cancel can be pressed from the start.
-class MemoryProgress : public ProgressDisplay {
-public:
-    explicit MemoryProgress(bool cancel = false) : m_cancel(cancel) {}
-    void setUpperText(const std::string &text) override { upperText = text; }
-    void setUpperPermille(int permille) override { this->permille = permille; }
-    void stepUpper(long count) override { permille += 10 * static_cast<int>(count); }
-    bool cancelRequested() const { return m_cancel; }
-
-    std::string upperText;
-    int permille = 0;
-
-private:
-    bool m_cancel;
 };

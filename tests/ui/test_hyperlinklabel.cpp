@@ -1,42 +1,14 @@
 #include "app/shellactions.h"
 #include "ui/hyperlinklabel.h"
 #include "ui/userprompts.h"
+#include "fakeprompts.h"
+#include "recordingactions.h"
 
 #include <QCursor>
 #include <QEnterEvent>
 #include <QTest>
 
 namespace {
-
-class FakeOpener final : public ShellActions {
-public:
-    void openFile(const std::string &) override {}
-    void showInFolder(const std::string &) override {}
-    LinkResult openLink(const QString &link, bool showNormal) override
-    {
-        links << link;
-        lastShowNormal = showNormal;
-        return result;
-    }
-    LinkResult result = LinkResult::Opened;
-    QStringList links;
-    bool lastShowNormal = true;
-};
-
-class FakePrompts final : public UserPrompts {
-public:
-    void message(QWidget *, const QString &text, Icon icon, const QString &caption) override
-    {
-        texts << text;
-        lastIcon = icon;
-        lastCaption = caption;
-    }
-    QStringList openFiles(QWidget *, const QStringList &, const QString &) override { return {}; }
-    QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    QStringList texts;
-    Icon lastIcon = Icon::Information;
-    QString lastCaption;
-};
 
 void enter(QWidget &widget)
 {
@@ -62,8 +34,8 @@ private slots:
     {
         setShellActions(&m_opener);
         setUserPrompts(&m_prompts);
-        m_opener = FakeOpener();
-        m_prompts.texts.clear();
+        m_opener = RecordingActions();
+        m_prompts.messages.clear();
     }
 
     void cleanup()
@@ -130,12 +102,12 @@ private slots:
         label.setLinkOpener(openLinkFromLabel);
         QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(m_opener.links, QStringList{QStringLiteral("mailto:help@sonavert.example")});
-        QVERIFY(!m_opener.lastShowNormal);
+        QVERIFY(!m_opener.showNormals.last());
         QVERIFY(label.isVisited());
         QVERIFY(!label.isHovering());
         QCOMPARE(label.textColour(), QColor(0x55, 0x1A, 0x8B));
         QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0x55, 0x1A, 0x8B));
-        QVERIFY(m_prompts.texts.isEmpty());
+        QVERIFY(m_prompts.messages.empty());
     }
 
     void failedClickClearsVisitedAndReports()
@@ -148,15 +120,15 @@ private slots:
         label.followLink();
         QVERIFY(!label.isVisited());
         QCOMPARE(label.textColour(), QColor(0x00, 0x00, 0xEE));
-        QCOMPARE(m_prompts.texts,
+        QCOMPARE(m_prompts.texts(),
                  QStringList{QStringLiteral("Unable to open hyperlink:\n\nThere is no application associated\n"
                                             "with the given filename extension.")});
-        QCOMPARE(m_prompts.lastIcon, UserPrompts::Icon::Warning);
-        QCOMPARE(m_prompts.lastCaption, QStringLiteral("test_hyperlinklabel"));
+        QCOMPARE(m_prompts.messages.back().icon, UserPrompts::Icon::Warning);
+        QCOMPARE(m_prompts.messages.back().caption, QStringLiteral("test_hyperlinklabel"));
     }
 
 private:
-    FakeOpener m_opener;
+    RecordingActions m_opener;
     FakePrompts m_prompts;
 };
 
