@@ -5,6 +5,7 @@
 
 #include "filelist/widgets/addingprogresswindow.h"
 #include "filelist/mediaprobe.h"
+#include "converter/failurereason.h"
 #include "converter/probeservice.h"
 #include "filelist/addfiles.h"
 #include "filelist/foldersearch.h"
@@ -108,7 +109,7 @@ void AddingRun::startAdding(const std::vector<std::string> &pending, bool morePe
 
 void AddingRun::end()
 {
-    m_failures = m_adder->failureText();
+    m_failures = m_adder->displayedFailureText();
     m_toolFailure = m_adder->toolFailure();
     m_search.reset();
     m_adder.reset();
@@ -123,9 +124,10 @@ void AddingRun::report()
 {
     QWidget *window = m_setup.window;
     if (!m_toolFailure.empty())
-        userPrompts().message(window, qs(m_setup.converterPath + ": " + m_toolFailure), UserPrompts::Icon::Warning);
-    if (!m_failures.empty())
-        userPrompts().message(window, qs(failedFilesMessage(m_failures)), UserPrompts::Icon::Warning);
+        userPrompts().message(window, qs(m_setup.converterPath + ": ") + displayedFailureReason(m_toolFailure),
+                              UserPrompts::Icon::Warning);
+    if (!m_failures.isEmpty())
+        userPrompts().message(window, displayedFailedFilesMessage(m_failures), UserPrompts::Icon::Warning);
     // Files arrived and the filter took them all: without a word the window would look
     // as if it had not noticed them.
     if (m_found == 0 && m_filteredOut > 0)

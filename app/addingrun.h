@@ -61,6 +61,6 @@ private:
     std::unique_ptr<FileAdder> m_adder;
     std::size_t m_found = 0;
     int m_filteredOut = 0;  // files the extension filter left out of the search
-    std::string m_failures;
+    QString m_failures;
     std::string m_toolFailure;
 };

@@ -10,6 +10,7 @@
 #include "batch/widgets/batchprogresswindow.h"
 #include "converter/conversionjob.h"
 #include "converter/converterrunner.h"
+#include "converter/failurereason.h"
 #include "filelist/widgets/medialistview.h"
 #include "core/formatcatalogue.h"
 #include "options/loudnessoptions.h"
@@ -125,16 +126,20 @@ void BatchRun::report()
     // A long batch that ends while the user is elsewhere is worth a word.
     if (m_elapsed > std::chrono::seconds(10) && !window->isActiveWindow())
         m_setup.notify(QStringLiteral("Sonavert"),
-                       qs(BatchDriver::outcomeText(m_count, static_cast<int>(m_failures.size()))));
+                       displayedText(qs(BatchDriver::outcomeText(m_count, static_cast<int>(m_failures.size())))));
     if (!m_toolFailure.empty())
-        userPrompts().message(window, qs(m_setup.converterPath + ": " + m_toolFailure), UserPrompts::Icon::Warning);
+        userPrompts().message(window, qs(m_setup.converterPath + ": ") + displayedFailureReason(m_toolFailure),
+                              UserPrompts::Icon::Warning);
     else if (!m_failures.empty() || !m_fallbacks.empty()) {
         // Rows that went to the Documents folder look like any success: the
         // end message is where the user learns it.
-        std::string text = m_failures.empty() ? std::string() : BatchDriver::failureSummary(m_failures, m_count);
+        QString text = m_failures.empty()
+                           ? QString()
+                           : BatchDriver::displayedSummary(BatchDriver::failureSummary(m_failures, m_count), m_failures);
         if (!m_fallbacks.empty())
-            text += (text.empty() ? "" : "\n") + BatchDriver::fallbackSummary(m_fallbacks, m_count);
-        userPrompts().message(window, qs(text),
+            text += (text.isEmpty() ? QString() : QStringLiteral("\n"))
+                    + BatchDriver::displayedSummary(BatchDriver::fallbackSummary(m_fallbacks, m_count), m_fallbacks);
+        userPrompts().message(window, text,
                               m_failures.empty() ? UserPrompts::Icon::Information : UserPrompts::Icon::Warning);
     }
 }

@@ -29,26 +29,24 @@ MainWindowControls::MainWindowControls(QWidget &window, MediaListModel *rows) : 
     QWidget *w = &window;
     list = new MediaListView(rows, w);
 
-    addFilesButton = makeButton(w, {11, 72, 107, 27}, QStringLiteral("&Add Files"), QStringLiteral("Add files"));
-    addFolderButton = makeButton(w, {11, 115, 107, 27}, QStringLiteral("Add &Folder"),
-                                 QStringLiteral("Add files from a folder"));
-    removeAllButton = makeButton(w, {11, 161, 107, 27}, QStringLiteral("Remove A&ll"),
-                                 QStringLiteral("Remove all files in list"));
-    convertButton = makeButton(w, {11, 206, 107, 27}, QStringLiteral("&Convert"), QStringLiteral("Convert all files"));
+    addFilesButton = makeButton(w, {11, 72, 107, 27}, tr("&Add Files"), tr("Add files"));
+    addFolderButton = makeButton(w, {11, 115, 107, 27}, tr("Add &Folder"), tr("Add files from a folder"));
+    removeAllButton = makeButton(w, {11, 161, 107, 27}, tr("Remove A&ll"), tr("Remove all files in list"));
+    convertButton = makeButton(w, {11, 206, 107, 27}, tr("&Convert"), tr("Convert all files"));
 
     formatSelector = new QComboBox(w);
     formatSelector->setEditable(false);
     // 23 pixels high, so it sits inside the selector's frame drawn on the skin.
     formatSelector->setGeometry(14, 239, 98, 23);
-    formatSelector->setToolTip(QStringLiteral("Output format"));
+    formatSelector->setToolTip(tr("Output format"));
     formatSelector->setMaxVisibleItems(kFormatCount);
 
-    optionsButton = makeButton(w, {11, 278, 107, 27}, QStringLiteral("&Options"), QStringLiteral("Options"));
+    optionsButton = makeButton(w, {11, 278, 107, 27}, tr("&Options"), tr("Options"));
     linkButton = makeButton(w, {9, 507, 113, 20}, QString::fromLatin1(siteaddresses::kSiteHost),
-                            QStringLiteral("Visit %1 Homepage").arg(QStringLiteral("Sonavert")));
-    helpButton = makeButton(w, {624, 11, 21, 21}, QStringLiteral("?"), QStringLiteral("Help"));
-    minimizeButton = makeButton(w, {647, 11, 21, 21}, QStringLiteral("_"), QStringLiteral("Minimize"));
-    closeButton = makeButton(w, {669, 11, 21, 21}, QStringLiteral("x"), QStringLiteral("Close"));
+                            tr("Visit %1 Homepage").arg(QStringLiteral("Sonavert")));
+    helpButton = makeButton(w, {624, 11, 21, 21}, QStringLiteral("?"), tr("Help"));
+    minimizeButton = makeButton(w, {647, 11, 21, 21}, QStringLiteral("_"), tr("Minimize"));
+    closeButton = makeButton(w, {669, 11, 21, 21}, QStringLiteral("x"), tr("Close"));
 
     dress();
     layout();
@@ -63,7 +61,7 @@ MainWindowControls::MainWindowControls(QWidget &window, MediaListModel *rows) : 
 int MainWindowControls::fillFormatSelector(int current)
 {
     for (int n = 0; n < kFormatCount; ++n)
-        formatSelector->addItem(QStringLiteral(" to ") + QString::fromUtf8(formatEntry(n).displayName), n);
+        formatSelector->addItem(tr(" to %1").arg(QString::fromUtf8(formatEntry(n).displayName)), n);
     formatSelector->view()->setMinimumWidth(160);
     const int row = formatSelector->findData(current);
     formatSelector->setCurrentIndex(row >= 0 ? row : 0);

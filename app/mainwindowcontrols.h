@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <QCoreApplication>
 #include <QPixmap>
 #include <QPointer>
 #include <QSize>
@@ -17,6 +18,8 @@ class QPainter;
 // order, dressed, and moved with the window's size. The left pane keeps its
 // rectangles, the title buttons follow the right edge, the link the bottom.
 class MainWindowControls {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowControls)
+
 public:
     // The size the skin is drawn for: the default and the smallest.
     static constexpr int kWidth = 699;

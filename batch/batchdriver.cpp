@@ -5,11 +5,14 @@
 
 #include <sys/stat.h>
 
+#include <QFile>
+
 #include "batch/albumpass.h"
 #include "batch/batchprogressdisplay.h"
 #include "batch/linestack.h"
 #include "batch/batchstatussink.h"
 #include "common/pathparts.h"
+#include "converter/failurereason.h"
 #include "converter/progressdisplay.h"
 
 namespace {
@@ -280,6 +283,15 @@ std::string BatchDriver::failureSummary(const std::vector<BatchFailure> &failure
                        + (count == 1 ? "" : "s") + (failures.size() == 1 ? " was" : " were") + " not converted.\n\n";
     for (const BatchFailure &failure : failures)
         text += failure.name + ": " + failure.reason + "\n";
+    return text;
+}
+
+QString BatchDriver::displayedSummary(const std::string &summary, const std::vector<BatchFailure> &files)
+{
+    const auto decoded = [](const std::string &bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); };
+    QString text = displayedText(decoded(summary.substr(0, summary.find("\n\n")))) + QStringLiteral("\n\n");
+    for (const BatchFailure &file : files)
+        text += decoded(file.name) + QStringLiteral(": ") + displayedText(decoded(file.reason)) + u'\n';
     return text;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <QString>
+
 #include "batch/linestack.h"
 #include "batch/outputpathresolver.h"
 #include "converter/conversionjob.h"
@@ -118,6 +120,9 @@ public:
     static std::string failureSummary(const std::vector<BatchFailure> &failures, int count);
     // "2 of 10 files went to the Documents folder." and one "name: note" line each.
     static std::string fallbackSummary(const std::vector<BatchFailure> &fallbacks, int count);
+    // One of those summaries as the user reads it: the heading and each file's
+    // reason in the user's language, the file names as they are.
+    static QString displayedSummary(const std::string &summary, const std::vector<BatchFailure> &files);
 
 private:
     void submitEntries();

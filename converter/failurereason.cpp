@@ -89,7 +89,39 @@ constexpr const char *kKnownReasons[] = {
     QT_TRANSLATE_NOOP("FailureReason", "The FLAC encoder wrote a frame that cannot be joined."),
 };
 
+// Texts the batch and the adding keep in English in their rows and reports,
+// translated where they are shown. The closer wordings come first here too.
+constexpr const char *kKnownTexts[] = {
+    QT_TRANSLATE_NOOP("BatchText", "Converting..."),
+    QT_TRANSLATE_NOOP("BatchText", "Cancelled"),
+    QT_TRANSLATE_NOOP("BatchText", "Conversion Failure"),
+    QT_TRANSLATE_NOOP("BatchText", "Saved as %1"),
+    QT_TRANSLATE_NOOP("BatchText", "Converting %1 of %2 file(s) to %3..."),
+    QT_TRANSLATE_NOOP("BatchText", "Converting %1..."),
+    QT_TRANSLATE_NOOP("BatchText", "Measuring loudness %1 of %2..."),
+    QT_TRANSLATE_NOOP("BatchText", "Measuring %1..."),
+    QT_TRANSLATE_NOOP("BatchText", "Elapsed %1, remaining %2"),
+    QT_TRANSLATE_NOOP("BatchText", "Elapsed %1, estimating the time remaining..."),
+    QT_TRANSLATE_NOOP("BatchText", "Loudness undefined (digital silence): no loudness tags were written."),
+    QT_TRANSLATE_NOOP("BatchText", "%1 file converted"),
+    QT_TRANSLATE_NOOP("BatchText", "%1 files converted"),
+    QT_TRANSLATE_NOOP("BatchText", "%1 converted, %2 failed"),
+    QT_TRANSLATE_NOOP("BatchText", "%1 of %2 file was not converted."),
+    QT_TRANSLATE_NOOP("BatchText", "%1 of %2 files was not converted."),
+    QT_TRANSLATE_NOOP("BatchText", "%1 of %2 files were not converted."),
+    QT_TRANSLATE_NOOP("BatchText", "%1 of %2 file went to the Documents folder."),
+    QT_TRANSLATE_NOOP("BatchText", "%1 of %2 files went to the Documents folder."),
+    QT_TRANSLATE_NOOP("BatchText", "Adding file %1 of %2..."),
+    QT_TRANSLATE_NOOP("BatchText", "Failed to load the following files."),
+    QT_TRANSLATE_NOOP("BatchText", "<more files>..."),
+};
+
+// The one text whose placeholder holds another reason, itself translated.
+constexpr const char *kDocumentsNote =
+    QT_TRANSLATE_NOOP("BatchText", "%1, so the file went to the Documents folder instead.");
+
 struct KnownReason {
+    const char *context;
     const char *text;
     QRegularExpression pattern;
 };
@@ -100,17 +132,34 @@ const std::vector<KnownReason> &knownReasons()
     static const std::vector<KnownReason> reasons = [] {
         std::vector<KnownReason> list;
         static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
-        for (const char *text : kKnownReasons) {
+        const auto add = [&list](const char *context, const char *text) {
             const QStringList pieces = QString::fromUtf8(text).split(placeholder);
             QStringList escaped;
             for (const QString &piece : pieces)
                 escaped << QRegularExpression::escape(piece);
             const QString pattern = u'^' + escaped.join(QStringLiteral("(.+)")) + u'$';
-            list.push_back({text, QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)});
-        }
+            list.push_back(
+                {context, text, QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)});
+        };
+        for (const char *text : kKnownReasons)
+            add("FailureReason", text);
+        for (const char *text : kKnownTexts)
+            add("BatchText", text);
+        add("BatchText", kDocumentsNote);
         return list;
     }();
     return reasons;
+}
+
+QString displayedLine(const QString &line);
+
+// A reason inside a longer sentence, its own full stop taken off.
+QString displayedReasonPart(const QString &reason)
+{
+    const QString whole = displayedLine(reason + u'.');
+    if (whole != reason + u'.')
+        return whole.endsWith(u'.') ? whole.chopped(1) : whole;
+    return displayedLine(reason);
 }
 
 QString displayedLine(const QString &line)
@@ -119,11 +168,16 @@ QString displayedLine(const QString &line)
         const QRegularExpressionMatch match = known.pattern.match(line);
         if (!match.hasMatch())
             continue;
-        QString shown = QCoreApplication::translate("FailureReason", known.text);
+        QString shown = QCoreApplication::translate(known.context, known.text);
+        // Untranslated, the line stays exactly as it came.
+        if (shown == QLatin1String(known.text))
+            return line;
         // One pass over the pieces, so a path holding "%2" is not filled in again.
         QStringList pieces;
         for (int i = 1; i <= match.lastCapturedIndex(); ++i)
             pieces << match.captured(i);
+        if (known.text == kDocumentsNote)
+            pieces[0] = displayedReasonPart(pieces[0]);
         switch (pieces.size()) {
         case 0: return shown;
         case 1: return shown.arg(pieces[0]);
@@ -139,7 +193,12 @@ QString displayedLine(const QString &line)
 
 QString displayedFailureReason(const std::string &reason)
 {
-    const QStringList lines = QString::fromUtf8(reason).split(u'\n');
+    return displayedText(QString::fromUtf8(reason));
+}
+
+QString displayedText(const QString &text)
+{
+    const QStringList lines = text.split(u'\n');
     QStringList shown;
     for (const QString &line : lines)
         shown << displayedLine(line);

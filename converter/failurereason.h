@@ -16,6 +16,10 @@ std::string runFailureReason(const RunReport &report);
 // other line is shown as it is. English comes back unchanged.
 QString displayedFailureReason(const std::string &reason);
 
+// The same for any text the core keeps in English (a row's status, a progress
+// line, a summary), already decoded for display.
+QString displayedText(const QString &text);
+
 // True when the tool itself could not be run (missing, not executable): the
 // same for every file, so it is reported once.
 inline bool toolCouldNotStart(const RunReport &report)

@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <iterator>
 
+#include <QFile>
+
+#include "converter/failurereason.h"
 #include "filelist/addingprogress.h"
 
 namespace {
@@ -155,8 +158,10 @@ void FileAdder::commitReady()
         }
         if (result.end.toolMissing)
             continue;
-        if (m_failureCount < kListedFailures)
+        if (m_failureCount < kListedFailures) {
             m_failures += path + ": " + reasonWithoutPath(path, result.end.reason) + "\n";
+            m_failedPaths.emplace_back(path, result.end.reason);
+        }
         else if (m_failureCount == kListedFailures)
             m_failures += "<more files>...\n";
         ++m_failureCount;
@@ -178,4 +183,30 @@ void FileAdder::finishIfDone()
 std::string failedFilesMessage(const std::string &failureText)
 {
     return "Failed to load the following files.\n\n" + failureText;
+}
+
+QString FileAdder::displayedFailureText() const
+{
+    QString text;
+    for (const auto &[path, reason] : m_failedPaths) {
+        const QString name = QFile::decodeName(QByteArray::fromStdString(path));
+        const QString whole = QString::fromUtf8(reason);
+        const QString shown = displayedText(whole);
+        // A translated reason that names the file itself reads best whole.
+        if (shown == whole)
+            text += name + QStringLiteral(": ") + QString::fromUtf8(reasonWithoutPath(path, reason));
+        else if (reason.compare(0, path.size(), path) == 0)
+            text += shown;
+        else
+            text += name + QStringLiteral(": ") + shown;
+        text += u'\n';
+    }
+    if (m_failureCount > kListedFailures)
+        text += displayedText(QStringLiteral("<more files>...")) + u'\n';
+    return text;
+}
+
+QString displayedFailedFilesMessage(const QString &failureText)
+{
+    return displayedText(QString::fromStdString(failedFilesMessage({}))) + failureText;
 }

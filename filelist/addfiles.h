@@ -3,7 +3,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include <QString>
 
 #include "filelist/mediaprobe.h"
 #include "converter/runnerpool.h"
@@ -47,6 +50,8 @@ public:
     // The first ten failed paths with their reasons ("path: reason"), one per
     // line, then "<more files>...\n" once if more failed.
     const std::string &failureText() const { return m_failures; }
+    // The same list as the user reads it: each reason in the user's language.
+    QString displayedFailureText() const;
     // The reason the converter could not be run; empty when it could.
     const std::string &toolFailure() const { return m_toolFailure; }
 
@@ -76,6 +81,7 @@ private:
     std::size_t m_begun = 0;  // paths handed a slot so far
     std::size_t m_committed = 0;
     int m_failureCount = 0;
+    std::vector<std::pair<std::string, std::string>> m_failedPaths; // path and reason, as listed
     bool m_started = false;
     bool m_done = false;
     bool m_morePending = false;
@@ -85,3 +91,5 @@ private:
 
 // The message shown for a non-empty failure text.
 std::string failedFilesMessage(const std::string &failureText);
+// The same message in the user's language, for a displayed failure text.
+QString displayedFailedFilesMessage(const QString &failureText);

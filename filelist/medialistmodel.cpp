@@ -47,7 +47,7 @@ QString MediaListModel::cellText(int row, int column) const
     case DurationColumn:
         return QString::fromStdString(durationText(r.item->durationSeconds));
     case StatusColumn:
-        return displayText(r.status);
+        return displayedText(displayText(r.status));
     default:
         return {};
     }
@@ -68,7 +68,8 @@ QVariant MediaListModel::data(const QModelIndex &index, int role) const
         // with where the output went or why there is none.
         if (index.column() != StatusColumn || r.status.empty())
             return {};
-        return r.detail.empty() ? displayText(r.status) : displayText(r.status) + u'\n' + displayedFailureReason(r.detail);
+        const QString status = displayedText(displayText(r.status));
+        return r.detail.empty() ? status : status + u'\n' + displayedFailureReason(r.detail);
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter

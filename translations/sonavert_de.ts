@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>Dateien werden hinzugefügt</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>Hinzugefügte Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>Dateien werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>Dateien werden gesucht... %1 gefunden</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>Es wurde keine Datei hinzugefügt: Keine hat eine Endung, die unter „Nur Dateien mit folgenden Endungen hinzufügen (bei ‚Ordner hinzufügen‘ und Ziehen/Ablegen)“ in den Optionen aufgeführt ist.</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>Konvertierung</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Konvertierung %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>Aktuelle Datei</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>Wird konvertiert...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>Konvertierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>Konvertiere %1 von %2 Datei(en) nach %3...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Konvertiere %1...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>Lautheitsmessung %1 von %2...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Messung von %1...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>Vergangen: %1, verbleibend: %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>Vergangen: %1, Restzeit wird geschätzt...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>Lautheit undefiniert (digitale Stille): Es wurden keine Lautheits-Tags geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>%1 Datei konvertiert</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>%1 Dateien konvertiert</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 konvertiert, %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>%1 von %2 Datei wurde nicht konvertiert.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>%1 von %2 Dateien wurde nicht konvertiert.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>%1 von %2 Dateien wurden nicht konvertiert.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>%1 von %2 Datei im Ordner „Dokumente“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>%1 von %2 Dateien im Ordner „Dokumente“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>Datei %1 von %2 wird hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>Die folgenden Dateien konnten nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;weitere Dateien&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1, daher wurde die Datei stattdessen im Ordner „Dokumente“ gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>Bitte wählen Sie einen Ausgabeordner:</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Dateiendungen</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>Dateien &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>&amp;Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>Dateien aus einem Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>A&amp;lle entfernen</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>Alle Dateien aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Konvertieren</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>Alle Dateien konvertieren</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Ausgabeformat</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>O&amp;ptionen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>Homepage von %1 besuchen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> nach %1</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Nicht konvertiert</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ Die Bitrate muss „Auto“ sein oder zwischen 6 und 510 kbps liegen.</translati
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>Dem Betriebssystem fehlt es
-an Speicher oder Ressourcen.</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>Die angegebene Datei wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>Der angegebene Pfad wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>Das Betriebssystem hat den Zugriff
-auf die angegebene Datei verweigert.</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>Für diesen Vorgang war nicht genügend Speicher vorhanden.</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>Die .EXE-Datei ist ungültig
-(keine Win32-.EXE oder Fehler im .EXE-Abbild).</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>Es ist eine Freigabeverletzung aufgetreten. </translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>Die Dateizuordnung ist
-unvollständig oder ungültig.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>Die DDE-Transaktion konnte nicht
-abgeschlossen werden, da die Anforderung das Zeitlimit überschritten hat.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>Die DDE-Transaktion ist fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>Die DDE-Transaktion konnte nicht
-abgeschlossen werden, da andere DDE-Transaktionen
-gerade verarbeitet wurden.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>Mit der angegebenen Dateiendung ist
 keine Anwendung verknüpft.</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>Die angegebene dynamische Bibliothek wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>Unbekannter Fehler (%1) aufgetreten.</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>„%1“ kann nicht geöffnet werden.
 
 Es wurde kein Programm zum Öffnen gefunden: Das Öffnen-Programm der Arbeitsumgebung (xdg-open aus dem Paket xdg-utils) fehlt möglicherweise.</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>Erhöhen</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Verringern</translation>
     </message>
 </context>
 </TS>

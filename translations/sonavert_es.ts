@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>Añadiendo archivos</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>Archivos añadidos</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>Buscando archivos...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>Buscando archivos... %1 encontrados</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>No se añadió ningún archivo: ninguno tiene una extensión de las indicadas en «Añadir solo las siguientes extensiones con &quot;Añadir carpeta&quot; y arrastrar y soltar» en Opciones.</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>Convirtiendo</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Conversión %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>Archivo actual</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>Convirtiendo...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>Error de conversión</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Guardado como %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>Convirtiendo %1 de %2 archivo(s) a %3...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Convirtiendo %1...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>Midiendo la sonoridad %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Midiendo %1...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>Transcurrido: %1, restante: %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>Transcurrido: %1, calculando el tiempo restante...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>Sonoridad indefinida (silencio digital): no se escribieron etiquetas de sonoridad.</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>%1 archivo convertido</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>%1 archivos convertidos</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 convertidos, %2 con errores</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>%1 de %2 archivo no se convirtió.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>%1 de %2 archivos no se convirtió.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>%1 de %2 archivos no se convirtieron.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>%1 de %2 archivo se guardó en la carpeta Documentos.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>%1 de %2 archivos se guardaron en la carpeta Documentos.</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>Añadiendo archivo %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>No se pudieron cargar los siguientes archivos.</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;más archivos&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1, por lo que el archivo se guardó en la carpeta Documentos.</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>Elija una carpeta de salida:</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Extensiones de archivo</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>&amp;Añadir archivos</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>Añadir &amp;carpeta</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>Añadir los archivos de una carpeta</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>&amp;Quitar todo</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>Quitar todos los archivos de la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>Con&amp;vertir</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>Convertir todos los archivos</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Formato de salida</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>Visitar la página web de %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> a %1</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>No convertido</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ La tasa de bits debe ser «Auto» o estar entre 6 y 510 kbps.</translation>
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>El sistema operativo se ha quedado
-sin memoria o sin recursos.</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>No se encontró el archivo especificado.</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>No se encontró la ruta especificada.</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>El sistema operativo denegó
-el acceso al archivo especificado.</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>No había memoria suficiente para completar la operación.</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>El archivo .EXE no es válido
-(.EXE que no es Win32 o error en la imagen .EXE).</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>Se produjo una infracción de uso compartido. </translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>La asociación del nombre de archivo
-está incompleta o no es válida.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>La transacción DDE no se pudo
-completar porque la solicitud agotó el tiempo de espera.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>Falló la transacción DDE.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>La transacción DDE no se pudo
-completar porque se estaban procesando
-otras transacciones DDE.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>No hay ninguna aplicación asociada
 con la extensión de archivo indicada.</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>No se encontró la biblioteca dinámica especificada.</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>Se produjo un error desconocido (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>No se puede abrir «%1».
 
 No se encontró ningún programa para abrirlo: puede que falte el programa de apertura del escritorio (xdg-open, del paquete xdg-utils).</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>Aumentar</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Disminuir</translation>
     </message>
 </context>
 </TS>

@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>Ajout de fichiers</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>Fichiers ajoutés</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>Recherche des fichiers...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>Recherche des fichiers... %1 trouvé(s)</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>Aucun fichier n&apos;a été ajouté : aucun n&apos;a une extension indiquée sous « N&apos;ajouter que les extensions suivantes pour “Ajouter un dossier” et le glisser-déposer » dans les options.</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Conversion %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>Fichier en cours</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>Conversion...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>Échec de la conversion</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Enregistré sous %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>Conversion de %1 sur %2 fichier(s) en %3...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Conversion de %1...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>Mesure de la sonie %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Mesure de %1...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>Écoulé : %1, restant : %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>Écoulé : %1, estimation du temps restant...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>Sonie indéfinie (silence numérique) : aucune balise de sonie n&apos;a été écrite.</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>%1 fichier converti</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>%1 fichiers convertis</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 converti(s), %2 en échec</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>%1 fichier sur %2 n&apos;a pas été converti.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>%1 fichier sur %2 n&apos;a pas été converti.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>%1 fichiers sur %2 n&apos;ont pas été convertis.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>%1 fichier sur %2 a été enregistré dans le dossier « Documents ».</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>%1 fichier(s) sur %2 enregistré(s) dans le dossier « Documents ».</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>Ajout du fichier %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>Impossible de charger les fichiers suivants.</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;autres fichiers&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1, le fichier a donc été enregistré dans le dossier « Documents ».</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>Veuillez choisir un dossier de sortie :</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Extensions de fichier</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>&amp;Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>Ajouter un &amp;dossier</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>Ajouter les fichiers d&apos;un dossier</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>T&amp;out retirer</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>Retirer tous les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Convertir</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>Convertir tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>O&amp;ptions</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>Visiter le site de %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> en %1</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>État</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Non converti</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ Le débit doit être « Auto » ou compris entre 6 et 510 kbps.</translation>
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>Le système d&apos;exploitation manque
-de mémoire ou de ressources.</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>Le fichier spécifié est introuvable.</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>Le chemin spécifié est introuvable.</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>Le système d&apos;exploitation a refusé
-l&apos;accès au fichier spécifié.</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>La mémoire est insuffisante pour terminer l&apos;opération.</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>Le fichier .EXE n&apos;est pas valide
-(.EXE non Win32 ou erreur dans l&apos;image .EXE).</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>Une violation de partage s&apos;est produite. </translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>L&apos;association du nom de fichier est
-incomplète ou non valide.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>La transaction DDE n&apos;a pas pu
-être terminée car le délai de la requête a expiré.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>La transaction DDE a échoué.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>La transaction DDE n&apos;a pas pu
-être terminée car d&apos;autres transactions DDE
-étaient en cours de traitement.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>Aucune application n&apos;est associée
 à l&apos;extension de fichier indiquée.</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>La bibliothèque dynamique spécifiée est introuvable.</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>Une erreur inconnue (%1) s&apos;est produite.</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>Impossible d&apos;ouvrir « %1 ».
 
 Aucun programme pour l&apos;ouvrir n&apos;a été trouvé : l&apos;outil d&apos;ouverture du bureau (xdg-open, du paquet xdg-utils) est peut-être absent.</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>Augmenter</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Diminuer</translation>
     </message>
 </context>
 </TS>

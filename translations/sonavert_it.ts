@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>Aggiunta dei file</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>File aggiunti</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>Ricerca dei file...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>Ricerca dei file... %1 trovati</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>Nessun file aggiunto: nessuno ha un&apos;estensione elencata in «Aggiungi solo le seguenti estensioni con &quot;Aggiungi cartella&quot; e trascinamento» nelle Opzioni.</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>Conversione</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Conversione %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>File corrente</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tutti i file</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>Conversione...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>Conversione non riuscita</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Salvato come %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>Conversione di %1 di %2 file in %3...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Conversione di %1...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>Misurazione della loudness %1 di %2...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Misurazione di %1...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>Trascorso: %1, rimanente: %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>Trascorso: %1, stima del tempo rimanente...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>Loudness non definita (silenzio digitale): non è stato scritto alcun tag di loudness.</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>%1 file convertito</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>%1 file convertiti</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 convertiti, %2 non riusciti</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>%1 file su %2 non è stato convertito.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>%1 file su %2 non è stato convertito.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>%1 file su %2 non sono stati convertiti.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>%1 file su %2 è stato salvato nella cartella Documenti.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>%1 file su %2 salvati nella cartella Documenti.</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>Aggiunta del file %1 di %2...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>Impossibile caricare i file seguenti.</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;altri file&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1, quindi il file è stato salvato nella cartella Documenti.</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>Scegliere una cartella di destinazione:</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Estensioni dei file</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>&amp;Aggiungi file</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Aggiungi file</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>Aggiungi &amp;cartella</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>Aggiungi i file di una cartella</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>Rimuovi &amp;tutti</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>Rimuovi tutti i file dall&apos;elenco</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>Conve&amp;rti</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>Converti tutti i file</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Formato di uscita</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>Visita il sito web di %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> in %1</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Non convertito</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>File</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ Il bitrate deve essere «Auto» o compreso tra 6 e 510 kbps.</translation>
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>Il sistema operativo ha esaurito
-la memoria o le risorse.</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>Impossibile trovare il file specificato.</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>Impossibile trovare il percorso specificato.</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>Il sistema operativo ha negato
-l&apos;accesso al file specificato.</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>Memoria insufficiente per completare l&apos;operazione.</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>Il file .EXE non è valido
-(.EXE non Win32 o errore nell&apos;immagine .EXE).</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>Si è verificata una violazione di condivisione. </translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>L&apos;associazione del nome file è
-incompleta o non valida.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>Impossibile completare
-la transazione DDE: tempo della richiesta scaduto.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>Transazione DDE non riuscita.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>Impossibile completare
-la transazione DDE perché altre transazioni DDE
-erano in corso di elaborazione.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>Nessuna applicazione è associata
 all&apos;estensione del file indicata.</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>Impossibile trovare la libreria dinamica specificata.</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>Si è verificato un errore sconosciuto (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>Impossibile aprire «%1».
 
 Non è stato trovato alcun programma per aprirlo: potrebbe mancare il programma di apertura del desktop (xdg-open, del pacchetto xdg-utils).</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>Aumenta</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Diminuisci</translation>
     </message>
 </context>
 </TS>

@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>ファイルを追加しています</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>追加されたファイル</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>ファイルを検索しています...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>ファイルを検索しています... %1 件見つかりました</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>ファイルは追加されませんでした: オプションの『「フォルダーを追加」とドラッグ＆ドロップでは次の拡張子のファイルのみ追加する』に含まれる拡張子を持つファイルがありません。</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>変換しています</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>変換 %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>現在のファイル</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>変換しています...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>キャンセルしました</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>変換エラー</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>%1 として保存しました</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>%2 個中 %1 個目のファイルを %3 に変換しています...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>%1 を変換しています...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>ラウドネスを測定しています (%1 / %2)...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>%1 を測定しています...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>経過 %1、残り %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>経過 %1、残り時間を見積もっています...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>ラウドネスが定義できません (デジタル無音): ラウドネス タグは書き込まれませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>%1 個のファイルを変換しました</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>%1 個のファイルを変換しました</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 個を変換、%2 個が失敗</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>%2 個中 %1 個のファイルを変換できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>%2 個中 %1 個のファイルを変換できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>%2 個中 %1 個のファイルを変換できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>%2 個中 %1 個のファイルをドキュメント フォルダーに保存しました。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>%2 個中 %1 個のファイルをドキュメント フォルダーに保存しました。</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>ファイルを追加しています (%1 / %2)...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>次のファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;その他のファイル&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1。そのため、ファイルは代わりにドキュメント フォルダーに保存されました。</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>出力フォルダーを選択してください:</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>ファイル拡張子</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>ファイルを追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>フォルダーを追加(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>フォルダーからファイルを追加</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>すべて削除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>リスト内のすべてのファイルを削除</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>変換(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>すべてのファイルを変換</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>出力形式</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>オプション(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>%1 のホームページを開く</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> %1 に変換</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>状態</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>未変換</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>ファイル</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ Bit rate must be Auto or between 6 and 510 kbps.</source>
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>オペレーティング システムのメモリまたは
-リソースが不足しています。</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>指定されたファイルが見つかりません。</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>指定されたパスが見つかりません。</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>オペレーティング システムにより
-指定されたファイルへのアクセスが拒否されました。</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>操作を完了するのに十分なメモリがありません。</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>.EXE ファイルが無効です
-(Win32 の .EXE ではないか、.EXE イメージにエラーがあります)。</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>共有違反が発生しました。</translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>ファイル名の関連付けが
-不完全または無効です。</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>要求がタイムアウトしたため、
-DDE トランザクションを完了できませんでした。</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>DDE トランザクションに失敗しました。</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>他の DDE トランザクションが処理中だったため、
-DDE トランザクションを完了
-できませんでした。</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>指定されたファイル拡張子に
 関連付けられたアプリケーションがありません。</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>指定されたダイナミック リンク ライブラリが見つかりません。</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>不明なエラー (%1) が発生しました。</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>「%1」を開けません。
 
 開くためのプログラムが見つかりません: デスクトップのオープナー (xdg-utils パッケージの xdg-open) がインストールされていない可能性があります。</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>増やす</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>減らす</translation>
     </message>
 </context>
 </TS>

@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>Bestanden toevoegen</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>Toegevoegde bestanden</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>Bestanden zoeken...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>Bestanden zoeken... %1 gevonden</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>Er is geen bestand toegevoegd: geen ervan heeft een extensie uit de lijst bij &quot;Alleen de volgende bestandsextensies toevoegen bij &quot;Map toevoegen&quot; en slepen&quot; in Opties.</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>Converteren</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Conversie %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>Huidig bestand</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle bestanden</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>Converteren...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Geannuleerd</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>Conversie mislukt</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Opgeslagen als %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>Bestand %1 van %2 converteren naar %3...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>%1 converteren...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>Luidheid meten %1 van %2...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Luidheid meten: %1...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>Verstreken %1, resterend %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>Verstreken %1, resterende tijd schatten...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>Luidheid onbepaald (digitale stilte): er zijn geen luidheidstags geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>%1 bestand geconverteerd</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>%1 bestanden geconverteerd</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 geconverteerd, %2 mislukt</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>%1 van %2 bestand is niet geconverteerd.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>%1 van %2 bestanden is niet geconverteerd.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>%1 van %2 bestanden zijn niet geconverteerd.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>%1 van %2 bestand is in de map Documenten terechtgekomen.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>%1 van %2 bestanden zijn in de map Documenten terechtgekomen.</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>Bestand %1 van %2 toevoegen...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>De volgende bestanden konden niet worden geladen.</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;meer bestanden&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1, daarom is het bestand in de map Documenten opgeslagen.</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>Kies een uitvoermap:</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Bestandsextensies</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>Bestanden &amp;toevoegen</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Bestanden toevoegen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>&amp;Map toevoegen</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>Bestanden uit een map toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>A&amp;lles verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>Alle bestanden uit de lijst verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Converteren</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>Alle bestanden converteren</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Uitvoerformaat</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>Website van %1 bezoeken</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimaliseren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> naar %1</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Niet geconverteerd</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Bestanden</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ De bitsnelheid moet Automatisch zijn of tussen 6 en 510 kbit/s liggen.</translat
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>Het besturingssysteem heeft onvoldoende
-geheugen of bronnen.</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>Het opgegeven bestand is niet gevonden.</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>Het opgegeven pad is niet gevonden.</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>Het besturingssysteem heeft de toegang
-tot het opgegeven bestand geweigerd.</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>Er was onvoldoende geheugen om de bewerking te voltooien.</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>Het .EXE-bestand is ongeldig
-(geen Win32-.EXE of fout in .EXE-image).</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>Er is een schending van gedeelde toegang opgetreden. </translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>De bestandskoppeling is
-onvolledig of ongeldig.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>De DDE-transactie kon niet
-worden voltooid omdat er een time-out optrad voor de aanvraag.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>De DDE-transactie is mislukt.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>De DDE-transactie kon niet
-worden voltooid omdat andere DDE-transacties
-werden verwerkt.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>Er is geen toepassing gekoppeld
 aan de opgegeven bestandsextensie.</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>De opgegeven DLL (dynamic-link library) is niet gevonden.</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>Er is een onbekende fout (%1) opgetreden.</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>Kan &quot;%1&quot; niet openen.
 
 Er is geen programma gevonden om het te openen: het hulpprogramma van de werkomgeving om bestanden te openen (xdg-open, uit het pakket xdg-utils) ontbreekt mogelijk.</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>Verhogen</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Verlagen</translation>
     </message>
 </context>
 </TS>

@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>Dodawanie plików</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>Dodane pliki</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>Wyszukiwanie plików...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>Wyszukiwanie plików... znaleziono: %1</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>Nie dodano żadnego pliku: żaden z nich nie ma rozszerzenia wymienionego w opcji „Dodawaj tylko pliki o następujących rozszerzeniach przy &quot;Dodaj katalog&quot; i przeciąganiu” w Opcjach.</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>Konwertowanie</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Konwersja %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>Bieżący plik</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Wszystkie pliki</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>Konwertowanie...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Anulowano</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>Błąd konwersji</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Zapisano jako %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>Konwertowanie pliku %1 z %2 do %3...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Konwertowanie %1...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>Pomiar głośności %1 z %2...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Pomiar głośności: %1...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>Upłynęło %1, pozostało %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>Upłynęło %1, szacowanie pozostałego czasu...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>Głośność nieokreślona (cyfrowa cisza): nie zapisano znaczników głośności.</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>Przekonwertowane pliki: %1</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>Przekonwertowane pliki: %1</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>Przekonwertowane: %1, nieudane: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>Nieprzekonwertowane pliki: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>Nieprzekonwertowane pliki: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>Nieprzekonwertowane pliki: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>Pliki zapisane w katalogu Dokumenty: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>Pliki zapisane w katalogu Dokumenty: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>Dodawanie pliku %1 z %2...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>Nie udało się wczytać następujących plików.</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;więcej plików&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1, więc plik został zapisany w katalogu Dokumenty.</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>Wybierz katalog wyjściowy:</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Rozszerzenia plików</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>&amp;Dodaj pliki</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Dodaj pliki</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>Dodaj &amp;katalog</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>Dodaj pliki z katalogu</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>Usuń &amp;wszystkie</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>Usuń wszystkie pliki z listy</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Konwertuj</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>Konwertuj wszystkie pliki</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Format wyjściowy</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opcje</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>Odwiedź stronę domową %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Zminimalizuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> do %1</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Nieprzekonwertowany</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Pliki</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ Przepływność musi mieć wartość Automatycznie lub mieścić się w zakresie
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>W systemie operacyjnym zabrakło
-pamięci lub zasobów.</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>Nie odnaleziono podanego pliku.</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>Nie odnaleziono podanej ścieżki.</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>System operacyjny odmówił
-dostępu do podanego pliku.</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>Za mało pamięci, aby ukończyć operację.</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>Plik .EXE jest nieprawidłowy
-(plik .EXE inny niż Win32 lub błąd w obrazie .EXE).</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>Wystąpiło naruszenie zasad udostępniania. </translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>Skojarzenie nazwy pliku jest
-niekompletne lub nieprawidłowe.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>Nie można było ukończyć transakcji DDE,
-ponieważ upłynął limit czasu żądania.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>Transakcja DDE nie powiodła się.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>Nie można było ukończyć transakcji DDE,
-ponieważ inne transakcje DDE
-były w trakcie przetwarzania.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>Z podanym rozszerzeniem pliku
 nie jest skojarzony żaden program.</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>Nie odnaleziono podanej biblioteki dołączanej dynamicznie.</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>Wystąpił nieznany błąd (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>Nie można otworzyć „%1”.
 
 Nie odnaleziono programu, który mógłby go otworzyć: być może brakuje narzędzia otwierającego pliki w środowisku graficznym (xdg-open z pakietu xdg-utils).</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>Zwiększ</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Zmniejsz</translation>
     </message>
 </context>
 </TS>

@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>Adicionando arquivos</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>Arquivos adicionados</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>Procurando arquivos...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>Procurando arquivos... %1 encontrado(s)</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>Nenhum arquivo foi adicionado: nenhum deles tem uma extensão listada em &quot;Adicionar somente as seguintes extensões de arquivo em &quot;Adicionar pasta&quot; e arrastar e soltar&quot; nas Opções.</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>Convertendo</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Conversão %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>Arquivo atual</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>Convertendo...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>Falha na conversão</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Salvo como %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>Convertendo %1 de %2 arquivo(s) para %3...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Convertendo %1...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>Medindo a intensidade sonora %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Medindo %1...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>Decorrido %1, restante %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>Decorrido %1, estimando o tempo restante...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>Intensidade sonora indefinida (silêncio digital): nenhuma etiqueta de intensidade sonora foi gravada.</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>%1 arquivo convertido</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>%1 arquivos convertidos</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 convertido(s), %2 com falha</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>%1 de %2 arquivo não foi convertido.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>%1 de %2 arquivos não foi convertido.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>%1 de %2 arquivos não foram convertidos.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>%1 de %2 arquivo foi salvo na pasta Documentos.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>%1 de %2 arquivos foram salvos na pasta Documentos.</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>Adicionando arquivo %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>Falha ao carregar os seguintes arquivos.</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;mais arquivos&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1, então o arquivo foi salvo na pasta Documentos.</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>Escolha uma pasta de saída:</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Extensões de arquivo</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>&amp;Adicionar arquivos</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Adicionar arquivos</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>Adicionar &amp;pasta</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>Adicionar arquivos de uma pasta</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>Remover &amp;todos</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>Remover todos os arquivos da lista</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Converter</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>Converter todos os arquivos</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Formato de saída</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>Visitar a página inicial do %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> para %1</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Não convertido</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Arquivos</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ A taxa de bits deve ser Automático ou estar entre 6 e 510 kbps.</translation>
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>O sistema operacional está sem
-memória ou recursos.</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>O arquivo especificado não foi encontrado.</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>O caminho especificado não foi encontrado.</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>O sistema operacional negou
-o acesso ao arquivo especificado.</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>Não havia memória suficiente para concluir a operação.</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>O arquivo .EXE é inválido
-(.EXE não Win32 ou erro na imagem .EXE).</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>Ocorreu uma violação de compartilhamento. </translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>A associação do nome de arquivo está
-incompleta ou é inválida.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>A transação DDE não pôde
-ser concluída porque o tempo da solicitação esgotou.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>A transação DDE falhou.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>A transação DDE não pôde
-ser concluída porque outras transações DDE
-estavam sendo processadas.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>Não há nenhum aplicativo associado
 à extensão de arquivo informada.</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>A biblioteca de vínculo dinâmico especificada não foi encontrada.</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>Ocorreu um erro desconhecido (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>Não foi possível abrir &quot;%1&quot;.
 
 Nenhum programa para abri-lo foi encontrado: o abridor de arquivos do ambiente de trabalho (xdg-open, do pacote xdg-utils) pode estar ausente.</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>Aumentar</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Diminuir</translation>
     </message>
 </context>
 </TS>

@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>Добавление файлов</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>Добавленные файлы</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>Поиск файлов...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>Поиск файлов... найдено: %1</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>Ни один файл не добавлен: ни у одного из них нет расширения, указанного в параметре «Добавлять только файлы со следующими расширениями при &quot;Добавить папку&quot; и перетаскивании» в окне параметров.</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>Конвертирование</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Конвертирование %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>Текущий файл</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Все файлы</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>Конвертирование...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>Ошибка конвертирования</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Сохранено как %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>Конвертирование файла %1 из %2 в %3...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Конвертирование %1...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>Измерение громкости %1 из %2...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Измерение громкости: %1...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>Прошло %1, осталось %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>Прошло %1, оценка оставшегося времени...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>Громкость не определена (цифровая тишина): теги громкости не записаны.</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>Конвертировано файлов: %1</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>Конвертировано файлов: %1</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>Конвертировано: %1, с ошибкой: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>%1 из %2 файла не конвертирован.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>%1 из %2 файлов не конвертирован.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>%1 из %2 файлов не конвертированы.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>%1 из %2 файла сохранён в папке «Документы».</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>%1 из %2 файлов сохранены в папке «Документы».</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>Добавление файла %1 из %2...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>Не удалось загрузить следующие файлы.</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;другие файлы&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1, поэтому файл сохранён в папке «Документы».</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>Выберите выходную папку:</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Расширения файлов</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>&amp;Добавить файлы</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Добавить файлы</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>Добавить &amp;папку</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>Добавить файлы из папки</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>Удалить &amp;все</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>Удалить все файлы из списка</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Конвертировать</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>Конвертировать все файлы</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Выходной формат</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Параметры</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>Посетить сайт %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> в %1</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Не конвертирован</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Файлы</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ Bit rate must be Auto or between 6 and 510 kbps.</source>
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>Операционной системе не хватает
-памяти или ресурсов.</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>Указанный файл не найден.</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>Указанный путь не найден.</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>Операционная система запретила
-доступ к указанному файлу.</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>Недостаточно памяти для завершения операции.</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>Недопустимый файл .EXE
-(не Win32 .EXE или ошибка в образе .EXE).</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>Произошло нарушение совместного доступа. </translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>Сопоставление для имени файла
-неполное или недопустимое.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>Не удалось завершить транзакцию DDE,
-так как истекло время ожидания запроса.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>Ошибка транзакции DDE.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>Не удалось завершить транзакцию DDE,
-так как другие транзакции DDE
-ещё обрабатывались.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>С данным расширением имени файла
 не сопоставлено ни одно приложение.</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>Указанная динамическая библиотека не найдена.</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>Произошла неизвестная ошибка (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>Не удалось открыть «%1».
 
 Не найдена программа, которой его можно открыть: возможно, отсутствует средство открытия файлов рабочего стола (xdg-open из пакета xdg-utils).</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Уменьшить</translation>
     </message>
 </context>
 </TS>

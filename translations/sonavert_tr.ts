@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>Dosyalar ekleniyor</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>Eklenen dosyalar</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>Dosyalar aranıyor...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>Dosyalar aranıyor... %1 bulundu</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>Hiçbir dosya eklenmedi: hiçbirinin uzantısı Seçenekler&apos;deki &quot;&quot;Klasör Ekle&quot; ve Sürükle/Bırak için yalnızca şu dosya uzantılarını ekle&quot; listesinde yok.</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>Dönüştürülüyor</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Dönüştürme %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>Geçerli dosya</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tüm dosyalar</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>Dönüştürülüyor...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>İptal edildi</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>Dönüştürme Hatası</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Kaydedildi: %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>%1 / %2 dosya %3 biçimine dönüştürülüyor...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Dönüştürülüyor: %1...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>Ses yüksekliği ölçülüyor: %1 / %2...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Ölçülüyor: %1...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>Geçen süre %1, kalan %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>Geçen süre %1, kalan süre hesaplanıyor...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>Ses yüksekliği tanımsız (dijital sessizlik): ses yüksekliği etiketi yazılmadı.</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>%1 dosya dönüştürüldü</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>%1 dosya dönüştürüldü</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 dönüştürüldü, %2 başarısız</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>%2 dosyadan %1 tanesi dönüştürülmedi.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>%2 dosyadan %1 tanesi dönüştürülmedi.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>%2 dosyadan %1 tanesi dönüştürülmedi.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>%2 dosyadan %1 tanesi Belgeler klasörüne kaydedildi.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>%2 dosyadan %1 tanesi Belgeler klasörüne kaydedildi.</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>Dosya ekleniyor: %1 / %2...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>Aşağıdaki dosyalar yüklenemedi.</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;diğer dosyalar&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1, bu nedenle dosya bunun yerine Belgeler klasörüne kaydedildi.</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>Lütfen bir çıktı klasörü seçin:</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Dosya uzantıları</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>&amp;Dosya Ekle</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Dosya ekle</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>&amp;Klasör Ekle</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>Bir klasörden dosya ekle</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>&amp;Tümünü Kaldır</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>Listedeki tüm dosyaları kaldır</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>Dö&amp;nüştür</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>Tüm dosyaları dönüştür</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Çıktı biçimi</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Seçenekler</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>%1 Ana Sayfasını Ziyaret Et</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Küçült</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> %1 biçimine</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Dönüştürülmedi</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Dosyalar</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ Bit hızı Otomatik ya da 6 ile 510 kbps arasında olmalıdır.</translation>
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>İşletim sisteminin belleği
-veya kaynakları tükendi.</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>Belirtilen dosya bulunamadı.</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>Belirtilen yol bulunamadı.</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>İşletim sistemi belirtilen dosyaya
-erişimi reddetti.</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>İşlemi tamamlamak için yeterli bellek yoktu.</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>.EXE dosyası geçersiz
-(Win32 olmayan .EXE veya .EXE görüntüsünde hata).</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>Bir paylaşım ihlali oluştu. </translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>Dosya adı ilişkilendirmesi
-eksik veya geçersiz.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>DDE işlemi, istek zaman aşımına
-uğradığı için tamamlanamadı.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>DDE işlemi başarısız oldu.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>DDE işlemi tamamlanamadı, çünkü
-başka DDE işlemleri
-işleniyordu.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>Verilen dosya adı uzantısıyla
 ilişkilendirilmiş bir uygulama yok.</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>Belirtilen dinamik bağlantı kitaplığı bulunamadı.</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>Bilinmeyen hata (%1) oluştu.</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>&quot;%1&quot; açılamıyor.
 
 Onu açacak bir program bulunamadı: masaüstünün açıcısı (xdg-utils paketindeki xdg-open) eksik olabilir.</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>Artır</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Azalt</translation>
     </message>
 </context>
 </TS>

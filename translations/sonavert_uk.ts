@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>Додавання файлів</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>Додані файли</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>Пошук файлів...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>Пошук файлів... знайдено %1</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>Жоден файл не додано: жоден із них не має розширення, вказаного в пункті «Додавати лише такі розширення файлів для «Додати теку» і перетягування» у параметрах.</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>Перетворення</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Перетворення %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>Поточний файл</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Усі файли</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>Перетворення...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Скасовано</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>Помилка перетворення</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Збережено як %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>Перетворення %1 з %2 файлів у %3...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Перетворення %1...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>Вимірювання гучності %1 з %2...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Вимірювання %1...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>Минуло %1, залишилося %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>Минуло %1, оцінювання часу, що залишився...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>Гучність не визначено (цифрова тиша): теги гучності не записано.</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>%1 файл перетворено</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>Перетворено файлів: %1</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>Перетворено: %1, з помилкою: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>Не перетворено файлів: %1 з %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>Не перетворено файлів: %1 з %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>Не перетворено файлів: %1 з %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>До теки «Документи» збережено файлів: %1 з %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>До теки «Документи» збережено файлів: %1 з %2.</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>Додавання файла %1 з %2...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>Не вдалося завантажити такі файли.</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;інші файли&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1, тому файл збережено в теці «Документи».</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>Будь ласка, виберіть теку для результатів:</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Розширення файлів</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>&amp;Додати файли</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Додати файли</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>Додати &amp;теку</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>Додати файли з теки</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>Вилучити &amp;всі</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>Вилучити всі файли зі списку</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Перетворити</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>Перетворити всі файли</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Формат результату</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>П&amp;араметри</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>Відвідати домашню сторінку %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Згорнути</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> у %1</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>Стан</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Не перетворено</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Файли</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ Bit rate must be Auto or between 6 and 510 kbps.</source>
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>Операційній системі не вистачає
-пам&apos;яті або ресурсів.</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>Вказаний файл не знайдено.</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>Вказаний шлях не знайдено.</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>Операційна система заборонила
-доступ до вказаного файла.</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>Недостатньо пам&apos;яті для завершення операції.</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>Файл .EXE некоректний
-(не Win32 .EXE або помилка в образі .EXE).</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>Сталося порушення спільного доступу. </translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>Асоціація назви файла
-неповна або некоректна.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>Транзакцію DDE не вдалося
-завершити через перевищення часу очікування.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>Транзакція DDE не вдалася.</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>Транзакцію DDE не вдалося
-завершити, оскільки інші транзакції DDE
-ще оброблялися.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>Немає програми, пов&apos;язаної
 з цим розширенням файла.</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>Вказану динамічну бібліотеку не знайдено.</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>Сталася невідома помилка (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>Не вдалося відкрити «%1».
 
 Не знайдено програми, щоб його відкрити: можливо, у системі немає засобу відкриття файлів стільниці (xdg-open з пакунка xdg-utils).</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>Збільшити</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Зменшити</translation>
     </message>
 </context>
 </TS>

@@ -42,12 +42,138 @@
         <source>Adding files</source>
         <translation>正在添加文件</translation>
     </message>
+    <message>
+        <source>Files added</source>
+        <translation>已添加的文件</translation>
+    </message>
+</context>
+<context>
+    <name>AddingRun</name>
+    <message>
+        <source>Searching files...</source>
+        <translation>正在搜索文件...</translation>
+    </message>
+    <message>
+        <source>Searching files... %1 found</source>
+        <translation>正在搜索文件... 已找到 %1 个</translation>
+    </message>
+    <message>
+        <source>No file was added: none of them has an extension listed under &quot;Only add the following file extensions for &quot;Add Folder&quot; and Drag/Drop&quot; in Options.</source>
+        <translation>未添加任何文件：它们的扩展名都不在选项中的“对‘添加文件夹’和拖放仅添加以下文件扩展名”列表中。</translation>
+    </message>
 </context>
 <context>
     <name>BatchProgressWindow</name>
     <message>
         <source>Converting</source>
         <translation>正在转换</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>转换 %1</translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation>当前文件</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>所有文件</translation>
+    </message>
+</context>
+<context>
+    <name>BatchText</name>
+    <message>
+        <source>Converting...</source>
+        <translation>正在转换...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Conversion Failure</source>
+        <translation>转换失败</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>已保存为 %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>正在将第 %1 个文件（共 %2 个）转换为 %3...</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>正在转换 %1...</translation>
+    </message>
+    <message>
+        <source>Measuring loudness %1 of %2...</source>
+        <translation>正在测量响度 %1 / %2...</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>正在测量 %1...</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, remaining %2</source>
+        <translation>已用时间 %1，剩余 %2</translation>
+    </message>
+    <message>
+        <source>Elapsed %1, estimating the time remaining...</source>
+        <translation>已用时间 %1，正在估计剩余时间...</translation>
+    </message>
+    <message>
+        <source>Loudness undefined (digital silence): no loudness tags were written.</source>
+        <translation>响度未定义（数字静音）：未写入响度标签。</translation>
+    </message>
+    <message>
+        <source>%1 file converted</source>
+        <translation>已转换 %1 个文件</translation>
+    </message>
+    <message>
+        <source>%1 files converted</source>
+        <translation>已转换 %1 个文件</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 个已转换，%2 个失败</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file was not converted.</source>
+        <translation>%2 个文件中有 %1 个未转换。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files was not converted.</source>
+        <translation>%2 个文件中有 %1 个未转换。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not converted.</source>
+        <translation>%2 个文件中有 %1 个未转换。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file went to the Documents folder.</source>
+        <translation>%2 个文件中有 %1 个已保存到“文档”文件夹。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files went to the Documents folder.</source>
+        <translation>%2 个文件中有 %1 个已保存到“文档”文件夹。</translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <translation>正在添加文件 %1 / %2...</translation>
+    </message>
+    <message>
+        <source>Failed to load the following files.</source>
+        <translation>无法加载以下文件。</translation>
+    </message>
+    <message>
+        <source>&lt;more files&gt;...</source>
+        <translation>&lt;更多文件&gt;...</translation>
+    </message>
+    <message>
+        <source>%1, so the file went to the Documents folder instead.</source>
+        <translation>%1，因此文件已改为保存到“文档”文件夹。</translation>
     </message>
 </context>
 <context>
@@ -135,6 +261,10 @@
     <message>
         <source>Please choose an output folder:</source>
         <translation>请选择输出文件夹：</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>文件扩展名</translation>
     </message>
 </context>
 <context>
@@ -509,6 +639,73 @@
     </message>
 </context>
 <context>
+    <name>MainWindowControls</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>添加文件(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <translation>添加文件夹(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add files from a folder</source>
+        <translation>从文件夹添加文件</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>全部移除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Remove all files in list</source>
+        <translation>移除列表中的所有文件</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>转换(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Convert all files</source>
+        <translation>转换所有文件</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>输出格式</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>选项(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Visit %1 Homepage</source>
+        <translation>访问 %1 主页</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source> to %1</source>
+        <translation> 转换为 %1</translation>
+    </message>
+</context>
+<context>
     <name>MediaListModel</name>
     <message>
         <source>File</source>
@@ -521,6 +718,17 @@
     <message>
         <source>Status</source>
         <translation>状态</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>未转换</translation>
+    </message>
+</context>
+<context>
+    <name>MediaListView</name>
+    <message>
+        <source>Files</source>
+        <translation>文件</translation>
     </message>
 </context>
 <context>
@@ -899,76 +1107,14 @@ Bit rate must be Auto or between 6 and 510 kbps.</source>
 <context>
     <name>ShellActions</name>
     <message>
-        <source>The operating system is out
-of memory or resources.</source>
-        <translation>操作系统内存
-或资源不足。</translation>
-    </message>
-    <message>
         <source>The specified file was not found.</source>
         <translation>找不到指定的文件。</translation>
-    </message>
-    <message>
-        <source>The specified path was not found.</source>
-        <translation>找不到指定的路径。</translation>
-    </message>
-    <message>
-        <source>The operating system denied
-access to the specified file.</source>
-        <translation>操作系统拒绝
-访问指定的文件。</translation>
-    </message>
-    <message>
-        <source>There was not enough memory to complete the operation.</source>
-        <translation>内存不足，无法完成该操作。</translation>
-    </message>
-    <message>
-        <source>The .EXE file is invalid
-(non-Win32 .EXE or error in .EXE image).</source>
-        <translation>.EXE 文件无效
-（非 Win32 .EXE 或 .EXE 映像错误）。</translation>
-    </message>
-    <message>
-        <source>A sharing violation occurred. </source>
-        <translation>发生共享冲突。</translation>
-    </message>
-    <message>
-        <source>The filename association is
-incomplete or invalid.</source>
-        <translation>文件名关联
-不完整或无效。</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because the request timed out.</source>
-        <translation>由于请求超时，
-无法完成 DDE 事务。</translation>
-    </message>
-    <message>
-        <source>The DDE transaction failed.</source>
-        <translation>DDE 事务失败。</translation>
-    </message>
-    <message>
-        <source>The DDE transaction could not
-be completed because other DDE transactions
-were being processed.</source>
-        <translation>由于正在处理其他 DDE 事务，
-无法完成
-DDE 事务。</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
         <translation>没有与给定文件扩展名
 关联的应用程序。</translation>
-    </message>
-    <message>
-        <source>The specified dynamic-link library was not found.</source>
-        <translation>找不到指定的动态链接库。</translation>
-    </message>
-    <message>
-        <source>Unknown Error (%1) occurred.</source>
-        <translation>发生未知错误 (%1)。</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -985,6 +1131,17 @@ No program to open it was found: the desktop&apos;s opener (xdg-open, from the x
         <translation>无法打开“%1”。
 
 找不到可以打开它的程序：可能缺少桌面的打开程序（来自 xdg-utils 软件包的 xdg-open）。</translation>
+    </message>
+</context>
+<context>
+    <name>SpinButtons</name>
+    <message>
+        <source>Increase</source>
+        <translation>增加</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>减少</translation>
     </message>
 </context>
 </TS>

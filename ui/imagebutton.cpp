@@ -382,9 +382,12 @@ bool ImageButton::captionElided() const
 
 bool ImageButton::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && captionElided()) {
+    if (event->type() == QEvent::ToolTip && captionElided()) {
         QString whole = text();
         whole.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
+        // The button's own tip says what it does; the caption still has to be read whole.
+        if (!toolTip().isEmpty() && toolTip() != whole)
+            whole += u'\n' + toolTip();
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), whole, this);
         return true;
     }

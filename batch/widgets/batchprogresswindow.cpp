@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include "converter/failurereason.h"
 #include "platform/bytetext.h"
 
 namespace {
@@ -72,12 +73,12 @@ public:
 
     void setUpperText(const std::string &text) override
     {
-        m_full = displayText(text);
+        m_full = displayedText(displayText(text));
         if (m_window->lineCount() > 1) {
             // The name and its percentage in two columns; a line without a
             // conversion shows nothing rather than an empty bar.
             const auto [name, percent] = splitPercent(text);
-            showText(m_text, displayText(name));
+            showText(m_text, displayedText(displayText(name)));
             m_percent->setText(displayText(percent));
             m_bar->setVisible(!text.empty());
         } else {
@@ -194,7 +195,7 @@ QProgressBar *BatchProgressWindow::lineBar(int index) const
 
 void BatchProgressWindow::setLowerText(const std::string &text)
 {
-    showText(m_lowerText, displayText(text));
+    showText(m_lowerText, displayedText(displayText(text)));
 }
 
 void BatchProgressWindow::startLowerBar(int maximum)
@@ -210,7 +211,7 @@ void BatchProgressWindow::stepLower()
 
 void BatchProgressWindow::setTimes(const std::string &text)
 {
-    showText(m_times, displayText(text));
+    showText(m_times, displayedText(displayText(text)));
 }
 
 QString BatchProgressWindow::lowerText() const

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include "converter/failurereason.h"
+
 // 320 x 62 dialog units of an 8-point dialog font.
 AddingProgressWindow::AddingProgressWindow()
     : ProgressWindow(QSize(480, 101), QRect(201, 63, 75, 26)),
@@ -17,7 +19,7 @@ AddingProgressWindow::AddingProgressWindow()
 
 void AddingProgressWindow::setText(const std::string &text)
 {
-    showText(m_text, QFile::decodeName(QByteArray::fromStdString(text)));
+    showText(m_text, displayedText(QFile::decodeName(QByteArray::fromStdString(text))));
     emit textChanged(wholeText(m_text));
 }
 

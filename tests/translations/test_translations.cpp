@@ -8,6 +8,7 @@
 #include <QXmlStreamReader>
 
 #include "app/uilanguage.h"
+#include "batch/batchdriver.h"
 #include "converter/failurereason.h"
 #include "converter/progressreader.h"
 #include "filelist/openfilefilters.h"
@@ -42,6 +43,10 @@ private slots:
         QCOMPARE(displayedFailureReason(reason), QString::fromUtf8(reason));
         QCOMPARE(ProgressReader::percentText("a.wav", 42), std::string("Converting a.wav...42%"));
         QCOMPARE(openFileFiltersForDialog()[1], std::string("All Files (*)"));
+        const std::vector<BatchFailure> failed{{"a.wav", "Cancelled."}};
+        const QString summary = QString::fromStdString(BatchDriver::failureSummary(failed, 3));
+        QCOMPARE(BatchDriver::displayedSummary(summary.toStdString(), failed), summary);
+        QCOMPARE(displayedText(QStringLiteral("Converting...")), QStringLiteral("Converting..."));
 
         QTranslator german;
         QVERIFY(german.load(UiLanguage::translationsFolder() + QStringLiteral("/sonavert_de.qm")));
@@ -62,6 +67,11 @@ private slots:
         // A translated filter name keeps the program's own patterns.
         const std::string all = openFileFiltersForDialog()[1];
         QVERIFY(all != "All Files (*)" && all.ends_with(" (*)"));
+        // A row's status and a batch summary, kept English in the core, shown German.
+        QVERIFY(displayedText(QStringLiteral("Converting...")) != QStringLiteral("Converting..."));
+        const QStringList summaryLines = BatchDriver::displayedSummary(summary.toStdString(), failed).split(u'\n');
+        QVERIFY(summaryLines[0] != summary.section(u'\n', 0, 0) && summaryLines[0].contains(u"3"));
+        QVERIFY(summaryLines[2].startsWith(u"a.wav: ") && !summaryLines[2].endsWith(u"Cancelled."));
         QCoreApplication::removeTranslator(&german);
     }
 
