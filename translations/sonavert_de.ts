@@ -37,6 +37,13 @@
     </message>
 </context>
 <context>
+    <name>AddDialogs</name>
+    <message>
+        <source>Please choose a folder:</source>
+        <translation>Bitte wählen Sie einen Ordner:</translation>
+    </message>
+</context>
+<context>
     <name>AddingProgressWindow</name>
     <message>
         <source>Adding files</source>
@@ -636,6 +643,25 @@
     <message>
         <source>&amp;About...</source>
         <translation>Ü&amp;ber...</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Sonavert</source>
+        <translation>Sonavert</translation>
+    </message>
+    <message>
+        <source>You should select a file at least.</source>
+        <translation>Bitte wählen Sie mindestens eine Datei aus.</translation>
+    </message>
+    <message>
+        <source>There aren&apos;t files in list.</source>
+        <translation>Die Liste enthält keine Dateien.</translation>
+    </message>
+    <message>
+        <source>Files are still being converted. Cancel the conversions and quit?</source>
+        <translation>Es werden noch Dateien konvertiert. Konvertierungen abbrechen und beenden?</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,13 @@
     </message>
 </context>
 <context>
+    <name>AddDialogs</name>
+    <message>
+        <source>Please choose a folder:</source>
+        <translation>Elija una carpeta:</translation>
+    </message>
+</context>
+<context>
     <name>AddingProgressWindow</name>
     <message>
         <source>Adding files</source>
@@ -636,6 +643,25 @@
     <message>
         <source>&amp;About...</source>
         <translation>&amp;Acerca de...</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Sonavert</source>
+        <translation>Sonavert</translation>
+    </message>
+    <message>
+        <source>You should select a file at least.</source>
+        <translation>Seleccione al menos un archivo.</translation>
+    </message>
+    <message>
+        <source>There aren&apos;t files in list.</source>
+        <translation>No hay archivos en la lista.</translation>
+    </message>
+    <message>
+        <source>Files are still being converted. Cancel the conversions and quit?</source>
+        <translation>Todavía se están convirtiendo archivos. ¿Cancelar las conversiones y salir?</translation>
     </message>
 </context>
 <context>

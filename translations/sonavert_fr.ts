@@ -37,6 +37,13 @@
     </message>
 </context>
 <context>
+    <name>AddDialogs</name>
+    <message>
+        <source>Please choose a folder:</source>
+        <translation>Veuillez choisir un dossier :</translation>
+    </message>
+</context>
+<context>
     <name>AddingProgressWindow</name>
     <message>
         <source>Adding files</source>
@@ -636,6 +643,25 @@
     <message>
         <source>&amp;About...</source>
         <translation>À pr&amp;opos...</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Sonavert</source>
+        <translation>Sonavert</translation>
+    </message>
+    <message>
+        <source>You should select a file at least.</source>
+        <translation>Veuillez sélectionner au moins un fichier.</translation>
+    </message>
+    <message>
+        <source>There aren&apos;t files in list.</source>
+        <translation>La liste ne contient aucun fichier.</translation>
+    </message>
+    <message>
+        <source>Files are still being converted. Cancel the conversions and quit?</source>
+        <translation>Des fichiers sont encore en cours de conversion. Annuler les conversions et quitter ?</translation>
     </message>
 </context>
 <context>

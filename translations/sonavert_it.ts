@@ -37,6 +37,13 @@
     </message>
 </context>
 <context>
+    <name>AddDialogs</name>
+    <message>
+        <source>Please choose a folder:</source>
+        <translation>Scegliere una cartella:</translation>
+    </message>
+</context>
+<context>
     <name>AddingProgressWindow</name>
     <message>
         <source>Adding files</source>
@@ -636,6 +643,25 @@
     <message>
         <source>&amp;About...</source>
         <translation>&amp;Informazioni...</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Sonavert</source>
+        <translation>Sonavert</translation>
+    </message>
+    <message>
+        <source>You should select a file at least.</source>
+        <translation>Selezionare almeno un file.</translation>
+    </message>
+    <message>
+        <source>There aren&apos;t files in list.</source>
+        <translation>L&apos;elenco non contiene file.</translation>
+    </message>
+    <message>
+        <source>Files are still being converted. Cancel the conversions and quit?</source>
+        <translation>Alcuni file sono ancora in conversione. Annullare le conversioni e uscire?</translation>
     </message>
 </context>
 <context>

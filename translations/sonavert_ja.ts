@@ -37,6 +37,13 @@
     </message>
 </context>
 <context>
+    <name>AddDialogs</name>
+    <message>
+        <source>Please choose a folder:</source>
+        <translation>フォルダーを選択してください:</translation>
+    </message>
+</context>
+<context>
     <name>AddingProgressWindow</name>
     <message>
         <source>Adding files</source>
@@ -636,6 +643,25 @@
     <message>
         <source>&amp;About...</source>
         <translation>バージョン情報(&amp;A)...</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Sonavert</source>
+        <translation>Sonavert</translation>
+    </message>
+    <message>
+        <source>You should select a file at least.</source>
+        <translation>少なくとも 1 つのファイルを選択してください。</translation>
+    </message>
+    <message>
+        <source>There aren&apos;t files in list.</source>
+        <translation>リストにファイルがありません。</translation>
+    </message>
+    <message>
+        <source>Files are still being converted. Cancel the conversions and quit?</source>
+        <translation>ファイルを変換中です。変換をキャンセルして終了しますか?</translation>
     </message>
 </context>
 <context>
