@@ -1,6 +1,5 @@
 #include "app/addingrun.h"
 
-#include <QFile>
 #include <QWidget>
 
 #include "filelist/widgets/addingprogresswindow.h"
@@ -12,17 +11,13 @@
 #include "filelist/mediaitemmap.h"
 #include "filelist/widgets/medialistview.h"
 #include "ui/userprompts.h"
+#include "platform/bytetext.h"
 #include "ui/waitcursor.h"
 
 namespace {
 
 // Two probes per service: the next file waits in the tool while one is read.
 constexpr int kProbesPerService = 2;
-
-QString qs(const std::string &bytes)
-{
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
 
 } // namespace
 
@@ -124,7 +119,7 @@ void AddingRun::report()
 {
     QWidget *window = m_setup.window;
     if (!m_toolFailure.empty())
-        userPrompts().message(window, qs(m_setup.converterPath + ": ") + displayedFailureReason(m_toolFailure),
+        userPrompts().message(window, displayText(m_setup.converterPath + ": ") + displayedFailureReason(m_toolFailure),
                               UserPrompts::Icon::Warning);
     if (!m_failures.isEmpty())
         userPrompts().message(window, displayedFailedFilesMessage(m_failures), UserPrompts::Icon::Warning);

@@ -2,7 +2,6 @@
 
 #include <thread>
 
-#include <QFile>
 #include <QWidget>
 
 #include "batch/albumloudness.h"
@@ -15,14 +14,10 @@
 #include "core/formatcatalogue.h"
 #include "options/loudnessoptions.h"
 #include "ui/userprompts.h"
+#include "platform/bytetext.h"
 #include "ui/waitcursor.h"
 
 namespace {
-
-QString qs(const std::string &bytes)
-{
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
 
 } // namespace
 
@@ -126,9 +121,9 @@ void BatchRun::report()
     // A long batch that ends while the user is elsewhere is worth a word.
     if (m_elapsed > std::chrono::seconds(10) && !window->isActiveWindow())
         m_setup.notify(QStringLiteral("Sonavert"),
-                       displayedText(qs(BatchDriver::outcomeText(m_count, static_cast<int>(m_failures.size())))));
+                       displayedText(displayText(BatchDriver::outcomeText(m_count, static_cast<int>(m_failures.size())))));
     if (!m_toolFailure.empty())
-        userPrompts().message(window, qs(m_setup.converterPath + ": ") + displayedFailureReason(m_toolFailure),
+        userPrompts().message(window, displayText(m_setup.converterPath + ": ") + displayedFailureReason(m_toolFailure),
                               UserPrompts::Icon::Warning);
     else if (!m_failures.empty() || !m_fallbacks.empty()) {
         // Rows that went to the Documents folder look like any success: the

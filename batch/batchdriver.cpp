@@ -5,7 +5,6 @@
 
 #include <sys/stat.h>
 
-#include <QFile>
 
 #include "batch/albumpass.h"
 #include "batch/batchprogressdisplay.h"
@@ -13,6 +12,7 @@
 #include "batch/batchstatussink.h"
 #include "common/pathparts.h"
 #include "converter/failurereason.h"
+#include "platform/bytetext.h"
 #include "converter/progressdisplay.h"
 
 namespace {
@@ -288,10 +288,9 @@ std::string BatchDriver::failureSummary(const std::vector<BatchFailure> &failure
 
 QString BatchDriver::displayedSummary(const std::string &summary, const std::vector<BatchFailure> &files)
 {
-    const auto decoded = [](const std::string &bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); };
-    QString text = displayedText(decoded(summary.substr(0, summary.find("\n\n")))) + QStringLiteral("\n\n");
+    QString text = displayedText(displayText(summary.substr(0, summary.find("\n\n")))) + QStringLiteral("\n\n");
     for (const BatchFailure &file : files)
-        text += decoded(file.name) + QStringLiteral(": ") + displayedText(decoded(file.reason)) + u'\n';
+        text += displayText(file.name) + QStringLiteral(": ") + displayedText(displayText(file.reason)) + u'\n';
     return text;
 }
 

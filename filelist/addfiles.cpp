@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <iterator>
 
-#include <QFile>
 
 #include "converter/failurereason.h"
+#include "platform/bytetext.h"
 #include "filelist/addingprogress.h"
 
 namespace {
@@ -189,7 +189,7 @@ QString FileAdder::displayedFailureText() const
 {
     QString text;
     for (const auto &[path, reason] : m_failedPaths) {
-        const QString name = QFile::decodeName(QByteArray::fromStdString(path));
+        const QString name = displayText(path);
         const QString whole = QString::fromUtf8(reason);
         const QString shown = displayedText(whole);
         // A translated reason that names the file itself reads best whole.

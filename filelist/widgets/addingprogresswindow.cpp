@@ -1,10 +1,10 @@
 #include "filelist/widgets/addingprogresswindow.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 
 #include "converter/failurereason.h"
+#include "platform/bytetext.h"
 
 // 320 x 62 dialog units of an 8-point dialog font.
 AddingProgressWindow::AddingProgressWindow()
@@ -19,7 +19,7 @@ AddingProgressWindow::AddingProgressWindow()
 
 void AddingProgressWindow::setText(const std::string &text)
 {
-    showText(m_text, displayedText(QFile::decodeName(QByteArray::fromStdString(text))));
+    showText(m_text, displayedText(displayText(text)));
     emit textChanged(wholeText(m_text));
 }
 

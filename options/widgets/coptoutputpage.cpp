@@ -311,7 +311,7 @@ void COptOutputPage::onBrowse()
     // The chooser sees the file system's names as Qt decodes them; a start
     // folder picked as it stands keeps its own bytes.
     const std::string start = chooserStartFolder(m_options.DestSpecifiedFolder);
-    const QString shownStart = QFile::decodeName(QByteArray::fromStdString(start));
+    const QString shownStart = displayText(start);
     const QString picked = userPrompts().chooseFolder(
         this, tr("Please choose an output folder:"), shownStart);
     WaitCursor wait;
