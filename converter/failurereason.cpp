@@ -198,6 +198,11 @@ QString displayedFailureReason(const std::string &reason)
 
 QString displayedText(const QString &text)
 {
+    // Without a translation every line stays as it came: skip matching it against
+    // every known text, which the list's cells and the progress lines would pay for
+    // at each repaint.
+    if (QCoreApplication::translate("FailureReason", kKnownReasons[0]) == QLatin1String(kKnownReasons[0]))
+        return text;
     const QStringList lines = text.split(u'\n');
     QStringList shown;
     for (const QString &line : lines)
